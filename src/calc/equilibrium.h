@@ -1,0 +1,37 @@
+#pragma once
+
+#include "calc/calc_stop.h"
+#include "model/program_state.h"
+
+namespace radirav {
+
+// Relative volatility alpha of the liquid on each tray, for the equilibrium kind chosen:
+// constant ALFA, bubble point of an ideal mixture from Antoine constants, or linear
+// interpolation of the tabulated point volatilities.
+class EquilibriumModel {
+public:
+    // Passes of the bubble-point iteration before the Antoine constants are declared unusable.
+    static constexpr int kMaxBubblePointPasses = 500;
+
+    explicit EquilibriumModel(const ProgramState& state);
+
+    // Alpha for liquid mole fraction x. In the Antoine kind the tray temperature (deg C) is the
+    // starting guess and is replaced by the bubble point. Tabulated kind: the segment only
+    // moves forward from tray to tray.
+    CalcStop RelativeVolatility(float x, float& trayTemperature, double& alfa);
+
+private:
+    CalcStop BubblePointVolatility(float x, float& trayTemperature, double& alfa) const;
+    float InterpolatedVolatility(float x);
+
+    int kind_;
+    double constantAlfa_;
+    float pressure_;
+    Table1<float, 6> antoine_;
+    const Table1<float, kEqSlots>* eqX_;
+    const Table1<float, kEqSlots>* eqAlfa_;
+    int pointCount_;
+    int segment_ = 1;
+};
+
+} // namespace radirav

@@ -1,0 +1,221 @@
+#include "model/checks.h"
+
+#include "model/text.h"
+#include "model/val.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+namespace radirav {
+
+namespace {
+
+struct Range {
+    float low;
+    float high;
+    bool lowIncluded;
+    bool highIncluded;
+};
+
+bool Inside(float value, const Range& r) {
+    const bool aboveLow = r.lowIncluded ? value >= r.low : value > r.low;
+    const bool belowHigh = r.highIncluded ? value <= r.high : value < r.high;
+    return aboveLow && belowHigh; // false for a value that is not a number
+}
+
+// Ranges of the 12 general parameters (index 1..12).
+constexpr std::array<Range, 12> kGeneralRanges{{
+    {0.0f, 100.0f, false, true},     // F, kg/s
+    {0.0f, 1.0f, false, false},      // XF, mass fraction
+    {0.0f, 1.0f, false, false},      // XP
+    {0.0f, 1.0f, false, false},      // XW
+    {50.0f, 4000.0f, false, true},   // RW, kJ/kg
+    {1.0f, 1000.0f, true, true},     // M1, kg/kmol
+    {1.0f, 1000.0f, true, true},     // M2
+    {0.0001f, 10.0f, true, true},    // DY, cm2/s
+    {1e-7f, 0.1f, true, true},       // DX, cm2/s
+    {1e-7f, 100000.0f, true, true},  // PRES, mm Hg
+    {0.0f, 10000.0f, false, true},   // R
+    {0.0f, 1000000.0f, false, true}, // Q, kW
+}};
+
+// Ranges of the eight parameters of either section, in section order.
+constexpr std::array<Range, param::kSectionCount> kSectionRanges{{
+    {0.1f, 10.0f, true, true},      // weir length, m
+    {0.01f, 0.1f, true, true},      // weir height, m
+    {0.01f, 100.0f, true, true},    // working area, m2
+    {-273.0f, 400.0f, true, true},  // mean temperature, deg C
+    {100.0f, 4000.0f, true, true},  // liquid density, kg/m3
+    {0.001f, 0.1f, true, true},     // vapour viscosity of component 1, cP
+    {0.001f, 0.1f, true, true},     // vapour viscosity of component 2, cP
+    {0.0f, 10.0f, true, true},      // entrainment, kmol/kmol
+}};
+
+constexpr std::array<Range, 3> kAntoineRanges{{
+    {10.0f, 25.0f, true, true},   // A
+    {100.0f, 5000.0f, true, true}, // B
+    {-200.0f, 0.0f, true, true},  // C
+}};
+
+std::uint8_t Fail(ProgramState& state, int index) {
+    state.InputError = true;
+    return static_cast<std::uint8_t>(index);
+}
+
+float ValueOf(const ProgramState& state, int index) { return state.InputParams[index].Value; }
+
+std::uint8_t CheckSection(ProgramState& state, int first) {
+    state.InputError = false;
+    for (int k = 0; k < param::kSectionCount; ++k) {
+        if (!Inside(ValueOf(state, first + k), kSectionRanges[k])) return Fail(state, first + k);
+    }
+    return 0;
+}
+
+std::string NumberText(float value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%g", static_cast<double>(value));
+    return buffer;
+}
+
+std::string DescribeRange(const std::string& name, const Range& r) {
+    return NumberText(r.low) + (r.lowIncluded ? " <= " : " < ") + name + (r.highIncluded ? " <= " : " < ") +
+           NumberText(r.high);
+}
+
+std::string CodeName(int index) {
+    static const std::array<const char*, 28> kNames{"F",    "XF",   "XP",   "XW",   "RW",   "M1",   "M2",
+                                                    "DY",   "DX",   "PRES", "R",    "Q",    "LSUK", "HPUK",
+                                                    "SUK",  "TUK",  "ROUK", "M1UK", "M2UK", "EUK",  "LSIS",
+                                                    "HPIS", "SIS",  "TIS",  "ROIS", "M1IS", "M2IS", "EIS"};
+    return kNames[static_cast<std::size_t>(index - 1)];
+}
+
+bool NearZero(float value) { return std::fabs(value) <= 1e-11f; }
+
+} // namespace
+
+std::uint8_t CheckGeneralParams(ProgramState& state) {
+    using namespace param;
+    state.InputError = false;
+    for (const int i : {kXF, kXP, kXW}) {
+        if (!Inside(ValueOf(state, i), kGeneralRanges[i - 1])) return Fail(state, i);
+    }
+    if (!Inside(ValueOf(state, kF), kGeneralRanges[kF - 1])) return Fail(state, kF);
+    if (ValueOf(state, kXF) < ValueOf(state, kXW)) return Fail(state, kXW); // feed poorer than the bottoms
+    if (ValueOf(state, kXF) > ValueOf(state, kXP)) return Fail(state, kXP); // feed richer than the distillate
+    for (int i = kRW; i <= kQ; ++i) {
+        if (!Inside(ValueOf(state, i), kGeneralRanges[i - 1])) return Fail(state, i);
+    }
+    return 0;
+}
+
+std::uint8_t CheckRectifyingParams(ProgramState& state) { return CheckSection(state, param::kFirstRectifying); }
+std::uint8_t CheckStrippingParams(ProgramState& state) { return CheckSection(state, param::kFirstStripping); }
+
+std::uint8_t CheckGroupOf(ProgramState& state, int index) {
+    if (index < param::kFirstRectifying) return CheckGeneralParams(state);
+    if (index < param::kFirstStripping) return CheckRectifyingParams(state);
+    return CheckStrippingParams(state);
+}
+
+std::string DescribeParamRange(int index) {
+    const std::string name = CodeName(index);
+    if (index <= param::kGeneralCount) {
+        std::string text = DescribeRange(name, kGeneralRanges[static_cast<std::size_t>(index - 1)]);
+        if (index == param::kXW) text += ", XW <= XF";
+        if (index == param::kXP) text += ", XP >= XF";
+        return text;
+    }
+    const int k = (index - param::kFirstRectifying) % param::kSectionCount;
+    return DescribeRange(name, kSectionRanges[static_cast<std::size_t>(k)]);
+}
+
+bool IsAlfaInRange(double alfa) { return alfa > 1.0 && alfa <= 1000000.0; }
+
+std::uint8_t CheckAntoineConstants(ProgramState& state) {
+    state.InputError = false;
+    for (int i = 1; i <= 6; ++i) {
+        if (!Inside(state.AntoineValues[i], kAntoineRanges[static_cast<std::size_t>((i - 1) % 3)])) {
+            return Fail(state, i);
+        }
+    }
+    return 0;
+}
+
+std::string DescribeAntoineRange(int index) {
+    static const std::array<const char*, 6> kNames{"A1", "B1", "C1", "A2", "B2", "C2"};
+    return DescribeRange(kNames[static_cast<std::size_t>(index - 1)],
+                         kAntoineRanges[static_cast<std::size_t>((index - 1) % 3)]);
+}
+
+void ComputePointAlfa(ProgramState& state, int i) {
+    const float x = state.EqX[i];
+    const float y = state.EqY[i];
+    if (NearZero(y - 1.0f) || NearZero(x)) {
+        state.EqAlfaText[i] = " ???";
+        return;
+    }
+    // alpha = (1 - x) y / x / (1 - y), stored in single precision
+    const double xd = x, yd = y;
+    state.EqAlfa[i] = ToSingle((1.0 - xd) * yd / xd / (1.0 - yd));
+    state.EqAlfaText[i] = FormatShortSingle(state.EqAlfa[i]);
+}
+
+void SortPointsAndComputeAlfa(ProgramState& state) {
+    const int n = state.EqPointCount;
+    for (int i = 1; i <= n; ++i) {
+        for (int j = i; j <= n; ++j) {
+            if (!(state.EqX[j] >= state.EqX[i])) {
+                std::swap(state.EqX[i], state.EqX[j]);
+                std::swap(state.EqY[i], state.EqY[j]);
+                std::swap(state.EqXText[i], state.EqXText[j]);
+                std::swap(state.EqYText[i], state.EqYText[j]);
+            }
+        }
+    }
+    for (int i = 1; i <= n; ++i) {
+        ComputePointAlfa(state, i);
+        if (state.EqX[i] > 1.0f || state.EqX[i] < 0.0f) state.EqXText[i] = "   ???";
+        if (state.EqY[i] > 1.0f || state.EqY[i] < 0.0f) state.EqYText[i] = "   ???";
+    }
+}
+
+void RereadPointTexts(ProgramState& state) {
+    for (int i = 1; i <= state.EqPointCount; ++i) {
+        state.EqX[i] = ToSingle(Val(state.EqXText[i]));
+        state.EqY[i] = ToSingle(Val(state.EqYText[i]));
+    }
+}
+
+PointCheck CheckEquilibriumPoints(ProgramState& state) {
+    state.InputError = false;
+    const int n = state.EqPointCount;
+    auto fail = [&state](int point, int rule) {
+        const std::string i = std::to_string(point);
+        const std::string before = std::to_string(point - 1);
+        std::string caption;
+        switch (rule) {
+        case 1: caption = " ОШИБКА :     X[" + i + "] < X[" + before + "] или X[" + i + "] = 0"; break;
+        case 2: caption = " ОШИБКА :     Y[" + i + "] < Y[" + before + "] или Y[" + i + "] = 0"; break;
+        case 3: caption = " ОШИБКА :      Y[" + i + "] < X[" + i + "]"; break;
+        case 4: caption = " ОШИБКА :     X[" + i + "] >= 1 или Y[" + i + "] > = 1"; break;
+        default: caption = " ОШИБКА :     X[" + i + "] = 0 или Y[" + i + "] = 1"; break;
+        }
+        state.InputError = true;
+        return PointCheck{static_cast<std::uint8_t>(point), rule, caption};
+    };
+    for (int i = 1; i <= n; ++i) {
+        if (state.EqAlfaText[i] == " ???") return fail(i, 5);
+    }
+    for (int i = 2; i <= n; ++i) {
+        if (!(state.EqX[i] > state.EqX[i - 1])) return fail(i, 1);
+        if (!(state.EqY[i] > state.EqY[i - 1])) return fail(i, 2);
+        if (state.EqY[i] < state.EqX[i]) return fail(i, 3);
+        if (!(state.EqX[i] < 1.0f && state.EqY[i] < 1.0f)) return fail(i, 4);
+    }
+    return {};
+}
+
+} // namespace radirav

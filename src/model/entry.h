@@ -1,0 +1,19 @@
+#pragma once
+
+#include "model/program_state.h"
+
+#include <string_view>
+
+// Storing what the student typed: every answer goes through NormalizeDecimalText, is kept as
+// text, and its Val is stored beside it, so text and number never disagree.
+namespace radirav {
+
+void EnterParamValue(ProgramState& state, int index, std::string_view answer);
+void EnterAntoineValue(ProgramState& state, int index, std::string_view answer);
+
+// A point coordinate outside 0..1 keeps its number but shows as this marker.
+inline constexpr const char* kOutOfRangeMarker = "   ???";
+void EnterPointX(ProgramState& state, int index, std::string_view answer);
+void EnterPointY(ProgramState& state, int index, std::string_view answer);
+
+} // namespace radirav

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Text helpers shared by the screens, the report and the batch calculator. All texts are UTF-8;
+// every length, padding and centring counts characters (code points), never bytes.
+namespace radirav {
+
+std::size_t CharCount(std::string_view text);
+std::string Spaces(std::size_t count);
+
+// Typed numbers: empty becomes "0", the first comma becomes a decimal point; nothing is trimmed.
+std::string NormalizeDecimalText(std::string_view text);
+
+// The blanks that pad `text` to `width` characters (not the text itself); none when it is longer.
+std::string PadSpaces(std::string_view text, std::size_t width);
+
+// One cell of a ruled table: trims blanks off `text` (in place), centres it in `width`
+// characters, the odd blank going right, and closes the cell with "|". A text longer than the
+// width is kept whole, unpadded.
+std::string CenterCell(std::string& text, std::size_t width);
+
+// Blanks off both ends (blanks only, not tabs).
+std::string TrimBlanks(std::string_view text);
+
+// First letter of every word upper case, the rest lower case; words are separated by blanks,
+// tabs and line breaks only (a dash or a point does not start a word). Latin and Cyrillic.
+std::string ProperCase(std::string_view text);
+
+// A count as the program prints counts: a leading blank reserved for the sign (17 -> " 17").
+std::string FormatCount(long long value);
+
+// The short number form of a single-precision value: leading blank unless negative, at most
+// seven significant digits, no zero before the point (0.5 -> " .5"), exponent form E+07 / E-05
+// for very large or small magnitudes.
+std::string FormatShortSingle(float value);
+
+} // namespace radirav

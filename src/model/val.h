@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+namespace radirav {
+
+// Numeric reading of a typed text: blanks, tabs and line feeds anywhere are ignored; the longest
+// leading number (sign, digits, one decimal point, exponent after E or D) is read and reading
+// stops at the first other character, so a comma ends the number. No number reads as 0.
+// A magnitude beyond double range reads as an infinity, never as a crash.
+double Val(std::string_view text);
+
+// A double stored into a single-precision variable: beyond float range it becomes an infinity
+// of the same sign (the checks then reject it) instead of undefined behaviour.
+float ToSingle(double value);
+
+} // namespace radirav

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "model/program_state.h"
+
+#include <string>
+#include <vector>
+
+namespace radirav {
+
+struct DateTimeParts {
+    int year = 2000, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0;
+};
+
+// "07 декабря 2026г.        14:35:12": two-digit day, the month in the genitive, the year,
+// eight blanks, the time.
+std::string FormatRussianDate(const DateTimeParts& when);
+
+// One print document is a list of lines. The report is one document, or two when the
+// equilibrium is tabulated (the point list fills the first page).
+using ReportDocument = std::vector<std::string>;
+std::vector<ReportDocument> ReportDocuments(const ProgramState& state, const std::string& dateText);
+
+// Name and size of the report's fixed-pitch font.
+inline constexpr const char* kReportFontName = "Courier New Cyr";
+inline constexpr int kReportFontSize = 10;
+
+} // namespace radirav
