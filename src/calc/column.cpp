@@ -103,6 +103,7 @@ private:
         float y = x;
         int column = 1;
         TrayRow row{};
+        CalcStop end = CalcStop::None;
         for (int n = 1;; ++n) {
             double alfa = 0;
             if (const CalcStop stop = equilibrium_.RelativeVolatility(x, state_.TrayTemperature, alfa);
@@ -131,13 +132,14 @@ private:
             if (!std::isfinite(x)) return CalcStop::InputDataError;
             if (n == kMaxTrays) {
                 state_.RequiredTrays = kMaxTrays;
-                return CalcStop::TrayLimit;
+                end = CalcStop::TrayLimit; // the limit ends the loop like the top does
+                break;
             }
             if (top) break;
         }
         if (state_.FeedTray == 1) CopyColumn(2, 1);
         if (state_.RequiredTrays == state_.FeedTray) CopyColumn(3, 2);
-        return CalcStop::None;
+        return end;
     }
 
     // Above the feed tray: rectifying parameters, operating line x = ((R + 1) y - xP) / R,

@@ -1,0 +1,79 @@
+#include "calc/tray_model.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+namespace radirav {
+namespace {
+
+// A stripping-section tray of the ethanol-water sample, near the bottom of the column.
+struct TraySetup {
+    TrayConditions tray{0.00023487f, 10.0, 0.034101f, 0.18316f, 81.9f};
+    SectionParams section{0.592f, 0.04f, 0.3602f, 81.9f, 796.676f, 0.01057f, 0.0115f, 0.0432f, 1.3, 0.6};
+    ColumnConstants column{0.187f, 0.0000263f, 760.0f, 46.0f, 18.0f, true};
+    float y = 0.00023487f;
+};
+
+enum Row { kW = 0, kF, kQ, kH, kTau, kLambda, kPe, kSc, kNL, kNG, kNOG, kEOG, kEMV, kEa };
+
+TEST(TrayModel, VapourMovesTowardEquilibriumByTheEntrainmentEfficiency) {
+    for (const bool bubbleCap : {true, false}) {
+        TraySetup s;
+        s.column.bubbleCap = bubbleCap;
+        TrayRow row{};
+        const float yIn = s.y;
+        ASSERT_EQ(ComputeTray(s.tray, s.section, s.column, s.y, row), CalcStop::None);
+        const double alfa = s.tray.alfa, x = s.tray.x;
+        const double yStar = alfa * x / (1.0 + (alfa - 1.0) * x);
+        EXPECT_NEAR(s.y, yIn + (yStar - yIn) * row[kEa], 1e-8);
+        EXPECT_NEAR(row[kEa], row[kEMV] / (row[kEMV] * s.section.entrainment + 1.0f), 1e-6);
+        // NG = (4.6 HP + 0.776 - 0.24 F + 105 q) / sqrt(Sc): the rows must agree with each other.
+        const double bracket = 4.6 * 0.04 + 0.776 - 0.24 * row[kF] + 105.0 * row[kQ];
+        EXPECT_NEAR(row[kSc], (bracket / row[kNG]) * (bracket / row[kNG]), 1e-3 * row[kSc]);
+        EXPECT_GT(row[kEOG], 0.0f);
+        EXPECT_LT(row[kEOG], 1.0f);
+    }
+}
+
+TEST(TrayModel, SieveTrayWithNegativeMixingCoefficientUsesPecletFifty) {
+    TraySetup s;
+    s.column.bubbleCap = false;
+    s.tray.vapourFlow = 0.0005f; // slow vapour: 0.0922 h + 0.00668 w^1.44 < 0.00562
+    s.tray.liquidFlow = 0.002f;
+    TrayRow row{};
+    ASSERT_EQ(ComputeTray(s.tray, s.section, s.column, s.y, row), CalcStop::None);
+    ASSERT_LT(0.0922 * row[kH] + 0.00668 * std::pow(row[kW], 1.44) - 0.00562, 0.0);
+    EXPECT_EQ(row[kPe], 50.0f);
+}
+
+struct StopCase {
+    const char* name;
+    std::function<void(TraySetup&)> spoil;
+};
+
+class TrayModelStops : public ::testing::TestWithParam<StopCase> {};
+
+TEST_P(TrayModelStops, EndWithTheInputDataError) {
+    TraySetup s;
+    GetParam().spoil(s);
+    TrayRow row{};
+    EXPECT_EQ(ComputeTray(s.tray, s.section, s.column, s.y, row), CalcStop::InputDataError);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Domain, TrayModelStops,
+    ::testing::Values(StopCase{"NegativeVelocity", [](TraySetup& s) { s.section.trayArea = -0.36f; }},
+                      StopCase{"NegativeDensityFromTemperatureBelowZeroKelvin",
+                               [](TraySetup& s) { s.tray.temperature = -300.0f; }},
+                      StopCase{"NegativeSchmidtReciprocal", [](TraySetup& s) { s.column.diffusivityVapour = -0.1f; }},
+                      StopCase{"NegativeClearLiquidHeight", [](TraySetup& s) { s.tray.vapourFlow = 2.0f; }},
+                      StopCase{"ZeroTrayAreaDividesByZero", [](TraySetup& s) { s.section.trayArea = 0.0f; }},
+                      StopCase{"ZeroWeirLengthDividesByZero", [](TraySetup& s) { s.section.weirLength = 0.0f; }},
+                      StopCase{"ZeroLiquidFlow", [](TraySetup& s) { s.tray.liquidFlow = 0.0f; }},
+                      StopCase{"NegativeLiquidDiffusivity", [](TraySetup& s) { s.column.diffusivityLiquid = -1e-5f; }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace radirav

@@ -1,0 +1,228 @@
+#include "model/checks.h"
+#include "model/entry.h"
+#include "model/sample_data.h"
+#include "model/text.h"
+#include "model/val.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+namespace radirav {
+namespace {
+
+using Answers = std::vector<std::pair<int, const char*>>; // parameter number, typed answer
+
+struct GroupCase {
+    const char* name;
+    Answers answers;
+    int expectedIndex; // 0: the group passes
+};
+
+ProgramState SampleAnswering(const Answers& answers) {
+    ProgramState state;
+    LoadSampleData(state);
+    for (const auto& [index, text] : answers) EnterParamValue(state, index, text);
+    return state;
+}
+
+class GroupChecks : public ::testing::TestWithParam<GroupCase> {};
+
+TEST_P(GroupChecks, ReportTheFirstBadParameter) {
+    ProgramState state = SampleAnswering(GetParam().answers);
+    const int first = GetParam().answers.empty() ? 1 : GetParam().answers.front().first;
+    state.InputError = !GetParam().expectedIndex; // the check must overwrite a stale flag
+    EXPECT_EQ(CheckGroupOf(state, first), GetParam().expectedIndex);
+    EXPECT_EQ(state.InputError, GetParam().expectedIndex != 0);
+}
+
+Answers AllGeneralCancelled() {
+    Answers answers;
+    for (int i = 1; i <= 12; ++i) answers.emplace_back(i, "");
+    return answers;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, GroupChecks,
+    ::testing::Values(
+        GroupCase{"SampleGeneralPasses", {{1, "2.78"}}, 0},
+        GroupCase{"CancelledGeneralFailsOnFeedFraction", AllGeneralCancelled(), 2},
+        GroupCase{"FeedPoorerThanBottomsFailsOnBottoms", {{2, "0.5"}, {3, "0.95"}, {4, "0.6"}}, 4},
+        GroupCase{"FeedRicherThanDistillateFailsOnDistillate", {{2, "0.97"}}, 3},
+        GroupCase{"FractionOfOneFails", {{3, "1"}}, 3},
+        GroupCase{"FeedFlowAboveHundredFails", {{1, "100,5"}}, 1},
+        GroupCase{"FeedFlowOfHundredPasses", {{1, "100"}}, 0},
+        GroupCase{"HeatOfVaporisationOfFiftyFails", {{5, "50"}}, 5},
+        GroupCase{"MolarMassBelowOneFails", {{7, "0.5"}}, 7},
+        GroupCase{"DiffusivityTypedWithCommaAtBoundPasses", {{9, "0,1"}}, 0},
+        GroupCase{"DiffusivityAboveBoundFails", {{9, "0.11"}}, 9},
+        GroupCase{"PressureBeyondSinglePrecisionFails", {{10, "1e39"}}, 10},
+        GroupCase{"ZeroRefluxFails", {{11, "0"}}, 11},
+        GroupCase{"DutyAboveMillionFails", {{12, "1000001"}}, 12},
+        GroupCase{"TemperatureOfMinus273Passes", {{16, "-273"}}, 0},
+        GroupCase{"TemperatureOfMinus273AndAHalfFails", {{16, "-273.5"}}, 16},
+        GroupCase{"ZeroEntrainmentPasses", {{28, "0"}}, 0},
+        GroupCase{"StrippingWeirLengthBelowBoundFails", {{21, "0.09"}}, 21},
+        GroupCase{"RectifyingViscosityAboveBoundFails", {{19, "0.2"}}, 19},
+        GroupCase{"FirstBadSectionValueWins", {{14, "1"}, {18, "1"}}, 14},
+        GroupCase{"TextWithoutNumberFails", {{22, "много"}}, 22}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DescribeParamRange, NamesTheCodeAndItsBounds) {
+    EXPECT_EQ(DescribeParamRange(2), "0 < XF < 1");
+    EXPECT_EQ(DescribeParamRange(1), "0 < F <= 100");
+    EXPECT_EQ(DescribeParamRange(24), "-273 <= TIS <= 400");
+    EXPECT_EQ(DescribeParamRange(4), "0 < XW < 1, XW <= XF");
+}
+
+struct AlfaCase {
+    const char* typed;
+    bool accepted;
+};
+
+class AlfaBounds : public ::testing::TestWithParam<AlfaCase> {};
+
+TEST_P(AlfaBounds, AcceptOnlyAboveOneUpToAMillion) {
+    ProgramState state;
+    state.AlfaText = NormalizeDecimalText(GetParam().typed);
+    EXPECT_EQ(IsAlfaInRange(Val(state.AlfaText)), GetParam().accepted) << GetParam().typed;
+}
+
+INSTANTIATE_TEST_SUITE_P(Typed, AlfaBounds,
+                         ::testing::Values(AlfaCase{"2,5", true}, AlfaCase{"1", false}, AlfaCase{"0,5", false},
+                                           AlfaCase{"текст", false}, AlfaCase{"1000000", true},
+                                           AlfaCase{"1000000.5", false}, AlfaCase{"1.0000001", true}));
+
+struct AntoineCase {
+    const char* name;
+    std::vector<std::pair<int, const char*>> answers;
+    int expectedIndex;
+};
+
+class AntoineChecks : public ::testing::TestWithParam<AntoineCase> {};
+
+TEST_P(AntoineChecks, ReportTheFirstConstantOutOfRange) {
+    ProgramState state;
+    LoadSampleData(state);
+    for (const auto& [index, text] : GetParam().answers) EnterAntoineValue(state, index, text);
+    EXPECT_EQ(CheckAntoineConstants(state), GetParam().expectedIndex);
+    EXPECT_EQ(state.InputError, GetParam().expectedIndex != 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, AntoineChecks,
+    ::testing::Values(AntoineCase{"SamplePasses", {}, 0}, AntoineCase{"ALowerBound", {{1, "10"}}, 0},
+                      AntoineCase{"AUpperBound", {{1, "25"}}, 0}, AntoineCase{"ABelow", {{1, "9.99"}}, 1},
+                      AntoineCase{"AAbove", {{1, "25.01"}}, 1}, AntoineCase{"CZeroPasses", {{3, "0"}}, 0},
+                      AntoineCase{"CPositiveFails", {{6, "0.001"}}, 6},
+                      AntoineCase{"CLowerBoundPasses", {{6, "-200"}}, 0},
+                      AntoineCase{"CBelowFails", {{3, "-200.5"}}, 3},
+                      AntoineCase{"BWithCommaIsSmall", {{2, "1,200"}}, 2},
+                      AntoineCase{"FirstOfTwoBadWins", {{1, "5"}, {6, "5"}}, 1},
+                      AntoineCase{"CancelledFails", {{4, ""}}, 4}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A table of eight points that passes every rule, to be spoiled one point at a time.
+ProgramState EightGoodPoints() {
+    ProgramState state;
+    LoadSampleData(state);
+    state.EqPointCount = 8;
+    const char* xs[] = {"0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8"};
+    const char* ys[] = {"0.3", "0.45", "0.55", "0.62", "0.7", "0.77", "0.83", "0.9"};
+    for (int i = 1; i <= 8; ++i) {
+        EnterPointX(state, i, xs[i - 1]);
+        EnterPointY(state, i, ys[i - 1]);
+    }
+    return state;
+}
+
+struct PointCase {
+    const char* name;
+    std::vector<std::tuple<int, const char*, const char*>> points; // index, x, y
+    int point;
+    int rule;
+    const char* caption;
+};
+
+class PointChecks : public ::testing::TestWithParam<PointCase> {};
+
+TEST_P(PointChecks, FindTheFirstBrokenRuleAfterSorting) {
+    ProgramState state = EightGoodPoints();
+    for (const auto& [i, x, y] : GetParam().points) {
+        EnterPointX(state, i, x);
+        EnterPointY(state, i, y);
+    }
+    SortPointsAndComputeAlfa(state);
+    RereadPointTexts(state);
+    const PointCheck check = CheckEquilibriumPoints(state);
+    EXPECT_EQ(check.point, GetParam().point);
+    EXPECT_EQ(check.rule, GetParam().rule);
+    EXPECT_EQ(check.caption, GetParam().caption);
+    EXPECT_EQ(state.InputError, GetParam().point != 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, PointChecks,
+    ::testing::Values(
+        PointCase{"GoodTablePasses", {}, 0, 0, ""},
+        PointCase{"VapourOfOneHasNoAlfa", {{5, "0.5", "1"}}, 5, 5, " ОШИБКА :     X[5] = 0 или Y[5] = 1"},
+        PointCase{"LiquidOfZeroHasNoAlfaBeforeOrdering",
+                  {{8, "0", "0.2"}},
+                  1,
+                  5,
+                  " ОШИБКА :     X[1] = 0 или Y[1] = 1"},
+        PointCase{"EqualXFailsAtTheLaterPoint", {{4, "0.3", "0.6"}}, 4, 1, " ОШИБКА :     X[4] < X[3] или X[4] = 0"},
+        PointCase{"FallingYFails", {{4, "0.4", "0.5"}}, 4, 2, " ОШИБКА :     Y[4] < Y[3] или Y[4] = 0"},
+        PointCase{"VapourBelowLiquidFails", {{8, "0.8", "0.85"}, {7, "0.75", "0.8"}, {6, "0.7", "0.72"},
+                                             {5, "0.65", "0.64"}},
+                  5, 3, " ОШИБКА :      Y[5] < X[5]"},
+        PointCase{"LiquidOfOneWithLeanerVapourFailsOnOrder", {{8, "1", "0.95"}}, 8, 3, " ОШИБКА :      Y[8] < X[8]"},
+        PointCase{"OutOfRangeLiquidRereadsAsZero", {{3, "1.5", "0.99"}}, 8, 1,
+                  " ОШИБКА :     X[8] < X[7] или X[8] = 0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CheckEquilibriumPoints, RejectsALiquidOfOneAboveTheOtherPoints) {
+    ProgramState state = EightGoodPoints();
+    SortPointsAndComputeAlfa(state);
+    state.EqX[8] = 1.0f; // only reachable by editing numbers: typed 1 with y = 1 has no ALFA
+    state.EqY[8] = 1.0f;
+    const PointCheck check = CheckEquilibriumPoints(state);
+    EXPECT_EQ(check.rule, 4);
+    EXPECT_EQ(check.caption, " ОШИБКА :     X[8] >= 1 или Y[8] > = 1");
+}
+
+TEST(PointAlfa, IsComputedWhenEnteredAndMarkedWhenUndefined) {
+    ProgramState state;
+    state.EqPointCount = 2;
+    EnterPointX(state, 1, "0.25");
+    EnterPointY(state, 1, "0.5");
+    ComputePointAlfa(state, 1);
+    EXPECT_EQ(state.EqAlfaText[1], " 3");
+    EXPECT_FLOAT_EQ(state.EqAlfa[1], 3.0f);
+    EnterPointX(state, 1, "0");
+    ComputePointAlfa(state, 1);
+    EXPECT_EQ(state.EqAlfaText[1], " ???");
+    EXPECT_FLOAT_EQ(state.EqAlfa[1], 3.0f) << "an undefined ALFA leaves the number alone";
+}
+
+TEST(SortPointsAndComputeAlfa, MovesTextsWithNumbersAndMarksOutOfRange) {
+    ProgramState state;
+    state.EqPointCount = 3;
+    EnterPointX(state, 1, "0.6");
+    EnterPointY(state, 1, "0.8");
+    EnterPointX(state, 2, "1,5");
+    EnterPointY(state, 2, "0.9");
+    EnterPointX(state, 3, "0.2");
+    EnterPointY(state, 3, "0.4");
+    EXPECT_EQ(state.EqXText[2], "   ???");
+    SortPointsAndComputeAlfa(state);
+    EXPECT_EQ(state.EqXText[1], "0.2");
+    EXPECT_EQ(state.EqYText[1], "0.4");
+    EXPECT_EQ(state.EqXText[2], "0.6");
+    EXPECT_EQ(state.EqXText[3], "   ???");
+    EXPECT_EQ(state.EqX[3], 1.5f) << "the typed number sorts, the marker shows";
+}
+
+} // namespace
+} // namespace radirav

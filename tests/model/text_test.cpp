@@ -1,0 +1,98 @@
+#include "model/text.h"
+
+#include <gtest/gtest.h>
+
+namespace radirav {
+namespace {
+
+struct TextCase {
+    std::string input;
+    std::string expected;
+};
+
+class NormalizeDecimalTextCases : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(NormalizeDecimalTextCases, ReplacesOnlyTheFirstComma) {
+    EXPECT_EQ(NormalizeDecimalText(GetParam().input), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(TypedNumbers, NormalizeDecimalTextCases,
+                         ::testing::Values(TextCase{"", "0"}, TextCase{"2,78", "2.78"}, TextCase{"1,2,3", "1.2,3"},
+                                           TextCase{",5", ".5"}, TextCase{"5,", "5."}, TextCase{" 7 ", " 7 "},
+                                           TextCase{"абв,г", "абв.г"}));
+
+TEST(NormalizeDecimalText, HandlesTextsLongerThan255Characters) {
+    const std::string longText = std::string(300, '9') + ",5";
+    const std::string result = NormalizeDecimalText(longText);
+    EXPECT_EQ(result.size(), longText.size());
+    EXPECT_EQ(result.substr(300), ".5");
+}
+
+TEST(PadSpaces, CountsCharactersNotBytes) {
+    const std::string label48 = "РАСХОД ИСХОДНОЙ СМЕСИ, КГ/С                     "; // 48 characters, 75 bytes
+    ASSERT_EQ(CharCount(label48), 48u);
+    EXPECT_EQ(PadSpaces(label48, 62), std::string(14, ' '));
+    EXPECT_EQ(PadSpaces(label48, 48), "");
+}
+
+TEST(PadSpaces, GivesNothingForATextLongerThanTheWidth) {
+    EXPECT_EQ(PadSpaces("ДЛИННЫЙ ТЕКСТ", 5), "");
+}
+
+struct CellCase {
+    std::string input;
+    std::size_t width;
+    std::string cell;
+    std::string trimmed;
+};
+
+class CenterCellCases : public ::testing::TestWithParam<CellCase> {};
+
+TEST_P(CenterCellCases, CentresTrimmedTextAndClosesWithBar) {
+    std::string text = GetParam().input;
+    EXPECT_EQ(CenterCell(text, GetParam().width), GetParam().cell);
+    EXPECT_EQ(text, GetParam().trimmed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, CenterCellCases,
+                         ::testing::Values(CellCase{"  ab ", 5, " ab  |", "ab"}, CellCase{"", 4, "    |", ""},
+                                           CellCase{"ТАРЕЛКА", 13, "   ТАРЕЛКА   |", "ТАРЕЛКА"},
+                                           CellCase{"ЭТО ДЛИННЕЕ ЯЧЕЙКИ", 5, "ЭТО ДЛИННЕЕ ЯЧЕЙКИ|",
+                                                    "ЭТО ДЛИННЕЕ ЯЧЕЙКИ"}));
+
+class ProperCaseCases : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(ProperCaseCases, CapitalisesWordsSeparatedByBlanksOnly) {
+    EXPECT_EQ(ProperCase(GetParam().input), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ProperCaseCases,
+                         ::testing::Values(TextCase{"студент и.и. гр. 5-12", "Студент И.и. Гр. 5-12"},
+                                           TextCase{"ЭТАНОЛ-ВОДА", "Этанол-вода"},
+                                           TextCase{"ёлкин\tЁЖ\nmIXED", "Ёлкин\tЁж\nMixed"}, TextCase{"", ""}));
+
+struct ShortNumberCase {
+    float value;
+    std::string text;
+};
+
+class FormatShortSingleCases : public ::testing::TestWithParam<ShortNumberCase> {};
+
+TEST_P(FormatShortSingleCases, UsesSignBlankAndNoLeadingZero) {
+    EXPECT_EQ(FormatShortSingle(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, FormatShortSingleCases,
+                         ::testing::Values(ShortNumberCase{26.0f / 3.0f, " 8.666667"}, ShortNumberCase{0.5f, " .5"},
+                                           ShortNumberCase{-0.25f, "-.25"}, ShortNumberCase{3.0f, " 3"},
+                                           ShortNumberCase{12345678.0f, " 1.234568E+07"},
+                                           ShortNumberCase{0.00001f, " 1E-05"}));
+
+TEST(FormatCount, ReservesABlankForTheSign) {
+    EXPECT_EQ(FormatCount(17), " 17");
+    EXPECT_EQ(FormatCount(0), " 0");
+    EXPECT_EQ(FormatCount(-3), "-3");
+}
+
+} // namespace
+} // namespace radirav
