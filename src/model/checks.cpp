@@ -5,7 +5,7 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 
 namespace radirav {
 
@@ -75,8 +75,7 @@ std::uint8_t CheckSection(ProgramState& state, int first) {
 
 std::string NumberText(float value) {
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%g", static_cast<double>(value));
-    return buffer;
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
 std::string DescribeRange(const std::string& name, const Range& r) {

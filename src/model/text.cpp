@@ -1,7 +1,7 @@
 #include "model/text.h"
 
 #include <cstdint>
-#include <cstdio>
+#include <charconv>
 #include <vector>
 
 namespace radirav {
@@ -130,11 +130,12 @@ std::string FormatCount(long long value) {
 }
 
 std::string FormatShortSingle(float value) {
+    // Seven significant digits in the general form (locale-independent): trailing zeros dropped,
+    // the exponent form chosen for large and small magnitudes; then the program's own spelling.
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.7G", static_cast<double>(value));
-    std::string text = buffer;
-    // "%G" already drops trailing zeros and chooses the exponent form; only the leading zero
-    // before the point and the sign blank differ from the program's short form.
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7).ptr;
+    std::string text(buffer, end);
+    if (const auto e = text.find('e'); e != std::string::npos) text[e] = 'E';
     const bool negative = !text.empty() && text[0] == '-';
     std::string body = negative ? text.substr(1) : text;
     if (body.size() > 1 && body[0] == '0' && body[1] == '.') body.erase(0, 1);

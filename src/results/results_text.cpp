@@ -2,15 +2,21 @@
 
 #include "model/text.h"
 
-#include <cmath>
-#include <cstdio>
+#include <charconv>
 
 namespace radirav {
 
 std::string FormatResultNumber(float value, int width, int decimals, char decimalSeparator) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, static_cast<double>(value));
-    std::string text = buffer;
+    // A single-precision value carries about seven significant digits: round from its shortest
+    // decimal form (123456.7f is 123456.703125 in binary but shows as 123456.7000).
+    char shortest[32];
+    const auto converted = std::to_chars(shortest, shortest + sizeof shortest - 1, value);
+    *converted.ptr = '\0';
+    double rounded = 0;
+    std::from_chars(shortest, converted.ptr, rounded);
+    char buffer[400];
+    const auto fixed = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, decimals);
+    std::string text(buffer, fixed.ptr);
     // A value that rounds to zero shows without a minus sign.
     if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
     if (const auto point = text.find('.'); point != std::string::npos) text[point] = decimalSeparator;

@@ -1,0 +1,14 @@
+#include "platform/clock.h"
+
+#include <QDateTime>
+
+namespace radirav {
+
+DateTimeParts SystemClock::Now() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
+}
+
+} // namespace radirav

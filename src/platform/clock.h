@@ -1,0 +1,19 @@
+#pragma once
+
+#include "results/report_text.h"
+
+namespace radirav {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual DateTimeParts Now() = 0;
+};
+
+// Local time of the machine.
+class SystemClock final : public Clock {
+public:
+    DateTimeParts Now() override;
+};
+
+} // namespace radirav

@@ -1,0 +1,44 @@
+#include "platform/dialogs.h"
+
+#include "platform/twips.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace radirav {
+
+QString QtDialogs::InputBox(const InputBoxRequest& request) {
+    QInputDialog dialog;
+    dialog.setWindowTitle(request.title);
+    dialog.setLabelText(request.prompt);
+    dialog.setTextValue(request.defaultText);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Отмена"));
+    if (request.positionTwips) {
+        dialog.move(TwipsToPixels(*request.positionTwips));
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.textValue();
+}
+
+bool QtDialogs::AskYesNo(const QString& prompt, const QString& title) {
+    QMessageBox box(QMessageBox::Question, title, prompt);
+    QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void QtDialogs::ShowMessage(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Information, title, text);
+    box.exec();
+}
+
+void QtDialogs::Beep() { QApplication::beep(); }
+
+} // namespace radirav

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <optional>
+
+namespace radirav {
+
+struct InputBoxRequest {
+    QString prompt;
+    QString title;
+    QString defaultText;
+    std::optional<QPoint> positionTwips; // top-left corner on the screen; centred when unset
+};
+
+// Modal questions and signals to the student. Each call returns only once answered.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // The typed text; a cancelled box answers an empty text.
+    virtual QString InputBox(const InputBoxRequest& request) = 0;
+    // True for "Да".
+    virtual bool AskYesNo(const QString& prompt, const QString& title) = 0;
+    virtual void ShowMessage(const QString& text, const QString& title) = 0;
+    virtual void Beep() = 0;
+};
+
+class QtDialogs final : public Dialogs {
+public:
+    QString InputBox(const InputBoxRequest& request) override;
+    bool AskYesNo(const QString& prompt, const QString& title) override;
+    void ShowMessage(const QString& text, const QString& title) override;
+    void Beep() override;
+};
+
+} // namespace radirav
