@@ -74,8 +74,9 @@ std::uint8_t CheckSection(ProgramState& state, int first) {
 }
 
 std::string NumberText(float value) {
-    char buffer[32];
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+    char buffer[48];
+    const auto format = (value == 0.0f || std::fabs(value) >= 0.001f) ? std::chars_format::fixed : std::chars_format::general;
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value, format).ptr);
 }
 
 std::string DescribeRange(const std::string& name, const Range& r) {
