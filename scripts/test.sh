@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test. In CI (CI set) the suite runs once more under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+cmake --preset debug >/dev/null
+cmake --build build/debug -j2
+ctest --preset debug -j2
+
+if [ -n "${CI:-}" ]; then
+  cmake --preset asan >/dev/null
+  cmake --build build/asan -j2
+  ASAN_OPTIONS=abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --preset asan -j2
+fi
