@@ -90,7 +90,7 @@ private:
         state_.TrayTemperature = stripping.temperature;
         k1_ = static_cast<float>(mb.b / (mb.b + 1.0));
         k0_ = static_cast<float>(mb.xW / (mb.b + 1.0));
-        L_ = (stripping.entrainment + 1.0f) * L_;
+        L_ = static_cast<float>((stripping.entrainment + 1.0) * L_);
 
         if (!AllFinite({mb.P, mb.W, mb.xP, mb.xW, mb.b, mb.ys, V_, L_, k0_, k1_, phi12UK, phi21UK, phi12IS, phi21IS}))
             return CalcStop::InputDataError;
@@ -149,11 +149,11 @@ private:
         const float P = result_.balance.P;
         section_ = rectifying_;
         state_.TrayTemperature = rectifying_.temperature;
-        k0_ = -result_.balance.xP / R;
-        k1_ = (R + 1.0f) / R;
+        k0_ = static_cast<float>(-static_cast<double>(result_.balance.xP) / R);
+        k1_ = static_cast<float>((R + 1.0) / R);
         L_ = R * P;
         V_ = L_ + P;
-        L_ = (rectifying_.entrainment + 1.0f) * L_;
+        L_ = static_cast<float>((rectifying_.entrainment + 1.0) * L_);
     }
 
     void Store(const TrayRow& row, int column) {
