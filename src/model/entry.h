@@ -2,6 +2,7 @@
 
 #include "model/program_state.h"
 
+#include <string>
 #include <string_view>
 
 // Storing what the student typed: every answer goes through NormalizeDecimalText, is kept as
@@ -9,6 +10,10 @@
 namespace radirav {
 
 void EnterParamValue(ProgramState& state, int index, std::string_view answer);
+
+// A parameter as the group lists show it: the label padded to 62 characters, then the value
+// as typed, so every value starts in column 63.
+std::string ParamLine(const ProgramState& state, int index);
 void EnterAntoineValue(ProgramState& state, int index, std::string_view answer);
 
 // A point coordinate outside 0..1 keeps its number but shows as this marker.

@@ -1,3 +1,4 @@
+#include "model/entry.h"
 #include "model/sample_data.h"
 #include "model/text.h"
 #include "model/val.h"
@@ -46,6 +47,23 @@ TEST(LoadSampleData, LabelsHaveTheirFixedWidths) {
     EXPECT_EQ(CharCount(state.ResultLabels[5]), 40u);
     EXPECT_EQ(CharCount(state.ResultLabels[1]), 38u);
     EXPECT_EQ(CharCount(state.ResultLabels[14]), 39u);
+}
+
+} // namespace
+} // namespace radirav
+
+namespace radirav {
+namespace {
+
+TEST(ParamLine, PutsEveryValueInColumn63) {
+    ProgramState state;
+    LoadSampleData(state);
+    EnterParamValue(state, 10, "750,5");
+    for (const int i : {1, 10, 13, 28}) {
+        const std::string line = ParamLine(state, i);
+        EXPECT_EQ(CharCount(line), 62u + CharCount(state.InputValueTexts[i])) << i;
+    }
+    EXPECT_EQ(ParamLine(state, 10).substr(ParamLine(state, 10).size() - 5), "750.5");
 }
 
 } // namespace
