@@ -39,6 +39,8 @@ void QtDialogs::ShowMessage(const QString& text, const QString& title) {
     box.exec();
 }
 
-void QtDialogs::Beep() { QApplication::beep(); }
+void QtDialogs::Beep() {
+    QApplication::beep();
+}
 
 } // namespace radirav

@@ -33,7 +33,9 @@ void DrawingSurface::SetBackColor(const QColor& color) {
     }
 }
 
-double DrawingSurface::TextHeight() const { return QFontMetricsF(SurfaceFont(fontFamily_, fontSize_)).height(); }
+double DrawingSurface::TextHeight() const {
+    return QFontMetricsF(SurfaceFont(fontFamily_, fontSize_)).height();
+}
 
 double DrawingSurface::TextWidth(const QString& text) const {
     return QFontMetricsF(SurfaceFont(fontFamily_, fontSize_)).horizontalAdvance(text);

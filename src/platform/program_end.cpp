@@ -4,6 +4,8 @@
 
 namespace radirav {
 
-void QtProgramEnd::EndProgram() { QCoreApplication::exit(0); }
+void QtProgramEnd::EndProgram() {
+    QCoreApplication::exit(0);
+}
 
 } // namespace radirav

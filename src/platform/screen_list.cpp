@@ -21,7 +21,9 @@ void ScreenList::Add(ScreenWindow* screen) {
     }
 }
 
-void ScreenList::Remove(ScreenWindow* screen) { std::erase(screens_, screen); }
+void ScreenList::Remove(ScreenWindow* screen) {
+    std::erase(screens_, screen);
+}
 
 bool ScreenList::Contains(const ScreenWindow* screen) const {
     return std::find(screens_.begin(), screens_.end(), screen) != screens_.end();

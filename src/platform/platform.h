@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/keyboard_layout.h"
+#include "platform/printer.h"
+#include "platform/program_end.h"
+#include "platform/screen_list.h"
+
+namespace radirav {
+
+// Everything a screen reaches outside itself: the other screens, the student (boxes and beep),
+// the keyboard, the printer, the clock and the end of the program. Built once by main (or by a
+// test from its scripted doubles) and handed to every screen by value; the referenced objects
+// outlive the screens.
+struct Platform {
+    ScreenList& screens;
+    Dialogs& dialogs;
+    KeyboardLayout& keyboard;
+    Printer& printer;
+    Clock& clock;
+    ProgramEnd& programEnd;
+};
+
+} // namespace radirav

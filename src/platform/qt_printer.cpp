@@ -1,0 +1,137 @@
+#include "platform/qt_printer.h"
+
+#include "platform/dialogs.h"
+#include "platform/fonts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+namespace radirav {
+namespace {
+
+const QString kPrintTitle = QStringLiteral("Печать результатов");
+
+// Lays the documents out line by line from the top of the printable area; a document that
+// does not fit runs on to the next page, and every document starts on a new page.
+bool Render(QPrinter& printer, const std::vector<QStringList>& documents, const QFont& font) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, &printer);
+    const double pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+    bool firstPage = true;
+    for (const QStringList& document : documents) {
+        if (!firstPage && !printer.newPage()) {
+            return false;
+        }
+        firstPage = false;
+        double y = 0;
+        for (const QString& line : document) {
+            if (y + metrics.height() > pageHeight) {
+                if (!printer.newPage()) {
+                    return false;
+                }
+                y = 0;
+            }
+            painter.drawText(QPointF(0, y + metrics.ascent()), line);
+            y += metrics.lineSpacing();
+        }
+    }
+    return painter.end();
+}
+
+} // namespace
+
+QtPrinter::QtPrinter(Dialogs& dialogs, QString pdfFolder)
+    : dialogs_(dialogs), pdfFolder_(std::move(pdfFolder)) {}
+
+void QtPrinter::SetFont(const QString& family, int pointSize) {
+    family_ = family;
+    pointSize_ = pointSize;
+}
+
+void QtPrinter::PrintText(const QString& text) {
+    openLine_ += text;
+}
+
+void QtPrinter::PrintLine(const QString& text) {
+    document_ << openLine_ + text;
+    openLine_.clear();
+}
+
+void QtPrinter::EndDoc() {
+    if (!openLine_.isEmpty()) {
+        PrintLine({});
+    }
+    documents_.push_back(document_);
+    document_.clear();
+}
+
+QString QtPrinter::PdfFileName(const QDateTime& when) {
+    return when.toString(QStringLiteral("'RADIRAV-9 'yyyy-MM-dd HH-mm-ss'.pdf'"));
+}
+
+void QtPrinter::EndReport() {
+    if (!document_.isEmpty() || !openLine_.isEmpty()) {
+        EndDoc();
+    }
+    if (documents_.empty()) {
+        return;
+    }
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+        PrintOnSystemPrinter();
+    } else {
+        WritePdf();
+    }
+    documents_.clear();
+}
+
+bool QtPrinter::PrintOnSystemPrinter() {
+    const QPrinterInfo target = QPrinterInfo::defaultPrinter();
+    for (const QStringList& document : documents_) {
+        QPrinter printer(target, QPrinter::HighResolution);
+        printer.setDocName(QStringLiteral("RADIRAV-9"));
+        const QFont font = ScreenFont(FixedPitchCyrillicFamily(family_), pointSize_);
+        if (!Render(printer, {document}, font) || printer.printerState() == QPrinter::Error) {
+            dialogs_.ShowMessage(
+                QStringLiteral("Не удалось напечатать отчёт на принтере %1.").arg(target.printerName()),
+                kPrintTitle);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool QtPrinter::WritePdf() {
+    QString folder = pdfFolder_;
+    if (folder.isEmpty()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
+    const QString path = QDir(folder).filePath(PdfFileName(QDateTime::currentDateTime()));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(15, 15, 10, 15), QPageLayout::Millimeter);
+    const QFont font = ScreenFont(FixedPitchCyrillicFamily(family_), pointSize_);
+    const bool written =
+        QDir().mkpath(folder) && Render(printer, documents_, font) && QFileInfo(path).size() > 0;
+    if (!written) {
+        dialogs_.ShowMessage(
+            QStringLiteral("Принтер не найден, и отчёт не удалось записать в файл\n%1").arg(path),
+            kPrintTitle);
+        return false;
+    }
+    dialogs_.ShowMessage(QStringLiteral("Принтер не найден. Отчёт записан в файл\n%1").arg(path),
+                         kPrintTitle);
+    return true;
+}
+
+} // namespace radirav

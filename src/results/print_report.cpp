@@ -1,0 +1,21 @@
+#include "results/print_report.h"
+
+#include "platform/clock.h"
+#include "platform/printer.h"
+#include "results/report_text.h"
+
+namespace radirav {
+
+void PrintReport(const ProgramState& state, Printer& printer, Clock& clock) {
+    const std::string date = FormatRussianDate(clock.Now());
+    printer.SetFont(QString::fromUtf8(kReportFontName), kReportFontSize);
+    for (const ReportDocument& document : ReportDocuments(state, date)) {
+        for (const std::string& line : document) {
+            printer.PrintLine(QString::fromStdString(line));
+        }
+        printer.EndDoc();
+    }
+    printer.EndReport();
+}
+
+} // namespace radirav

@@ -1,0 +1,196 @@
+#include "screens/input/form1_title.h"
+
+#include "model/checks.h"
+#include "model/sample_data.h"
+#include "model/text.h"
+#include "platform/colors.h"
+#include "platform/fonts.h"
+#include "platform/gradient.h"
+#include "platform/twips.h"
+#include "results/form11_results.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace radirav {
+namespace {
+
+const QString kCaption = QStringLiteral("Введение");
+const QString kLabel1Caption = QStringLiteral("            П Р О Г Р А М М А        R A D I R A V - 9\n"
+                                              "\n"
+                                              "                                     Р а с ч ё т\n"
+                                              "  Бинарной ректификации в колоннах с колпачковыми\n"
+                                              "                         и ситчатыми тарелками\n"
+                                              "\n"
+                                              "             ОПРЕДЕЛЕНИЕ ЧИСЛА ТАРЕЛОК");
+const QString kLabel2Caption = QStringLiteral(" Учебная версия");
+const QString kLabel3Caption = QStringLiteral(" Для проведения расчётов необходимо изучить описание\n"
+                                              "              и подготовить исходные данные");
+const QString kStartCaption = QStringLiteral("Готовы к работе ?");
+const QString kQuitCaption = QStringLiteral("Не готовы к работе ?");
+
+const QString kNamePrompt = QStringLiteral("  ВВЕДИТЕ ФАМИЛИЮ И НОМЕР ГРУППЫ ");
+const QString kNameTitle = QStringLiteral("ВВОД ФАМИЛИИ");
+const QString kSystemPrompt =
+    QStringLiteral("  ВВЕДИТЕ ЧЕРЕЗ ТИРЕ НАИМЕНОВАНИЕ КОМПОНЕНТОВ РАЗДЕЛЯЕМОЙ СМЕСИ ");
+const QString kSystemTitle = QStringLiteral("ВВОД НАИМЕНОВАНИЙ КОМПОНЕНТОВ");
+
+constexpr int kWindowWidthTwips = 12000;
+
+void Paint(QWidget* widget, std::uint32_t back, std::optional<std::uint32_t> fore = std::nullopt) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, BgrColor(back));
+    palette.setColor(QPalette::Button, BgrColor(back));
+    if (fore) {
+        palette.setColor(QPalette::WindowText, BgrColor(*fore));
+        palette.setColor(QPalette::ButtonText, BgrColor(*fore));
+    }
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, QRect geometry, const QFont& font) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, QRect geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setFont(ScreenFont(QStringLiteral("MS Sans Serif"), 12));
+    return button;
+}
+
+} // namespace
+
+Form1::Form1(ProgramState& state, Platform platform, Form1HandOver handOver)
+    : ScreenWindow(platform.screens, QStringLiteral("Form1")), state_(state), platform_(platform),
+      handOver_(std::move(handOver)) {
+    setWindowTitle(kCaption);
+    setFont(ScreenFont(QStringLiteral("Courier"), 15, true, true));
+
+    Label1 = MakeLabel(this, QStringLiteral("Label1"), TwipsRect(1560, 600, 6375, 2655),
+                       ScreenFont(QStringLiteral("Microsoft Sans Serif"), 14.25, true, true));
+    Paint(Label1, 0x80FF80, 0xFF0000);
+    Label2 = MakeLabel(this, QStringLiteral("Label2"), TwipsRect(6960, 6360, 2295, 375),
+                       ScreenFont(QStringLiteral("Arial"), 14.25, false, true));
+    Paint(Label2, 0xFF, 0xFFC0C0);
+    Label3 = MakeLabel(this, QStringLiteral("Label3"), TwipsRect(1200, 3960, 7215, 615),
+                       ScreenFont(QStringLiteral("Courier"), 12));
+    Paint(Label3, 0xFFC0C0, 0x80);
+    const QFont barFont = ScreenFont(QStringLiteral("MS Sans Serif"), 8.25);
+    Label4 = MakeLabel(this, QStringLiteral("Label4"), {}, barFont);
+    Paint(Label4, 0xC000C0);
+    Label5 = MakeLabel(this, QStringLiteral("Label5"), {}, barFont);
+    Paint(Label5, 0xC000C0);
+
+    Command1 = MakeButton(this, QStringLiteral("Command1"), kStartCaption, TwipsRect(2520, 5760, 2775, 375));
+    Paint(Command1, 0xFF00);
+    Command2 = MakeButton(this, QStringLiteral("Command2"), kQuitCaption, TwipsRect(6960, 5760, 2655, 375));
+    Paint(Command2, 0x80FF);
+    setTabOrder(Command1, Command2);
+    Command1->setFocus();
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2Click);
+
+    Load();
+}
+
+void Form1::Load() {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.topLeft());
+    resize(TwipsToPixels(kWindowWidthTwips), screen.height());
+
+    // From here on the controls are placed in pixels.
+    Label1->setGeometry(120, Label1->y(), 540, Label1->height());
+    Label1->setText(kLabel1Caption);
+    Label1->setFont(FitFontToWidth(Label1->font(), kLabel1Caption, Label1->width() - 4));
+    Label2->move(600, 500);
+    Label2->setText(kLabel2Caption);
+    Label2->setFont(FitFontToWidth(Label2->font(), kLabel2Caption, Label2->width() - 4));
+    Label3->move(170, 270);
+    Label3->setText(kLabel3Caption);
+    Label3->setFont(FitFontToWidth(Label3->font(), kLabel3Caption, Label3->width() - 4));
+    // Shadow bars along the right and the bottom edge of the title.
+    const QRect title = Label1->geometry();
+    Label4->setGeometry(title.x() + title.width(), title.y() + 10, 5, title.height() - 5);
+    Label5->setGeometry(title.x() + 10, title.y() + title.height(), title.width() - 5, 5);
+
+    state_.ConstantVolatility = false;
+    state_.AntoineMode = false;
+    state_.TableMode = false;
+    state_.AlfaEntered = false;
+    state_.PointsEntered = false;
+    state_.AntoineEntered = false;
+    state_.ChangeRectifyingMode = false;
+    state_.EditMode = false;
+    state_.RemoveMode = false;
+    state_.PointPicked = false;
+    state_.GraphLeft = 450;
+    state_.GraphTop = 45;
+    state_.GraphSize = 300;
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    Surface().Cls();
+    Surface().Picture(TriangleGradient(size()));
+    ScreenWindow::resizeEvent(event);
+}
+
+void Form1::Command1Click() {
+    LoadSampleData(state_);
+    state_.ChangeGeneralMode = false;
+    state_.ChangeRectifyingMode = false;
+    state_.ChangeStrippingMode = false;
+    state_.ConstantVolatility = true;
+
+    Unload();
+    platform_.screens.UnloadOtherForms();
+    if (handOver_.showNextScreen) {
+        handOver_.showNextScreen();
+    }
+
+    // Names are typed in Cyrillic, the numbers that follow in Latin.
+    platform_.keyboard.Activate(kRussianLayout);
+    const QString name = platform_.dialogs.InputBox({kNamePrompt, kNameTitle, {}, QPoint(500, 300)});
+    state_.StudentName = ProperCase(name.toStdString());
+    const QString system = platform_.dialogs.InputBox({kSystemPrompt, kSystemTitle, {}, QPoint(500, 500)});
+    state_.SystemName = ProperCase(system.toStdString());
+    platform_.keyboard.Activate(kEnglishUsLayout);
+
+    if (handOver_.continueEntry) {
+        handOver_.continueEntry();
+    }
+}
+
+void Form1::Command2Click() {
+    Unload();
+    platform_.programEnd.EndProgram();
+}
+
+void UseSampleTabulatedEquilibrium(ProgramState& state) {
+    SortPointsAndComputeAlfa(state);
+    RereadPointTexts(state);
+    state.EquilibriumKind = state.EqPointCount;
+    state.ConstantVolatility = false;
+    state.TableMode = true;
+    state.TrayType = "K";
+}
+
+Form1HandOver SampleCalculationHandOver(ProgramState& state, Platform platform) {
+    return {[&state, platform] {
+                auto* form11 = new Form11(state, platform, {});
+                form11->show();
+            },
+            [&state] { UseSampleTabulatedEquilibrium(state); }};
+}
+
+} // namespace radirav

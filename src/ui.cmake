@@ -1,0 +1,24 @@
+# The desktop program: Qt Widgets screens on the platform layer, and the executable.
+find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport)
+
+add_library(radirav_ui STATIC
+  platform/clock.cpp
+  platform/dialogs.cpp
+  platform/drawing_surface.cpp
+  platform/fonts.cpp
+  platform/gradient.cpp
+  platform/keyboard_layout.cpp
+  platform/program_end.cpp
+  platform/qt_printer.cpp
+  platform/screen_list.cpp
+  platform/screen_window.cpp
+  screens/input/form1_title.cpp
+  results/form11_results.cpp
+  results/print_report.cpp
+)
+set_target_properties(radirav_ui PROPERTIES AUTOMOC ON)
+target_include_directories(radirav_ui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(radirav_ui PUBLIC radirav_core Qt6::Widgets Qt6::PrintSupport PRIVATE radirav_warnings)
+
+add_executable(radirav app/main.cpp)
+target_link_libraries(radirav PRIVATE radirav_ui radirav_warnings)

@@ -1,0 +1,87 @@
+#include "platform/screen_list.h"
+#include "platform/screen_window.h"
+#include "screens/screen_test.h"
+
+#include <QPointer>
+#include <gtest/gtest.h>
+
+namespace radirav {
+namespace {
+
+using testing::DestroyUnloadedWindows;
+
+class PlainScreen final : public ScreenWindow {
+public:
+    PlainScreen(ScreenList& screens, const QString& name) : ScreenWindow(screens, name) {}
+    int closeRequests = 0;
+
+protected:
+    void OnCloseRequested() override { ++closeRequests; }
+};
+
+class UnloadOtherFormsKeepsTheLatest : public ::testing::TestWithParam<int> {};
+
+TEST_P(UnloadOtherFormsKeepsTheLatest, WhateverNumberWasLoaded) {
+    ScreenList screens;
+    std::vector<QPointer<PlainScreen>> windows;
+    for (int i = 1; i <= GetParam(); ++i) {
+        windows.emplace_back(new PlainScreen(screens, QStringLiteral("Form%1").arg(i)));
+        windows.back()->show();
+    }
+    screens.UnloadOtherForms();
+    DestroyUnloadedWindows();
+
+    const QString latest = QStringLiteral("Form%1").arg(GetParam());
+    EXPECT_EQ(screens.LoadedNames(), QStringList{latest});
+    for (int i = 0; i + 1 < GetParam(); ++i) {
+        EXPECT_TRUE(windows[static_cast<std::size_t>(i)].isNull()) << "Form" << i + 1 << " still exists";
+    }
+    ASSERT_FALSE(windows.back().isNull());
+    EXPECT_TRUE(windows.back()->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, UnloadOtherFormsKeepsTheLatest, ::testing::Values(1, 2, 3, 5));
+
+TEST(ScreenList, KeepsScreensInLoadOrderAndForgetsUnloadedOnes) {
+    ScreenList screens;
+    auto* first = new PlainScreen(screens, QStringLiteral("Form1"));
+    new PlainScreen(screens, QStringLiteral("Form2"));
+    new PlainScreen(screens, QStringLiteral("Form3"));
+    EXPECT_EQ(screens.LoadedNames(), (QStringList{"Form1", "Form2", "Form3"}));
+    first->Unload();
+    EXPECT_EQ(screens.LoadedNames(), (QStringList{"Form2", "Form3"}));
+    DestroyUnloadedWindows();
+}
+
+TEST(ScreenList, DestroysTheWindowsStillLoadedWhenItGoes) {
+    QPointer<PlainScreen> window;
+    {
+        ScreenList screens;
+        window = new PlainScreen(screens, QStringLiteral("Form1"));
+    }
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST(ScreenWindow, TitleBarCloseRunsTheWindowsOwnEndInsteadOfHidingIt) {
+    ScreenList screens;
+    auto* window = new PlainScreen(screens, QStringLiteral("Form1"));
+    window->show();
+    window->close();
+    EXPECT_EQ(window->closeRequests, 1);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(screens.Contains(window));
+}
+
+TEST(ScreenWindow, UnloadHidesWithoutAskingTheWindowsEnd) {
+    ScreenList screens;
+    QPointer<PlainScreen> window = new PlainScreen(screens, QStringLiteral("Form1"));
+    window->show();
+    window->Unload();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->closeRequests, 0);
+    DestroyUnloadedWindows();
+    EXPECT_TRUE(window.isNull());
+}
+
+} // namespace
+} // namespace radirav

@@ -1,0 +1,69 @@
+#include "platform/scripted_platform.h"
+
+#include <gtest/gtest.h>
+
+namespace radirav::testing {
+
+ScriptedPlatform::ScriptedPlatform() = default;
+
+void ScriptedPlatform::AnswerInputBoxes(std::vector<std::optional<QString>> answers) {
+    inputAnswers_.insert(inputAnswers_.end(), answers.begin(), answers.end());
+}
+
+void ScriptedPlatform::AnswerYesNo(std::vector<bool> answers) {
+    yesNoAnswers_.insert(yesNoAnswers_.end(), answers.begin(), answers.end());
+}
+
+QString ScriptedPlatform::InputBox(const InputBoxRequest& request) {
+    inputBoxes.push_back(request);
+    events << QStringLiteral("input box ") + request.title;
+    if (inputAnswers_.empty()) {
+        ADD_FAILURE() << "input box \"" << request.title.toStdString() << "\" asked \""
+                      << request.prompt.toStdString() << "\" but the script has no answer left";
+        return {};
+    }
+    const std::optional<QString> answer = inputAnswers_.front();
+    inputAnswers_.pop_front();
+    return answer.value_or(QString());
+}
+
+bool ScriptedPlatform::AskYesNo(const QString& prompt, const QString& title) {
+    yesNoPrompts << prompt;
+    if (yesNoAnswers_.empty()) {
+        ADD_FAILURE() << "yes/no box \"" << title.toStdString() << "\" asked \"" << prompt.toStdString()
+                      << "\" but the script has no answer left";
+        return false;
+    }
+    const bool answer = yesNoAnswers_.front();
+    yesNoAnswers_.pop_front();
+    return answer;
+}
+
+void ScriptedPlatform::ShowMessage(const QString& text, const QString&) {
+    messages << text;
+}
+
+void ScriptedPlatform::Activate(std::uint32_t layout) {
+    layouts.push_back(layout);
+    events << QStringLiteral("layout %1").arg(layout, 8, 16, QLatin1Char('0'));
+}
+
+void ScriptedPlatform::SetFont(const QString& family, int pointSize) {
+    printerFont = family;
+    printerFontSize = pointSize;
+}
+
+void ScriptedPlatform::PrintLine(const QString& text) {
+    openDocument << openLine_ + text;
+    openLine_.clear();
+    if (onPrintLine) {
+        onPrintLine();
+    }
+}
+
+void ScriptedPlatform::EndDoc() {
+    printedDocuments.push_back(openDocument);
+    openDocument.clear();
+}
+
+} // namespace radirav::testing

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/qt_test_printers.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace radirav::testing {
+
+// The machine as a test plays it: input boxes answer from a script, everything asked of the
+// student, the keyboard, the printer and the program's end is recorded. A question the script
+// has no answer for fails the running test and answers empty, so nothing waits for a person.
+class ScriptedPlatform final : public Dialogs,
+                               public KeyboardLayout,
+                               public Printer,
+                               public Clock,
+                               public ProgramEnd {
+public:
+    ScriptedPlatform();
+
+    Platform Get() { return {screens, *this, *this, *this, *this, *this}; }
+
+    // Answers for the coming input boxes in order; std::nullopt stands for a cancelled box.
+    void AnswerInputBoxes(std::vector<std::optional<QString>> answers);
+    void AnswerYesNo(std::vector<bool> answers);
+
+    QString InputBox(const InputBoxRequest& request) override;
+    bool AskYesNo(const QString& prompt, const QString& title) override;
+    void ShowMessage(const QString& text, const QString& title) override;
+    void Beep() override { ++beeps; }
+    void Activate(std::uint32_t layout) override;
+    void SetFont(const QString& family, int pointSize) override;
+    void PrintText(const QString& text) override { openLine_ += text; }
+    void PrintLine(const QString& text) override;
+    void EndDoc() override;
+    void EndReport() override { ++reportsEnded; }
+    DateTimeParts Now() override { return now; }
+    void EndProgram() override { ++programEnds; }
+
+    ScreenList screens; // windows the test left loaded are deleted with the platform
+
+    // Input boxes (by title) and layout switches in the order they happened.
+    QStringList events;
+    std::vector<InputBoxRequest> inputBoxes;
+    QStringList yesNoPrompts;
+    QStringList messages;
+    int beeps = 0;
+    std::vector<std::uint32_t> layouts;
+    QString printerFont;
+    int printerFontSize = 0;
+    std::vector<QStringList> printedDocuments; // ended documents
+    QStringList openDocument;
+    int reportsEnded = 0;
+    int programEnds = 0;
+    DateTimeParts now{2026, 12, 7, 14, 35, 12};
+    // Runs on every printed line, e.g. to look at the screen while the report prints.
+    std::function<void()> onPrintLine;
+
+private:
+    std::deque<std::optional<QString>> inputAnswers_;
+    std::deque<bool> yesNoAnswers_;
+    QString openLine_;
+};
+
+} // namespace radirav::testing

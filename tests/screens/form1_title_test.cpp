@@ -1,0 +1,229 @@
+#include "screens/input/form1_title.h"
+#include "screens/screen_test.h"
+
+#include "platform/keyboard_layout.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+namespace radirav {
+namespace {
+
+using testing::ScreenTest;
+
+class NextScreen final : public ScreenWindow {
+public:
+    explicit NextScreen(ScreenList& screens) : ScreenWindow(screens, QStringLiteral("NextScreen")) {}
+
+protected:
+    void OnCloseRequested() override {}
+};
+
+class Form1Test : public ScreenTest {
+protected:
+    Form1* Open() {
+        Form1HandOver handOver{[this] {
+                                   events << QStringLiteral("next screen");
+                                   machine.events << QStringLiteral("next screen");
+                                   (new NextScreen(machine.screens))->show();
+                               },
+                               [this] { machine.events << QStringLiteral("continue entry"); }};
+        form = new Form1(state, platform, std::move(handOver));
+        form->show();
+        return form;
+    }
+
+    QPointer<Form1> form;
+    QStringList events;
+};
+
+struct ControlLook {
+    const char* name;
+    QRect geometry;
+    QColor back;
+    std::optional<QColor> fore;
+    const char* text;
+};
+
+class Form1Controls : public Form1Test, public ::testing::WithParamInterface<ControlLook> {};
+
+TEST_P(Form1Controls, StandWhereTheTitleScreenPlacesThemInItsColours) {
+    Open();
+    const ControlLook& look = GetParam();
+    auto* control = form->findChild<QWidget*>(QString::fromUtf8(look.name));
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->geometry(), look.geometry);
+    EXPECT_TRUE(control->isVisible());
+    const bool isButton = qobject_cast<QPushButton*>(control) != nullptr;
+    EXPECT_EQ(control->palette().color(isButton ? QPalette::Button : QPalette::Window), look.back);
+    if (look.fore) {
+        EXPECT_EQ(control->palette().color(QPalette::WindowText), *look.fore);
+    }
+    QString text;
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        text = label->text();
+    } else if (isButton) {
+        text = qobject_cast<QPushButton*>(control)->text();
+    }
+    if (look.text != nullptr) {
+        EXPECT_EQ(text, QString::fromUtf8(look.text));
+    }
+}
+
+// Pixel positions after the load; colours as red, green, blue.
+INSTANTIATE_TEST_SUITE_P(
+    TitleScreen, Form1Controls,
+    ::testing::Values(
+        ControlLook{"Label1",
+                    {120, 40, 540, 177},
+                    QColor(128, 255, 128),
+                    QColor(0, 0, 255),
+                    "            П Р О Г Р А М М А        R A D I R A V - 9\n\n"
+                    "                                     Р а с ч ё т\n"
+                    "  Бинарной ректификации в колоннах с колпачковыми\n"
+                    "                         и ситчатыми тарелками\n\n"
+                    "             ОПРЕДЕЛЕНИЕ ЧИСЛА ТАРЕЛОК"},
+        ControlLook{"Label2", {600, 500, 153, 25}, QColor(255, 0, 0), QColor(192, 192, 255), nullptr},
+        ControlLook{"Label3",
+                    {170, 270, 481, 41},
+                    QColor(192, 192, 255),
+                    QColor(128, 0, 0),
+                    " Для проведения расчётов необходимо изучить описание\n"
+                    "              и подготовить исходные данные"},
+        ControlLook{"Label4", {660, 50, 5, 172}, QColor(192, 0, 192), std::nullopt, ""},
+        ControlLook{"Label5", {130, 217, 535, 5}, QColor(192, 0, 192), std::nullopt, ""},
+        ControlLook{"Command1", {168, 384, 185, 25}, QColor(0, 255, 0), std::nullopt, "Готовы к работе ?"},
+        ControlLook{
+            "Command2", {464, 384, 177, 25}, QColor(255, 128, 0), std::nullopt, "Не готовы к работе ?"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Form1Test, FillsTheScreenHeightTwelveThousandTwipsWide) {
+    Open();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Введение"));
+    EXPECT_EQ(form->pos(), screen.topLeft());
+    EXPECT_EQ(form->size(), QSize(800, screen.height()));
+    QWidget* firstTabStop = form->nextInFocusChain();
+    while (firstTabStop != form && !(firstTabStop->focusPolicy() & Qt::TabFocus)) {
+        firstTabStop = firstTabStop->nextInFocusChain();
+    }
+    EXPECT_EQ(firstTabStop, form->Command1) << "the start button comes first";
+}
+
+TEST_F(Form1Test, PaintsTheGradientUnderItsControls) {
+    Open();
+    const QImage image = form->grab().toImage();
+    const int right = image.width() - 1;
+    const int bottom = image.height() - 1;
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(0, 255, 0));
+    EXPECT_EQ(image.pixelColor(right, 0), QColor(0, 0, 255));
+    EXPECT_EQ(image.pixelColor(right, bottom), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(0, bottom), QColor(0, 255, 255));
+    EXPECT_EQ(image.pixelColor(125, 210), QColor(128, 255, 128)) << "the title covers the gradient";
+}
+
+TEST_F(Form1Test, LoadClearsTheChoicesAndSetsTheGraphFrame) {
+    state.ConstantVolatility = state.AntoineMode = state.TableMode = true;
+    state.AlfaEntered = state.PointsEntered = state.AntoineEntered = state.ChangeRectifyingMode = true;
+    state.EditMode = state.RemoveMode = state.PointPicked = true;
+    state.GraphLeft = state.GraphTop = state.GraphSize = 1;
+    Open();
+    for (bool flag : {state.ConstantVolatility, state.AntoineMode, state.TableMode, state.AlfaEntered,
+                      state.PointsEntered, state.AntoineEntered, state.ChangeRectifyingMode, state.EditMode,
+                      state.RemoveMode, state.PointPicked}) {
+        EXPECT_FALSE(flag);
+    }
+    EXPECT_EQ(state.GraphLeft, 450);
+    EXPECT_EQ(state.GraphTop, 45);
+    EXPECT_EQ(state.GraphSize, 300);
+}
+
+struct NameAnswers {
+    const char* name;
+    std::optional<QString> student, system;
+    std::string studentName, systemName;
+};
+
+class Form1Start : public Form1Test, public ::testing::WithParamInterface<NameAnswers> {};
+
+TEST_P(Form1Start, StoresBothNamesInProperCaseAndGoesOn) {
+    Open();
+    state.StudentName = state.SystemName = "прежнее";
+    machine.AnswerInputBoxes({GetParam().student, GetParam().system});
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    EXPECT_EQ(state.StudentName, GetParam().studentName);
+    EXPECT_EQ(state.SystemName, GetParam().systemName);
+    EXPECT_EQ(machine.events.last(), QStringLiteral("continue entry"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, Form1Start,
+                         ::testing::Values(NameAnswers{"Typed", QStringLiteral("студент и.и. гр. 5-12"),
+                                                       QStringLiteral("ЭТАНОЛ-ВОДА"), "Студент И.и. Гр. 5-12",
+                                                       "Этанол-вода"},
+                                           NameAnswers{"Cancelled", std::nullopt, std::nullopt, "", ""},
+                                           NameAnswers{"Empty", QString(), QStringLiteral("бензол\tтолуол"),
+                                                       "", "Бензол\tТолуол"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Form1Test, StartAsksTheNamesInCyrillicThenSwitchesToLatin) {
+    Open();
+    machine.AnswerInputBoxes({QStringLiteral("а"), QStringLiteral("б")});
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+
+    EXPECT_EQ(machine.events,
+              (QStringList{"next screen", "layout 04190419", "input box ВВОД ФАМИЛИИ",
+                           "input box ВВОД НАИМЕНОВАНИЙ КОМПОНЕНТОВ", "layout 04090409", "continue entry"}));
+    ASSERT_EQ(machine.inputBoxes.size(), 2u);
+    EXPECT_EQ(machine.inputBoxes[0].prompt, QStringLiteral("  ВВЕДИТЕ ФАМИЛИЮ И НОМЕР ГРУППЫ "));
+    EXPECT_EQ(machine.inputBoxes[0].positionTwips, QPoint(500, 300));
+    EXPECT_EQ(machine.inputBoxes[1].prompt,
+              QStringLiteral("  ВВЕДИТЕ ЧЕРЕЗ ТИРЕ НАИМЕНОВАНИЕ КОМПОНЕНТОВ РАЗДЕЛЯЕМОЙ СМЕСИ "));
+    EXPECT_EQ(machine.inputBoxes[1].positionTwips, QPoint(500, 500));
+    for (const InputBoxRequest& request : machine.inputBoxes) {
+        EXPECT_TRUE(request.defaultText.isEmpty());
+    }
+    EXPECT_EQ(machine.layouts, (std::vector<std::uint32_t>{kRussianLayout, kEnglishUsLayout}));
+}
+
+TEST_F(Form1Test, StartLoadsTheSampleAndLeavesOnlyTheNextScreen) {
+    Open();
+    state.ConstantVolatility = false;
+    state.ChangeGeneralMode = state.ChangeRectifyingMode = state.ChangeStrippingMode = true;
+    machine.AnswerInputBoxes({QStringLiteral("а"), QStringLiteral("б")});
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    testing::DestroyUnloadedWindows();
+
+    EXPECT_TRUE(form.isNull());
+    EXPECT_EQ(machine.screens.LoadedNames(), QStringList{QStringLiteral("NextScreen")});
+    EXPECT_EQ(state.EqPointCount, 15);
+    EXPECT_EQ(state.InputParams[1].Code, "   F");
+    EXPECT_FALSE(state.InputValueTexts[1].empty());
+    EXPECT_TRUE(state.ConstantVolatility);
+    EXPECT_FALSE(state.ChangeGeneralMode || state.ChangeRectifyingMode || state.ChangeStrippingMode);
+    EXPECT_EQ(machine.programEnds, 0);
+}
+
+class Form1Quit : public Form1Test, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(Form1Quit, EndsTheProgramWithoutAQuestion) {
+    Open();
+    if (std::string(GetParam()) == "QuitButton") {
+        QTest::mouseClick(form->Command2, Qt::LeftButton);
+    } else {
+        form->close();
+    }
+    testing::DestroyUnloadedWindows();
+    EXPECT_EQ(machine.programEnds, 1);
+    EXPECT_TRUE(machine.inputBoxes.empty());
+    EXPECT_TRUE(form.isNull());
+    EXPECT_EQ(machine.screens.Count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, Form1Quit, ::testing::Values("QuitButton", "TitleBarClose"));
+
+} // namespace
+} // namespace radirav

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "model/program_state.h"
+#include "platform/screen_window.h"
+#include "platform/scripted_platform.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <gtest/gtest.h>
+
+namespace radirav::testing {
+
+// Windows unloaded by a handler are destroyed once control is back in the event loop; tests
+// have no loop running, so they let the destruction happen here.
+inline void DestroyUnloadedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A fresh program state and a fresh scripted machine for every test.
+class ScreenTest : public ::testing::Test {
+protected:
+    void TearDown() override { DestroyUnloadedWindows(); }
+
+    // The loaded screen of type T, or null.
+    template <typename T> T* LoadedScreen() const {
+        for (ScreenWindow* screen : machine.screens.Loaded()) {
+            if (auto* found = qobject_cast<T*>(screen)) {
+                return found;
+            }
+        }
+        return nullptr;
+    }
+
+    ProgramState state;
+    ScriptedPlatform machine;
+    Platform platform = machine.Get();
+};
+
+} // namespace radirav::testing

@@ -1,0 +1,41 @@
+# Tests of the desktop program: platform pieces and screens on the offscreen Qt platform with a
+# scripted machine, and the real program on a virtual X display.
+find_package(Qt6 REQUIRED COMPONENTS Test)
+
+add_library(radirav_test_platform STATIC platform/scripted_platform.cpp)
+target_include_directories(radirav_test_platform PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(radirav_test_platform PUBLIC radirav_ui GTest::gtest PRIVATE radirav_warnings)
+
+add_executable(radirav_ui_tests
+  screens/ui_test_main.cpp
+  platform/screen_list_test.cpp
+  platform/drawing_surface_test.cpp
+  platform/gradient_test.cpp
+  platform/fonts_twips_test.cpp
+  platform/qt_printer_test.cpp
+  platform/scripted_platform_test.cpp
+  screens/form1_title_test.cpp
+  screens/form11_results_test.cpp
+  screens/print_report_test.cpp
+  screens/road_test.cpp
+)
+set_target_properties(radirav_ui_tests PROPERTIES AUTOMOC ON)
+target_link_libraries(radirav_ui_tests PRIVATE radirav_test_platform Qt6::Test radirav_warnings)
+gtest_discover_tests(radirav_ui_tests DISCOVERY_MODE PRE_TEST
+  PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 60)
+
+foreach(smoke IN ITEMS "Title;Введение;radirav-title.png;" "Results;РЕЗУЛЬТАТЫ РАСЧЁТА;radirav-results.png;--demo-results")
+  list(GET smoke 0 name)
+  list(GET smoke 1 title)
+  list(GET smoke 2 shot)
+  list(GET smoke 3 args)
+  add_test(NAME RadiravWindowOnVirtualDisplay.${name}
+    COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/screens/window_smoke.sh $<TARGET_FILE:radirav> "${title}"
+            ${CMAKE_BINARY_DIR}/${shot} ${args})
+  set_tests_properties(RadiravWindowOnVirtualDisplay.${name} PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 60)
+endforeach()
+
+# Without any display the program says where the windowless calculator is and fails.
+add_test(NAME RadiravWithoutDisplay.PointsToTheBatchCalculator
+  COMMAND sh -c "out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"$0\" 2>&1); rc=$?; echo \"$out\"; [ $rc -ne 0 ] && echo \"$out\" | grep -q radirav-calc"
+          $<TARGET_FILE:radirav>)
