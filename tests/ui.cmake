@@ -14,6 +14,7 @@ add_executable(radirav_ui_tests
   platform/fonts_twips_test.cpp
   platform/qt_printer_test.cpp
   platform/scripted_platform_test.cpp
+  platform/modal_watchdog_test.cpp
   screens/form1_title_test.cpp
   screens/form11_results_test.cpp
   screens/print_report_test.cpp

@@ -10,14 +10,16 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace radirav {
 namespace {
 
 const QString kPrintTitle = QStringLiteral("Печать результатов");
 
-// Lays the documents out line by line from the top of the printable area; a document that
-// does not fit runs on to the next page, and every document starts on a new page.
+// Lays the documents out line by line from the top of the printable area, every document on a
+// new page. A document a few lines too long for a page closes up its lines (down to 85 % of the
+// font's height) to stay on one page; a longer one runs on to the next page.
 bool Render(QPrinter& printer, const std::vector<QStringList>& documents, const QFont& font) {
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -32,16 +34,18 @@ bool Render(QPrinter& printer, const std::vector<QStringList>& documents, const 
             return false;
         }
         firstPage = false;
+        const double fitting = document.isEmpty() ? metrics.lineSpacing() : pageHeight / document.size();
+        const double pitch = std::min(metrics.lineSpacing(), std::max(fitting, 0.85 * metrics.height()));
         double y = 0;
         for (const QString& line : document) {
-            if (y + metrics.height() > pageHeight) {
+            if (y + pitch > pageHeight + 0.5) {
                 if (!printer.newPage()) {
                     return false;
                 }
                 y = 0;
             }
             painter.drawText(QPointF(0, y + metrics.ascent()), line);
-            y += metrics.lineSpacing();
+            y += pitch;
         }
     }
     return painter.end();
@@ -119,7 +123,7 @@ bool QtPrinter::WritePdf() {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(15, 15, 10, 15), QPageLayout::Millimeter);
+    printer.setPageMargins(QMarginsF(15, 10, 10, 10), QPageLayout::Millimeter);
     const QFont font = ScreenFont(FixedPitchCyrillicFamily(family_), pointSize_);
     const bool written =
         QDir().mkpath(folder) && Render(printer, documents_, font) && QFileInfo(path).size() > 0;

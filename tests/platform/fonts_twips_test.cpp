@@ -14,6 +14,9 @@ struct TwipsCase {
     int twips;
     int pixels;
 };
+void PrintTo(const TwipsCase& c, std::ostream* out) {
+    *out << c.twips << " twips";
+}
 
 class TwipsToPixelsAt15 : public ::testing::TestWithParam<TwipsCase> {};
 

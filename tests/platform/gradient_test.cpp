@@ -10,6 +10,9 @@ struct PixelCase {
     double u, v; // fraction of width and height
     QColor expected;
 };
+void PrintTo(const PixelCase& c, std::ostream* out) {
+    *out << c.where;
+}
 
 class TriangleGradientPixels : public ::testing::TestWithParam<PixelCase> {};
 

@@ -56,9 +56,21 @@ TEST_F(QtPrinterWithoutPrinter, WritesEveryDocumentAsPagesOfOnePdfAndSaysWhere) 
         << machine.messages[0].toStdString();
 }
 
-TEST_F(QtPrinterWithoutPrinter, RunsALongDocumentOnToANewPage) {
+struct PageCase {
+    int lines;
+    int pages;
+};
+void PrintTo(const PageCase& c, std::ostream* out) {
+    *out << c.lines << " lines";
+}
+
+class QtPrinterPages : public QtPrinterWithoutPrinter, public ::testing::WithParamInterface<PageCase> {};
+
+// A4 with 10 mm margins holds about 69 lines of 10 points at full spacing and about 80 closed up,
+// so the tabulated first page of the report (under 80 lines) stays one page.
+TEST_P(QtPrinterPages, KeepADocumentOnOnePageUntilItCannotFit) {
     printer.SetFont(QStringLiteral("Courier New Cyr"), 10);
-    for (int i = 0; i < 120; ++i) {
+    for (int i = 0; i < GetParam().lines; ++i) {
         printer.PrintLine(QStringLiteral("строка %1").arg(i));
     }
     printer.EndDoc();
@@ -66,8 +78,12 @@ TEST_F(QtPrinterWithoutPrinter, RunsALongDocumentOnToANewPage) {
     const QDir written(folder.path() + QStringLiteral("/Документы"));
     const QStringList files = written.entryList({QStringLiteral("*.pdf")}, QDir::Files);
     ASSERT_EQ(files.size(), 1);
-    EXPECT_EQ(PdfPageCount(written.filePath(files[0])), 2); // about 65 lines of 10 points on A4
+    EXPECT_EQ(PdfPageCount(written.filePath(files[0])), GetParam().pages);
 }
+
+INSTANTIATE_TEST_SUITE_P(LineCounts, QtPrinterPages,
+                         ::testing::Values(PageCase{60, 1}, PageCase{78, 1}, PageCase{120, 2},
+                                           PageCase{200, 3}));
 
 TEST_F(QtPrinterWithoutPrinter, TellsTheStudentWhenTheFileCannotBeWritten) {
     QFile blocker(folder.path() + QStringLiteral("/занято"));

@@ -159,6 +159,9 @@ struct StopCase {
     std::function<ProgramState()> make;
     const char* message;
 };
+void PrintTo(const StopCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class Form11Stops : public Form11Test, public ::testing::WithParamInterface<StopCase> {};
 

@@ -48,6 +48,9 @@ struct ControlLook {
     std::optional<QColor> fore;
     const char* text;
 };
+void PrintTo(const ControlLook& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class Form1Controls : public Form1Test, public ::testing::WithParamInterface<ControlLook> {};
 
@@ -147,6 +150,9 @@ struct NameAnswers {
     std::optional<QString> student, system;
     std::string studentName, systemName;
 };
+void PrintTo(const NameAnswers& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class Form1Start : public Form1Test, public ::testing::WithParamInterface<NameAnswers> {};
 

@@ -9,12 +9,18 @@
 namespace radirav {
 namespace {
 
-// The whole road as the program wires it today: title screen, names, the calculation window with
-// the sample's tabulated points, the results, the printed report, the end.
-class Road : public testing::ScreenTest {};
+// From the title screen straight to the calculation window with the sample's tabulated points
+// (the parameter screens in between are another road): names, results, printed report, end.
+class Road : public testing::ScreenTest {
+protected:
+    Form1HandOver StraightToCalculation() {
+        return {[this] { (new Form11(state, platform, {}))->show(); },
+                [this] { UseSampleTabulatedEquilibrium(state); }};
+    }
+};
 
 TEST_F(Road, TitleToPrintedReportWithTheSampleData) {
-    auto* form1 = new Form1(state, platform, SampleCalculationHandOver(state, platform));
+    auto* form1 = new Form1(state, platform, StraightToCalculation());
     form1->show();
     machine.AnswerInputBoxes({QStringLiteral("студент и.и. гр. 5-12"), QStringLiteral("ЭТАНОЛ-ВОДА")});
     QTest::mouseClick(form1->Command1, Qt::LeftButton);

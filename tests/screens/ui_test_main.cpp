@@ -1,3 +1,5 @@
+#include "screens/modal_watchdog.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -8,6 +10,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    radirav::testing::ModalWatchdog watchdog;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
