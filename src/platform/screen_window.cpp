@@ -9,7 +9,6 @@ namespace radirav {
 
 ScreenWindow::ScreenWindow(ScreenList& screens, const QString& name) : screens_(&screens) {
     setObjectName(name);
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
     surface_.SetChanged([this] { update(); });
     screens_->Add(this);
 }

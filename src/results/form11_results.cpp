@@ -57,7 +57,7 @@ Form11::Form11(ProgramState& state, Platform platform, Form11HandOver handOver)
     Label2->setTextFormat(Qt::PlainText);
     Label2->setFont(ScreenFont(QStringLiteral("MS Sans Serif"), 14, true));
     Label2->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
-    Label2->setGeometry(200, 200, 560, 40);
+    Label2->move(200, 200);
 
     Command2->setVisible(static_cast<bool>(handOver_.openGraphEditor));
     Command3->hide();
@@ -98,6 +98,7 @@ void Form11::ShowStop(CalcStop stop) {
     state_.InputError = true;
     Surface().Cls();
     Label2->setText(QString::fromStdString(StopMessage(stop).value_or(std::string())));
+    Label2->adjustSize();
     Label2->show();
     Command1->hide();
     Command2->hide();

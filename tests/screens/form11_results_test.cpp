@@ -170,6 +170,9 @@ TEST_P(Form11Stops, ShowTheMessageInsteadOfTheTable) {
     QTest::mouseClick(form->Command1, Qt::LeftButton);
 
     EXPECT_EQ(form->Label2->text(), QString::fromUtf8(GetParam().message));
+    EXPECT_EQ(form->Label2->pos(), QPoint(200, 200));
+    EXPECT_GE(form->Label2->width(), form->Label2->sizeHint().width()) << "message clipped";
+    EXPECT_LE(form->Label2->geometry().right(), form->width()) << "message runs off the window";
     EXPECT_EQ(Visible(), (QStringList{"Command4", "Command5", "Label2"}));
     EXPECT_TRUE(form->Surface().Ops().empty());
     EXPECT_EQ(machine.beeps, 1);
