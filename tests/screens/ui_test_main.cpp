@@ -1,6 +1,7 @@
 #include "screens/modal_watchdog.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <gtest/gtest.h>
 
 // Screens are real widgets on an invisible display; nothing a test opens can wait for a person.
@@ -9,6 +10,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    // Results show the regional decimal separator; the tests expect a point whatever the machine.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QApplication::setQuitOnLastWindowClosed(false);
     radirav::testing::ModalWatchdog watchdog;
     ::testing::InitGoogleTest(&argc, argv);
