@@ -19,6 +19,11 @@ add_executable(radirav_ui_tests
   screens/form11_results_test.cpp
   screens/print_report_test.cpp
   screens/road_test.cpp
+  screens/group_entry_test.cpp
+  screens/group_correction_test.cpp
+  screens/confirmations_test.cpp
+  screens/form6_choice_test.cpp
+  screens/hostile_answers_test.cpp
 )
 set_target_properties(radirav_ui_tests PROPERTIES AUTOMOC ON)
 target_link_libraries(radirav_ui_tests PRIVATE radirav_test_platform Qt6::Test radirav_warnings)

@@ -3,6 +3,7 @@
 #include "platform/qt_platform.h"
 #include "results/form11_results.h"
 #include "screens/input/form1_title.h"
+#include "screens/input/input_flow.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -32,6 +33,8 @@ int main(int argc, char* argv[]) {
     radirav::ProgramState state;
     radirav::QtPlatform qtPlatform;
     const radirav::Platform platform = qtPlatform.Get();
+    // Screens beyond the first-run input are not wired yet: their buttons stay hidden.
+    radirav::InputFlow flow(state, platform);
 
     // Hidden flag for screenshots: the calculation window with the sample results, no title.
     if (QApplication::arguments().contains(QStringLiteral("--demo-results"))) {
@@ -42,9 +45,7 @@ int main(int argc, char* argv[]) {
         form11->Calculate();
         form11->show();
     } else {
-        auto* form1 =
-            new radirav::Form1(state, platform, radirav::SampleCalculationHandOver(state, platform));
-        form1->show();
+        flow.ShowTitle();
     }
     return QApplication::exec();
 }

@@ -1,63 +1,134 @@
+#include "calc/column.h"
+#include "model/entry.h"
+#include "model/text.h"
+#include "model/val.h"
 #include "results/form11_results.h"
+#include "results/results_text.h"
+#include "screens/group_test_support.h"
 #include "screens/input/form1_title.h"
-#include "screens/screen_test.h"
+#include "screens/input/form3_5_7_confirmations.h"
+#include "support/sample_state.h"
 
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QTest>
 
 namespace radirav {
 namespace {
 
-// From the title screen straight to the calculation window with the sample's tabulated points
-// (the parameter screens in between are another road): names, results, printed report, end.
+using testing::Answers;
+using testing::ClickListRow;
+
+// The first run as the program wires it: title, names, the three groups with a correction on the
+// way, the tray type, a constant ALFA, the results, the printed report, the end.
 class Road : public testing::ScreenTest {
 protected:
-    Form1HandOver StraightToCalculation() {
-        return {[this] { (new Form11(state, platform, {}))->show(); },
-                [this] { UseSampleTabulatedEquilibrium(state); }};
+    template <typename T> T* Only() {
+        testing::DestroyUnloadedWindows();
+        EXPECT_EQ(machine.screens.Count(), 1) << machine.screens.LoadedNames().join(' ').toStdString();
+        return LoadedScreen<T>();
     }
+
+    // Title to results with a feed flow typed 278 instead of 2.78, found and corrected.
+    Form11* DriveToResults(const char* trayButton) {
+        Answers answers{QStringLiteral("студент и.и. гр. 5-12"), QStringLiteral("ЭТАНОЛ-ВОДА")};
+        Answers general = testing::SampleAnswers(1, 12);
+        general[0] = QStringLiteral("278");
+        answers.insert(answers.end(), general.begin(), general.end());
+        machine.AnswerInputBoxes(answers);
+        Form1* form1 = flow.ShowTitle();
+        QTest::mouseClick(form1->Command1, Qt::LeftButton);
+
+        auto* form2 = Only<Form2>();
+        if (form2 == nullptr) {
+            return nullptr;
+        }
+        EXPECT_EQ(state.ErrorIndex, 1);
+        QTest::mouseClick(form2->Command1, Qt::LeftButton);
+        auto* form3 = LoadedScreen<Form3>();
+        EXPECT_NE(form3, nullptr);
+        if (form3 == nullptr) {
+            return nullptr;
+        }
+        EXPECT_EQ(form2->Label2->text(), QString::fromStdString(ParamLine(state, 1)));
+        QTest::mouseClick(form3->Command1, Qt::LeftButton);
+        machine.AnswerInputBoxes({QStringLiteral("2,78")});
+        ClickListRow(form2->List1, 1);
+        machine.AnswerInputBoxes(testing::SampleAnswers(13, 8));
+        QTest::mouseClick(form2->Command3, Qt::LeftButton);
+
+        auto* form4 = Only<Form4>();
+        if (form4 == nullptr) {
+            return nullptr;
+        }
+        machine.AnswerInputBoxes(testing::SampleAnswers(21, 8));
+        QTest::mouseClick(form4->Command1, Qt::LeftButton);
+
+        auto* form6 = Only<Form6>();
+        if (form6 == nullptr) {
+            return nullptr;
+        }
+        QTest::mouseClick(form6->Command1, Qt::LeftButton);
+        QTest::mouseClick(form6->findChild<QPushButton*>(QString::fromUtf8(trayButton)), Qt::LeftButton);
+        machine.AnswerInputBoxes({QStringLiteral("10")});
+        QTest::mouseClick(form6->Command5, Qt::LeftButton);
+        return Only<Form11>();
+    }
+
+    InputFlow flow{state, platform};
 };
 
-TEST_F(Road, TitleToPrintedReportWithTheSampleData) {
-    auto* form1 = new Form1(state, platform, StraightToCalculation());
-    form1->show();
-    machine.AnswerInputBoxes({QStringLiteral("студент и.и. гр. 5-12"), QStringLiteral("ЭТАНОЛ-ВОДА")});
-    QTest::mouseClick(form1->Command1, Qt::LeftButton);
-    testing::DestroyUnloadedWindows();
-
-    ASSERT_EQ(machine.screens.LoadedNames(), QStringList{QStringLiteral("Form11")});
-    QPointer<Form11> form11 = LoadedScreen<Form11>();
+TEST_F(Road, BubbleCapTraysWithAlfaTenNeedFifteenTraysFedOnTheEleventh) {
+    QPointer<Form11> form11 = DriveToResults("Command6");
     ASSERT_FALSE(form11.isNull());
     EXPECT_TRUE(form11->isVisible());
-    EXPECT_EQ(form11->windowTitle(), QStringLiteral("РАСЧЁТ"));
-    ASSERT_TRUE(form11->Command1->isVisible());
-
-    QTest::mouseClick(form11->Command1, Qt::LeftButton);
-    EXPECT_EQ(state.EquilibriumKind, 15);
-    EXPECT_EQ(state.RequiredTrays, 59);
-    EXPECT_EQ(state.FeedTray, 10);
-    ASSERT_TRUE(form11->Command3->isVisible());
-
-    QTest::mouseClick(form11->Command3, Qt::LeftButton);
-    ASSERT_EQ(machine.printedDocuments.size(), 2u);
-    const QStringList& first = machine.printedDocuments[0];
-    const QStringList& second = machine.printedDocuments[1];
-    EXPECT_EQ(first.value(5), QStringLiteral("Студент И.и. Гр. 5-12"));
-    EXPECT_TRUE(first.contains(QStringLiteral("СИСТЕМА - Этанол-вода")));
-    EXPECT_TRUE(first.contains(QStringLiteral(" ТАРЕЛКИ КОЛПАЧКОВЫЕ")));
-    // The report's table is the one on the screen, line for line.
+    EXPECT_EQ(form11->windowTitle(), QStringLiteral("РЕЗУЛЬТАТЫ РАСЧЁТА"));
+    EXPECT_EQ(state.StudentName, "Студент И.и. Гр. 5-12");
+    EXPECT_EQ(state.InputValueTexts[1], "2.78");
+    EXPECT_EQ(state.TrayType, "K");
+    EXPECT_EQ(state.RequiredTrays, 15);
+    EXPECT_EQ(state.FeedTray, 11);
     const std::vector<QString> screen = form11->Surface().Texts();
     ASSERT_EQ(screen.size(), 16u);
-    ASSERT_GE(second.size(), 14);
-    const QStringList reportTable = second.mid(second.size() - 14);
-    EXPECT_EQ(reportTable, QStringList(screen.begin() + 2, screen.end()));
+    EXPECT_EQ(
+        screen[0],
+        QStringLiteral("ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК  15        ТАРЕЛКА ПИТАНИЯ -  11-я, (считая снизу)      "));
+
+    ASSERT_TRUE(form11->Command3->isVisible());
+    QTest::mouseClick(form11->Command3, Qt::LeftButton);
+    ASSERT_EQ(machine.printedDocuments.size(), 1u) << "constant ALFA prints on one page";
+    const QStringList& page = machine.printedDocuments[0];
+    EXPECT_EQ(page.value(0).left(21), QStringLiteral("Студент И.и. Гр. 5-12"));
+    EXPECT_TRUE(page.contains(QStringLiteral("СИСТЕМА - Этанол-вода")));
+    EXPECT_TRUE(page.contains(QStringLiteral("  ") + QString::fromStdString(state.InputParams[1].Label) +
+                              QStringLiteral("       2.78")));
+    EXPECT_TRUE(page.contains(QStringLiteral(" ТАРЕЛКИ КОЛПАЧКОВЫЕ")));
+    EXPECT_TRUE(page.contains(QStringLiteral("      ALFA=10")));
+    EXPECT_TRUE(page.contains(QStringLiteral("  ") + screen[0]));
+    EXPECT_EQ(page.mid(page.size() - 14), QStringList(screen.begin() + 2, screen.end()));
 
     QTest::mouseClick(form11->Command5, Qt::LeftButton);
     testing::DestroyUnloadedWindows();
     EXPECT_EQ(machine.programEnds, 1);
     EXPECT_EQ(machine.screens.Count(), 0);
-    EXPECT_TRUE(form11.isNull());
+}
+
+TEST_F(Road, SieveTraysReachTheResultsTheCalculatorGivesForTheSameInput) {
+    QPointer<Form11> form11 = DriveToResults("Command7");
+    ASSERT_FALSE(form11.isNull());
+    EXPECT_EQ(state.TrayType, "S");
+    ProgramState expected = testing::SampleWithAlfa(10.0, "S");
+    CalculateColumn(expected);
+    EXPECT_EQ(state.RequiredTrays, expected.RequiredTrays);
+    EXPECT_EQ(state.FeedTray, expected.FeedTray);
+    EXPECT_EQ(state.TrayResults, expected.TrayResults);
+    ASSERT_FALSE(form11->Surface().Texts().empty());
+    EXPECT_EQ(form11->Surface().Texts()[0],
+              QString::fromStdString(TrayCountLine(expected.RequiredTrays, expected.FeedTray)));
+
+    QTest::mouseClick(form11->Command3, Qt::LeftButton);
+    ASSERT_EQ(machine.printedDocuments.size(), 1u);
+    EXPECT_TRUE(machine.printedDocuments[0].contains(QStringLiteral(" ТАРЕЛКИ СИТЧАТЫЕ")));
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include "platform/fonts.h"
 #include "platform/gradient.h"
 #include "platform/twips.h"
-#include "results/form11_results.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -183,14 +182,6 @@ void UseSampleTabulatedEquilibrium(ProgramState& state) {
     state.ConstantVolatility = false;
     state.TableMode = true;
     state.TrayType = "K";
-}
-
-Form1HandOver SampleCalculationHandOver(ProgramState& state, Platform platform) {
-    return {[&state, platform] {
-                auto* form11 = new Form11(state, platform, {});
-                form11->show();
-            },
-            [&state] { UseSampleTabulatedEquilibrium(state); }};
 }
 
 } // namespace radirav

@@ -52,8 +52,4 @@ private:
 // bubble-cap trays.
 void UseSampleTabulatedEquilibrium(ProgramState& state);
 
-// The start leads here until the general-parameter entry screens exist: the calculation window,
-// which calculates the sample data with their tabulated points.
-Form1HandOver SampleCalculationHandOver(ProgramState& state, Platform platform);
-
 } // namespace radirav

@@ -1,0 +1,58 @@
+#include "screens/input/form2_general.h"
+
+#include "screens/input/form3_5_7_confirmations.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace radirav {
+namespace {
+
+GroupDesign GeneralDesign() {
+    GroupDesign design;
+    design.name = QStringLiteral("Form2");
+    design.firstParam = param::kFirstGeneral;
+    design.paramCount = param::kGeneralCount;
+    design.typingCaption = QStringLiteral("   ВВОД ИСХОДНОЙ ИНФОРМАЦИИ");
+    design.boxTitle = QStringLiteral("ВВОД ИСХОДНОЙ ИНФОРМАЦИИ");
+    design.header = QStringLiteral("Общие физико-химические параметры\n       (исходная информация)");
+    design.command2Caption = QStringLiteral("ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ");
+    design.windowTwips = {50, 50, 10000, 7000};
+    design.listHeightTwips = 2500;
+    design.entryBoxBaseTwips = 1520;
+    design.correctionBoxBaseTwips = 1680;
+    design.focusAcceptWhenValid = true;
+    design.hintCentredOnList = false;
+    design.changeFlag = &ProgramState::ChangeGeneralMode;
+    return design;
+}
+
+} // namespace
+
+Form2::Form2(ProgramState& state, Platform platform, GroupHandOver handOver)
+    : GroupWindow(state, platform, GeneralDesign(), std::move(handOver)) {}
+
+void Form2::PrepareForNames() {
+    setWindowTitle(Design().typingCaption);
+    Command1->hide();
+    Command2->hide();
+    Command3->hide();
+    List1->hide();
+    Label1->hide();
+    Label2->hide();
+    show();
+}
+
+void Form2::EnterRectifyingParams() {
+    if (!PassesAcceptanceCheck() || LeftForChangeMenu()) {
+        return;
+    }
+    LeaveForNextGroup();
+}
+
+ConfirmationWindow* Form2::MakeConfirmation() {
+    return new Form3(*this, platform_);
+}
+
+} // namespace radirav

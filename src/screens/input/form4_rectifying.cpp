@@ -1,0 +1,45 @@
+#include "screens/input/form4_rectifying.h"
+
+#include "screens/input/form3_5_7_confirmations.h"
+
+namespace radirav {
+namespace {
+
+GroupDesign RectifyingDesign() {
+    GroupDesign design;
+    design.name = QStringLiteral("Form4");
+    design.firstParam = param::kFirstRectifying;
+    design.paramCount = param::kSectionCount;
+    design.typingCaption = QStringLiteral("   ВВОД ИСХОДНОЙ ИНФОРМАЦИИ (Укрепляющая часть)");
+    design.boxTitle = QStringLiteral("ВВОД ИСХОДНОЙ ИНФОРМАЦИИ (Укрепляющая часть)");
+    design.header = QStringLiteral("  Укрепляющая часть\n(исходная информация)");
+    // This window's own spelling.
+    design.command2Caption = QStringLiteral("ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОМАЦИЮ");
+    design.windowTwips = {100, 100, 12000, 8000};
+    design.listHeightTwips = 1800;
+    design.entryBoxBaseTwips = 1680 - 195; // the first box at 1680
+    design.correctionBoxBaseTwips = 1780;
+    // A valid rectifying group leaves the focus where it was.
+    design.focusAcceptWhenValid = false;
+    design.hintCentredOnList = true;
+    design.changeFlag = &ProgramState::ChangeRectifyingMode;
+    return design;
+}
+
+} // namespace
+
+Form4::Form4(ProgramState& state, Platform platform, GroupHandOver handOver)
+    : GroupWindow(state, platform, RectifyingDesign(), std::move(handOver)) {}
+
+void Form4::EnterStrippingParams() {
+    if (!PassesAcceptanceCheck() || LeftForChangeMenu()) {
+        return;
+    }
+    LeaveForNextGroup();
+}
+
+ConfirmationWindow* Form4::MakeConfirmation() {
+    return new Form5(*this, platform_);
+}
+
+} // namespace radirav

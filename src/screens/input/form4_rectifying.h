@@ -1,0 +1,21 @@
+#pragma once
+
+#include "screens/input/group_window.h"
+
+namespace radirav {
+
+// Rectifying-section parameters 13..20.
+class Form4 final : public GroupWindow {
+    Q_OBJECT
+public:
+    Form4(ProgramState& state, Platform platform, GroupHandOver handOver);
+
+    // Accepts the rectifying group, then the stripping group follows.
+    void EnterStrippingParams();
+
+protected:
+    void Accept() override { EnterStrippingParams(); }
+    ConfirmationWindow* MakeConfirmation() override;
+};
+
+} // namespace radirav

@@ -1,0 +1,191 @@
+#include "screens/input/form6_stripping.h"
+
+#include "model/checks.h"
+#include "model/text.h"
+#include "model/val.h"
+#include "platform/fonts.h"
+#include "platform/twips.h"
+#include "screens/input/form3_5_7_confirmations.h"
+#include "screens/input/input_controls.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <cmath>
+
+namespace radirav {
+namespace {
+
+const QString kTrayChoiceCaption = QStringLiteral("ВЫБОР ТАРЕЛОК");
+const QString kVolatilityCaption = QStringLiteral("ОПРЕДЕЛЕНИЕ ЛЕТУЧЕСТИ");
+const QString kAlfaEntryCaption = QStringLiteral("Ввод исходной информации");
+const QString kNotConstantCaption = QStringLiteral("Для данной системы\nлетучесть не постоянна ?");
+const QString kConstantCaption = QStringLiteral(" Для данной системы\n  летучесть постоянна ? ");
+const QString kBubbleCapCaption = QStringLiteral("  Тарелки колпачковые");
+const QString kSieveCaption = QStringLiteral("   Тарелки   ситчатые");
+const QString kTrayQuestion = QStringLiteral("Назовите тип тарелок");
+const QString kAlfaPrompt = QStringLiteral(" ВВЕДИТЕ ALFA");
+const QString kAlfaTitle = QStringLiteral("ВВОД КОЭФФИЦИЕНТА ALFA");
+const QString kAlfaErrorTitle = QStringLiteral("ОШИБКА !");
+const QString kAlfaError =
+    QStringLiteral(" ALFA не может быть < = 1 ") + QStringLiteral("    Продолжаете работу ?");
+
+// Twips.
+constexpr int kAlfaBoxX = 2000, kAlfaBoxY = 2000;
+constexpr int kQuestionTop = 2000, kQuestionWidth = 6000, kQuestionHeight = 500;
+constexpr int kChoiceTop = 3000, kChoiceWidth = 3600, kTrayButtonHeight = 500, kVolatilityButtonHeight = 700;
+
+GroupDesign StrippingDesign() {
+    GroupDesign design;
+    design.name = QStringLiteral("Form6");
+    design.firstParam = param::kFirstStripping;
+    design.paramCount = param::kSectionCount;
+    design.typingCaption = QStringLiteral("   ВВОД ИСХОДНОЙ ИНФОРМАЦИИ (Исчерпывающая часть)");
+    design.boxTitle = QStringLiteral("ВВОД ИСХОДНОЙ ИНФОРМАЦИИ (Исчерпывающая часть)");
+    design.header = QStringLiteral("  Исчерпывающая часть\n(исходная информация)");
+    design.command2Caption = QStringLiteral("ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ");
+    design.windowTwips = {100, 100, 12000, 9000};
+    design.listHeightTwips = 1800;
+    design.entryBoxBaseTwips = 1680 - 195; // the first box at 1680
+    design.correctionBoxBaseTwips = 1780;
+    design.focusAcceptWhenValid = true;
+    design.hintCentredOnList = true;
+    design.changeFlag = &ProgramState::ChangeStrippingMode;
+    return design;
+}
+
+// Two buttons side by side with three equal gaps across `inner` pixels.
+void SpreadPair(QPushButton* left, QPushButton* right, int inner) {
+    const int gap = static_cast<int>(std::lround((inner - left->width() - right->width()) / 3.0));
+    left->move(gap, left->y());
+    right->move(gap + left->width() + gap, right->y());
+}
+
+} // namespace
+
+Form6::Form6(ProgramState& state, Platform platform, Form6HandOver handOver)
+    : GroupWindow(state, platform, StrippingDesign(), {{}, handOver.openChangeMenu}),
+      form6HandOver_(std::move(handOver)) {
+    const QFont answerFont = ScreenFont(QStringLiteral("MS Sans Serif"), 10, true);
+    const QFont trayFont = ScreenFont(QStringLiteral("Courier"), 12, true);
+    const int choiceWidth = TwipsToPixels(kChoiceWidth);
+    const int choiceTop = TwipsToPixels(kChoiceTop);
+    Command4 = MakeButton(this, QStringLiteral("Command4"), {},
+                          {0, choiceTop, choiceWidth, TwipsToPixels(kVolatilityButtonHeight)}, answerFont);
+    Command5 = MakeButton(this, QStringLiteral("Command5"), {},
+                          {0, choiceTop, choiceWidth, TwipsToPixels(kVolatilityButtonHeight)}, answerFont);
+    Command6 = MakeButton(this, QStringLiteral("Command6"), kBubbleCapCaption,
+                          {0, choiceTop, choiceWidth, TwipsToPixels(kTrayButtonHeight)}, trayFont);
+    Command7 = MakeButton(this, QStringLiteral("Command7"), kSieveCaption,
+                          {0, choiceTop, choiceWidth, TwipsToPixels(kTrayButtonHeight)}, trayFont);
+    for (QPushButton* button : {Command6, Command7}) {
+        button->setFont(FitFontToWidth(trayFont, button->text(), choiceWidth - 8));
+    }
+    SpreadPair(Command4, Command5, width());
+    SpreadPair(Command6, Command7, width());
+
+    const int questionWidth = TwipsToPixels(kQuestionWidth);
+    Label4 = MakeLabel(this, QStringLiteral("Label4"),
+                       {CentredLeft(width(), questionWidth), TwipsToPixels(kQuestionTop), questionWidth,
+                        TwipsToPixels(kQuestionHeight)},
+                       ScreenFont(QStringLiteral("Times New Roman"), 18, true));
+    Label4->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    Label4->setText(kTrayQuestion);
+    HideFurtherControls();
+
+    connect(Command4, &QPushButton::clicked, this, &Form6::Command4Click);
+    connect(Command5, &QPushButton::clicked, this, &Form6::Command5Click);
+    connect(Command6, &QPushButton::clicked, this, &Form6::Command6Click);
+    connect(Command7, &QPushButton::clicked, this, &Form6::Command7Click);
+}
+
+void Form6::HideFurtherControls() {
+    for (QWidget* control : std::initializer_list<QWidget*>{Command4, Command5, Command6, Command7, Label4}) {
+        control->hide();
+    }
+}
+
+ConfirmationWindow* Form6::MakeConfirmation() {
+    return new Form7(*this, platform_);
+}
+
+void Form6::ChooseTrayType() {
+    if (!PassesAcceptanceCheck() || LeftForChangeMenu()) {
+        return;
+    }
+    Surface().Cls();
+    for (QWidget* control : std::initializer_list<QWidget*>{Command1, Command2, Command3, Command4, Command5,
+                                                            List1, Label1, Label2, Label3}) {
+        control->hide();
+    }
+    ShowTrayChoice();
+}
+
+void Form6::ShowTrayChoice() {
+    setWindowTitle(kTrayChoiceCaption);
+    Command4->setText(kNotConstantCaption);
+    Command5->setText(kConstantCaption);
+    Command6->show();
+    Command7->show();
+    Label4->show();
+    show();
+}
+
+void Form6::SetTrayType(const char* trayType) {
+    state_.TrayType = trayType;
+    setWindowTitle(kVolatilityCaption);
+    // The equilibrium review screen is not always there to go to.
+    Command4->setVisible(static_cast<bool>(form6HandOver_.openEquilibriumReview));
+    Command5->show();
+    Command6->hide();
+    Command7->hide();
+    Label4->hide();
+}
+
+void Form6::Command4Click() {
+    if (!form6HandOver_.openEquilibriumReview) {
+        return;
+    }
+    state_.ConstantVolatility = false;
+    Unload();
+    platform_.screens.UnloadOtherForms();
+    form6HandOver_.openEquilibriumReview();
+}
+
+void Form6::Command5Click() {
+    setWindowTitle(kAlfaEntryCaption);
+    Command4->hide();
+    Command5->hide();
+    state_.TableMode = false;
+    state_.AntoineMode = false;
+    state_.ConstantVolatility = true;
+    state_.EquilibriumKind = kKindConstantAlfa;
+    if (!AskAlfa()) {
+        return;
+    }
+    state_.AlfaEntered = true;
+    Unload();
+    platform_.screens.UnloadOtherForms();
+    if (form6HandOver_.showAlfaResults) {
+        form6HandOver_.showAlfaResults();
+    }
+}
+
+bool Form6::AskAlfa() {
+    for (;;) {
+        const QString answer =
+            platform_.dialogs.InputBox({kAlfaPrompt, kAlfaTitle, {}, QPoint(kAlfaBoxX, kAlfaBoxY)});
+        state_.AlfaText = NormalizeDecimalText(answer.toStdString());
+        state_.Alfa = Val(state_.AlfaText);
+        if (IsAlfaInRange(*state_.Alfa)) {
+            return true;
+        }
+        platform_.dialogs.Beep();
+        if (!platform_.dialogs.AskYesNo(kAlfaError, kAlfaErrorTitle)) {
+            EndProgram();
+            return false;
+        }
+    }
+}
+
+} // namespace radirav

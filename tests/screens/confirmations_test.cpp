@@ -1,0 +1,122 @@
+#include "model/entry.h"
+#include "platform/twips.h"
+#include "screens/group_test_support.h"
+#include "screens/input/form3_5_7_confirmations.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+
+namespace radirav {
+namespace {
+
+using testing::Group;
+using testing::GroupTest;
+
+// A group with its third value bad, accepted: the confirmation is open.
+class Confirmation : public GroupTest, public ::testing::WithParamInterface<Group> {
+protected:
+    void Open() {
+        bad = testing::FactsOf(GetParam()).first + 2;
+        form = EnterWith(GetParam(), bad, QStringLiteral("-1"));
+        ASSERT_NE(form, nullptr);
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        confirmation = form->Confirmation();
+        ASSERT_NE(confirmation, nullptr);
+    }
+
+    int bad = 0;
+    QPointer<GroupWindow> form;
+    QPointer<ConfirmationWindow> confirmation;
+};
+
+TEST_P(Confirmation, AsksWithTwoEvenlySpacedAnswers) {
+    Open();
+    EXPECT_EQ(confirmation->windowTitle(), QStringLiteral("Внимание !"));
+    EXPECT_EQ(confirmation->size(), QSize(TwipsToPixels(4800), TwipsToPixels(1800)));
+    EXPECT_EQ(confirmation->Label1->text(), QStringLiteral("Ошибка в исходной информации."));
+    EXPECT_EQ(confirmation->Label2->text(), QStringLiteral("Изменяете исходную информацию?"));
+    EXPECT_EQ(confirmation->Label1->y(), TwipsToPixels(180));
+    EXPECT_EQ(confirmation->Label2->y(), TwipsToPixels(480));
+    EXPECT_EQ(confirmation->Command1->text(), QStringLiteral("Да"));
+    EXPECT_EQ(confirmation->Command2->text(), QStringLiteral("Нет"));
+    const QRect yes = confirmation->Command1->geometry(), no = confirmation->Command2->geometry();
+    EXPECT_EQ(yes.y(), TwipsToPixels(850));
+    EXPECT_EQ(no.y(), TwipsToPixels(850));
+    const int leftGap = yes.x(), middleGap = no.x() - yes.right() - 1,
+              rightGap = confirmation->width() - no.right() - 1;
+    EXPECT_NEAR(middleGap, leftGap, 1);
+    EXPECT_NEAR(rightGap, leftGap, 1);
+    EXPECT_TRUE(confirmation->Command1->focusPolicy() & Qt::TabFocus);
+    EXPECT_FALSE(confirmation->Command2->focusPolicy() & Qt::TabFocus);
+    EXPECT_EQ(confirmation->focusWidget(), confirmation->Command1);
+}
+
+TEST_P(Confirmation, YesReturnsToTheListAsLastTyped) {
+    Open();
+    QTest::mouseClick(confirmation->Command1, Qt::LeftButton);
+    testing::DestroyUnloadedWindows();
+    EXPECT_TRUE(confirmation.isNull());
+    ASSERT_FALSE(form.isNull());
+    EXPECT_EQ(machine.screens.LoadedNames(), QStringList{form->objectName()});
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->List1->isVisible());
+    EXPECT_TRUE(form->List1->isEnabled());
+    EXPECT_TRUE(form->Surface().Ops().empty());
+    EXPECT_FALSE(form->Label2->isVisible());
+    EXPECT_TRUE(form->Label3->isVisible());
+    EXPECT_FALSE(form->Command3->isVisible());
+    const int first = testing::FactsOf(GetParam()).first;
+    ASSERT_EQ(form->List1->count(), testing::FactsOf(GetParam()).count);
+    for (int row = 0; row < form->List1->count(); ++row) {
+        EXPECT_EQ(form->List1->item(row)->text(), QString::fromStdString(ParamLine(state, first + row)));
+    }
+    EXPECT_TRUE(form->List1->item(2)->text().endsWith(QStringLiteral(" -1")));
+
+    // Correcting the bad line brings the end button back, green.
+    machine.AnswerInputBoxes({testing::SampleAnswers(bad, 1)[0]});
+    testing::ClickListRow(form->List1, 3);
+    EXPECT_TRUE(form->Command3->isVisible());
+    EXPECT_FALSE(state.InputError);
+}
+
+TEST_P(Confirmation, NoEndsTheProgramLeavingNoWindow) {
+    Open();
+    QTest::mouseClick(confirmation->Command2, Qt::LeftButton);
+    testing::DestroyUnloadedWindows();
+    EXPECT_EQ(machine.programEnds, 1);
+    EXPECT_EQ(machine.screens.Count(), 0);
+    EXPECT_TRUE(form.isNull());
+    EXPECT_TRUE(confirmation.isNull());
+}
+
+TEST_P(Confirmation, TitleBarCloseAnswersNo) {
+    Open();
+    confirmation->close();
+    testing::DestroyUnloadedWindows();
+    EXPECT_EQ(machine.programEnds, 1);
+    EXPECT_EQ(machine.screens.Count(), 0);
+}
+
+TEST_P(Confirmation, ListClickClosesItAndAsksForTheLine) {
+    Open();
+    machine.inputBoxes.clear();
+    machine.AnswerInputBoxes({QStringLiteral("0,5")});
+    form->List1Click(3);
+    testing::DestroyUnloadedWindows();
+    EXPECT_TRUE(confirmation.isNull());
+    ASSERT_EQ(machine.inputBoxes.size(), 1u);
+    EXPECT_EQ(machine.inputBoxes[0].prompt, QString::fromStdString(state.InputParams[bad].Label));
+    EXPECT_EQ(state.InputValueTexts[bad], "0.5");
+}
+
+INSTANTIATE_TEST_SUITE_P(FirstRun, Confirmation,
+                         ::testing::Values(Group::General, Group::Rectifying, Group::Stripping),
+                         [](const auto& info) {
+                             return std::string(info.param == Group::General      ? "Form3"
+                                                : info.param == Group::Rectifying ? "Form5"
+                                                                                  : "Form7");
+                         });
+
+} // namespace
+} // namespace radirav
