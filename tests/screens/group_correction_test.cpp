@@ -64,6 +64,9 @@ TEST_P(TwinWindows, StandWhereTheirDesignPlacesThem) {
     EXPECT_TRUE(form->List1->isEnabled());
     EXPECT_FALSE(form->Command1->isVisible());
     EXPECT_FALSE(form->Command2->isVisible());
+    const QRect lastRow = form->List1->visualItemRect(form->List1->item(form->List1->count() - 1));
+    EXPECT_LE(lastRow.bottom(), form->List1->viewport()->height())
+        << "the whole group shows without scrolling";
     EXPECT_TRUE(form->Label3->isVisible());
     EXPECT_EQ(form->Label3->text(),
               QStringLiteral(" Подведите указатель мыши к   строке, информацию которой   "
@@ -133,6 +136,7 @@ TEST_F(GroupTest, RowThreeOfTheRectifyingListReentersTheTrayArea) {
             EXPECT_EQ(form->List1->item(row)->text(), before[row]) << "row " << row + 1;
         }
     }
+    EXPECT_EQ(form->List1->currentRow(), 2) << "the corrected row stays selected";
     EXPECT_FALSE(form->Label3->isVisible()) << "the hint goes with the first correction";
 }
 

@@ -65,6 +65,8 @@ GroupWindow::GroupWindow(ProgramState& state, Platform platform, GroupDesign des
     List1->setObjectName(QStringLiteral("List1"));
     List1->setFont(windowFont);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A row per 195 twips, the step of the printed lines and of the correction boxes.
+    SetListRowHeight(List1, TwipsToPixels(kLineStep));
 
     Label1 = MakeLabel(this, QStringLiteral("Label1"), {}, ScreenFont(QStringLiteral("Courier"), 12, true));
     PaintControl(Label1, kYellow, kBlue);
@@ -210,6 +212,7 @@ void GroupWindow::List1Click(int row) {
     EnterParamValue(state_, i, answer.toStdString());
     delete List1->takeItem(row - 1);
     List1->insertItem(row - 1, QString::fromStdString(ParamLine(state_, i)));
+    List1->setCurrentRow(row - 1);
 
     CheckGroup();
     PaintControl(Command3, state_.InputError ? kRed : kGreen);

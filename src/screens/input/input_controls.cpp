@@ -3,10 +3,27 @@
 #include "platform/colors.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 
 namespace radirav {
+namespace {
+
+class FixedRowHeight final : public QStyledItemDelegate {
+public:
+    FixedRowHeight(int pixels, QObject* parent) : QStyledItemDelegate(parent), pixels_(pixels) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), pixels_};
+    }
+
+private:
+    int pixels_;
+};
+
+} // namespace
 
 void PaintControl(QWidget* widget, std::uint32_t back, std::optional<std::uint32_t> fore) {
     QPalette palette = widget->palette();
@@ -39,6 +56,11 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
     button->setGeometry(geometry);
     button->setFont(font);
     return button;
+}
+
+void SetListRowHeight(QListWidget* list, int pixels) {
+    list->setItemDelegate(new FixedRowHeight(pixels, list));
+    list->setUniformItemSizes(true);
 }
 
 } // namespace radirav

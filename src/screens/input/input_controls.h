@@ -7,6 +7,7 @@
 #include <optional>
 
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QWidget;
 
@@ -22,6 +23,9 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, QRect geometry, const QF
 // Graphical-style button: its back colour shows.
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, QRect geometry,
                         const QFont& font);
+
+// Every row of `list` `pixels` high, whatever the font's own line height.
+void SetListRowHeight(QListWidget* list, int pixels);
 
 // Left edge that centres a control `width` wide in `container` pixels.
 inline int CentredLeft(int container, int width) {
