@@ -10,6 +10,7 @@ add_library(radirav_ui STATIC
   platform/keyboard_layout.cpp
   platform/program_end.cpp
   platform/qt_printer.cpp
+  platform/regional_format.cpp
   platform/screen_list.cpp
   platform/screen_window.cpp
   screens/input/form1_title.cpp

@@ -4,12 +4,12 @@
 #include "model/text.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
+#include "platform/regional_format.h"
 #include "platform/twips.h"
 #include "results/print_report.h"
 #include "results/results_text.h"
 
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 
 namespace radirav {
@@ -29,12 +29,6 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
     button->setGeometry(geometry);
     button->setFont(ScreenFont(QStringLiteral("MS Sans Serif"), 10, true));
     return button;
-}
-
-// The regional decimal separator when it is a single ASCII character, else a point.
-char DecimalSeparator() {
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode()) : '.';
 }
 
 } // namespace
@@ -134,7 +128,7 @@ void Form11::ShowResults() {
     surface.SetForeColor(BgrColor(0x800000));
     surface.Print(QString::fromUtf8(kResultsTitleLine));
     surface.Print({});
-    for (const std::string& line : ResultsTableLines(state_, DecimalSeparator())) {
+    for (const std::string& line : ResultsTableLines(state_, RegionalDecimalSeparator())) {
         surface.Print(QString::fromStdString(line));
     }
 }

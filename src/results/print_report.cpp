@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/printer.h"
+#include "platform/regional_format.h"
 #include "results/report_text.h"
 
 namespace radirav {
@@ -9,7 +10,7 @@ namespace radirav {
 void PrintReport(const ProgramState& state, Printer& printer, Clock& clock) {
     const std::string date = FormatRussianDate(clock.Now());
     printer.SetFont(QString::fromUtf8(kReportFontName), kReportFontSize);
-    for (const ReportDocument& document : ReportDocuments(state, date)) {
+    for (const ReportDocument& document : ReportDocuments(state, date, RegionalDecimalSeparator())) {
         for (const std::string& line : document) {
             printer.PrintLine(QString::fromStdString(line));
         }

@@ -61,7 +61,8 @@ std::string FormatRussianDate(const DateTimeParts& when) {
     return std::string(day) + kMonthsGenitive[static_cast<std::size_t>(month - 1)] + year + "г." + Spaces(8) + time;
 }
 
-std::vector<ReportDocument> ReportDocuments(const ProgramState& state, const std::string& date) {
+std::vector<ReportDocument> ReportDocuments(const ProgramState& state, const std::string& date,
+                                            char decimalSeparator) {
     std::vector<ReportDocument> documents(1);
     ReportDocument* doc = &documents.back();
 
@@ -107,7 +108,7 @@ std::vector<ReportDocument> ReportDocuments(const ProgramState& state, const std
     doc->emplace_back();
     doc->emplace_back(kResultsTitleLine);
     doc->emplace_back();
-    for (std::string& line : ResultsTableLines(state)) doc->push_back(std::move(line));
+    for (std::string& line : ResultsTableLines(state, decimalSeparator)) doc->push_back(std::move(line));
     return documents;
 }
 

@@ -19,7 +19,9 @@ std::string FormatRussianDate(const DateTimeParts& when);
 // One print document is a list of lines. The report is one document, or two when the
 // equilibrium is tabulated (the point list fills the first page).
 using ReportDocument = std::vector<std::string>;
-std::vector<ReportDocument> ReportDocuments(const ProgramState& state, const std::string& dateText);
+// The table's numbers use `decimalSeparator`, as on the results screen.
+std::vector<ReportDocument> ReportDocuments(const ProgramState& state, const std::string& dateText,
+                                            char decimalSeparator = '.');
 
 // Name and size of the report's fixed-pitch font.
 inline constexpr const char* kReportFontName = "Courier New Cyr";

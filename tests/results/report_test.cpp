@@ -122,6 +122,17 @@ TEST(ReportDocuments, ValueColumnDependsOnTheStoredLabelWidth) {
     EXPECT_EQ(CharCount(*section) - CharCount(state.InputValueTexts[13]), 56u) << "value starts in column 57";
 }
 
+TEST(ReportDocuments, WritesTheTableWithTheScreensDecimalSeparator) {
+    ProgramState state = testing::SampleWithAlfa(10.0);
+    CalculateColumn(state);
+    const auto page = ReportDocuments(state, kDate, ',')[0];
+    const std::vector<std::string> table = ResultsTableLines(state, ',');
+    ASSERT_GE(page.size(), table.size());
+    EXPECT_TRUE(std::equal(table.begin(), table.end(), page.end() - static_cast<long>(table.size())));
+    EXPECT_NE(page.back().find("0,"), std::string::npos);
+    EXPECT_EQ(page.back().find("0."), std::string::npos);
+}
+
 TEST(ReportDocuments, TabulatedPointsPutTheResultsOnPageTwo) {
     ProgramState state = testing::SampleWithPoints("S");
     CalculateColumn(state);

@@ -1,0 +1,12 @@
+#include "platform/regional_format.h"
+
+#include <QLocale>
+
+namespace radirav {
+
+char RegionalDecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode()) : '.';
+}
+
+} // namespace radirav
