@@ -78,6 +78,24 @@ protected:
     InputFlow flow{state, platform};
 };
 
+TEST_F(Road, StartShowsTheBareGeneralWindowBehindTheNameBoxesThenTypesIntoIt) {
+    const Form1HandOver handOver = flow.TitleHandOver();
+    handOver.showNextScreen();
+    QPointer<Form2> form2 = LoadedScreen<Form2>();
+    ASSERT_FALSE(form2.isNull());
+    EXPECT_TRUE(form2->isVisible());
+    EXPECT_EQ(form2->windowTitle(), QStringLiteral("   ВВОД ИСХОДНОЙ ИНФОРМАЦИИ"));
+    for (const QWidget* hidden : std::initializer_list<const QWidget*>{
+             form2->Command1, form2->Command2, form2->Command3, form2->List1, form2->Label1, form2->Label2}) {
+        EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
+    }
+    machine.AnswerInputBoxes(testing::SampleAnswers(1, 12));
+    handOver.continueEntry();
+    EXPECT_EQ(LoadedScreen<Form2>(), form2.data()) << "the same window takes the general group";
+    EXPECT_EQ(machine.screens.Count(), 1);
+    EXPECT_TRUE(form2->Command1->isVisible());
+}
+
 TEST_F(Road, BubbleCapTraysWithAlfaTenNeedFifteenTraysFedOnTheEleventh) {
     QPointer<Form11> form11 = DriveToResults("Command6");
     ASSERT_FALSE(form11.isNull());
