@@ -19,7 +19,7 @@ add_library(radirav_ui STATIC
   screens/input/form4_rectifying.cpp
   screens/input/form6_stripping.cpp
   screens/input/group_window.cpp
-  screens/input/input_controls.cpp
+  platform/controls.cpp
   screens/input/input_flow.cpp
   results/form11_results.cpp
   results/print_report.cpp

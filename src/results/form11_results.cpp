@@ -3,6 +3,7 @@
 #include "calc/column.h"
 #include "model/text.h"
 #include "platform/colors.h"
+#include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/regional_format.h"
 #include "platform/twips.h"
@@ -23,12 +24,8 @@ const QString kPrintCaption = QStringLiteral("  Печать результат�
 const QString kChangeCaption = QStringLiteral("Изменение исходной информации");
 const QString kEndCaption = QStringLiteral("Окончание расчёта");
 
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, QRect geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setFont(ScreenFont(QStringLiteral("MS Sans Serif"), 10, true));
-    return button;
+QFont ButtonFont() {
+    return ScreenFont(QStringLiteral("MS Sans Serif"), 10, true);
 }
 
 } // namespace
@@ -41,11 +38,14 @@ Form11::Form11(ProgramState& state, Platform platform, Form11HandOver handOver)
     resize(TwipsToPixels(12000), TwipsToPixels(9000));
     Surface().SetFontFamily(FixedPitchCyrillicFamily(QStringLiteral("Courier New")));
 
-    Command1 = MakeButton(this, QStringLiteral("Command1"), kCalculateCaption, {150, 120, 170, 80});
-    Command2 = MakeButton(this, QStringLiteral("Command2"), kGraphEditorCaption, {150, 240, 170, 100});
-    Command3 = MakeButton(this, QStringLiteral("Command3"), kPrintCaption, {280, 350, 240, 32});
-    Command4 = MakeButton(this, QStringLiteral("Command4"), kChangeCaption, {280, 400, 240, 32});
-    Command5 = MakeButton(this, QStringLiteral("Command5"), kEndCaption, {300, 450, 200, 32});
+    Command1 =
+        MakeButton(this, QStringLiteral("Command1"), kCalculateCaption, {150, 120, 170, 80}, ButtonFont());
+    Command2 =
+        MakeButton(this, QStringLiteral("Command2"), kGraphEditorCaption, {150, 240, 170, 100}, ButtonFont());
+    Command3 = MakeButton(this, QStringLiteral("Command3"), kPrintCaption, {280, 350, 240, 32}, ButtonFont());
+    Command4 =
+        MakeButton(this, QStringLiteral("Command4"), kChangeCaption, {280, 400, 240, 32}, ButtonFont());
+    Command5 = MakeButton(this, QStringLiteral("Command5"), kEndCaption, {300, 450, 200, 32}, ButtonFont());
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setTextFormat(Qt::PlainText);

@@ -4,6 +4,7 @@
 #include "model/sample_data.h"
 #include "model/text.h"
 #include "platform/colors.h"
+#include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/gradient.h"
 #include "platform/twips.h"
@@ -38,34 +39,8 @@ const QString kSystemTitle = QStringLiteral("ВВОД НАИМЕНОВАНИЙ �
 
 constexpr int kWindowWidthTwips = 12000;
 
-void Paint(QWidget* widget, std::uint32_t back, std::optional<std::uint32_t> fore = std::nullopt) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, BgrColor(back));
-    palette.setColor(QPalette::Button, BgrColor(back));
-    if (fore) {
-        palette.setColor(QPalette::WindowText, BgrColor(*fore));
-        palette.setColor(QPalette::ButtonText, BgrColor(*fore));
-    }
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, QRect geometry, const QFont& font) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, QRect geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setFont(ScreenFont(QStringLiteral("MS Sans Serif"), 12));
-    return button;
+QFont ButtonFont() {
+    return ScreenFont(QStringLiteral("MS Sans Serif"), 12);
 }
 
 } // namespace
@@ -78,23 +53,25 @@ Form1::Form1(ProgramState& state, Platform platform, Form1HandOver handOver)
 
     Label1 = MakeLabel(this, QStringLiteral("Label1"), TwipsRect(1560, 600, 6375, 2655),
                        ScreenFont(QStringLiteral("Microsoft Sans Serif"), 14.25, true, true));
-    Paint(Label1, 0x80FF80, 0xFF0000);
+    PaintControl(Label1, 0x80FF80, 0xFF0000);
     Label2 = MakeLabel(this, QStringLiteral("Label2"), TwipsRect(6960, 6360, 2295, 375),
                        ScreenFont(QStringLiteral("Arial"), 14.25, false, true));
-    Paint(Label2, 0xFF, 0xFFC0C0);
+    PaintControl(Label2, 0xFF, 0xFFC0C0);
     Label3 = MakeLabel(this, QStringLiteral("Label3"), TwipsRect(1200, 3960, 7215, 615),
                        ScreenFont(QStringLiteral("Courier"), 12));
-    Paint(Label3, 0xFFC0C0, 0x80);
+    PaintControl(Label3, 0xFFC0C0, 0x80);
     const QFont barFont = ScreenFont(QStringLiteral("MS Sans Serif"), 8.25);
     Label4 = MakeLabel(this, QStringLiteral("Label4"), {}, barFont);
-    Paint(Label4, 0xC000C0);
+    PaintControl(Label4, 0xC000C0);
     Label5 = MakeLabel(this, QStringLiteral("Label5"), {}, barFont);
-    Paint(Label5, 0xC000C0);
+    PaintControl(Label5, 0xC000C0);
 
-    Command1 = MakeButton(this, QStringLiteral("Command1"), kStartCaption, TwipsRect(2520, 5760, 2775, 375));
-    Paint(Command1, 0xFF00);
-    Command2 = MakeButton(this, QStringLiteral("Command2"), kQuitCaption, TwipsRect(6960, 5760, 2655, 375));
-    Paint(Command2, 0x80FF);
+    Command1 = MakeButton(this, QStringLiteral("Command1"), kStartCaption, TwipsRect(2520, 5760, 2775, 375),
+                          ButtonFont());
+    PaintControl(Command1, 0xFF00);
+    Command2 = MakeButton(this, QStringLiteral("Command2"), kQuitCaption, TwipsRect(6960, 5760, 2655, 375),
+                          ButtonFont());
+    PaintControl(Command2, 0x80FF);
     setTabOrder(Command1, Command2);
     Command1->setFocus();
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1Click);

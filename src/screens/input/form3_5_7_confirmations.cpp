@@ -3,7 +3,7 @@
 #include "platform/fonts.h"
 #include "platform/twips.h"
 #include "screens/input/group_window.h"
-#include "screens/input/input_controls.h"
+#include "platform/controls.h"
 
 #include <QLabel>
 #include <QPushButton>

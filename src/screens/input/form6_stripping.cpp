@@ -6,7 +6,7 @@
 #include "platform/fonts.h"
 #include "platform/twips.h"
 #include "screens/input/form3_5_7_confirmations.h"
-#include "screens/input/input_controls.h"
+#include "platform/controls.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -11,7 +11,7 @@ class QListWidget;
 class QPushButton;
 class QWidget;
 
-// Controls of the input windows, made and coloured as the windows design them.
+// Controls made and coloured as the windows design them.
 namespace radirav {
 
 // Back colour (and text colour when given) as 0xBBGGRR; the widget fills its background.

@@ -1,4 +1,4 @@
-#include "screens/input/input_controls.h"
+#include "platform/controls.h"
 
 #include "platform/colors.h"
 
