@@ -10,15 +10,12 @@ namespace radirav {
 namespace {
 
 using testing::Answers;
+using testing::BackOf;
 using testing::ClickListRow;
 using testing::Group;
 using testing::GroupTest;
-
-const QColor kRed(255, 0, 0), kGreen(0, 255, 0);
-
-QColor BackOf(const QWidget* control) {
-    return control->palette().color(QPalette::Button);
-}
+using testing::kGreen;
+using testing::kRed;
 
 struct TwinLook {
     Group group;

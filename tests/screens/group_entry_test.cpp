@@ -10,14 +10,11 @@ namespace radirav {
 namespace {
 
 using testing::Answers;
+using testing::BackOf;
 using testing::Group;
 using testing::GroupTest;
-
-const QColor kRed(255, 0, 0), kGreen(0, 255, 0);
-
-QColor BackOf(const QPushButton* button) {
-    return button->palette().color(QPalette::Button);
-}
+using testing::kGreen;
+using testing::kRed;
 
 struct BoxLayout {
     Group group;

@@ -15,6 +15,13 @@
 
 namespace radirav::testing {
 
+// The accept and correct buttons turn these after a check.
+inline const QColor kRed(255, 0, 0), kGreen(0, 255, 0);
+
+inline QColor BackOf(const QWidget* control) {
+    return control->palette().color(QPalette::Button);
+}
+
 using Answers = std::vector<std::optional<QString>>;
 
 // The sample's values as a student types them, parameters first..first + count - 1.
