@@ -1,5 +1,6 @@
 #include "model/sample_data.h"
 
+#include "model/checks.h"
 #include "model/val.h"
 
 #include <array>
@@ -125,6 +126,15 @@ void LoadSampleData(ProgramState& state) {
         state.AntoineTexts[i] = kAntoineSample[i - 1];
         state.AntoineValues[i] = ToSingle(Val(state.AntoineTexts[i]));
     }
+}
+
+void UseSampleTabulatedEquilibrium(ProgramState& state) {
+    SortPointsAndComputeAlfa(state);
+    RereadPointTexts(state);
+    state.EquilibriumKind = state.EqPointCount;
+    state.ConstantVolatility = false;
+    state.TableMode = true;
+    state.TrayType = "K";
 }
 
 } // namespace radirav

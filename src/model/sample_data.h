@@ -8,4 +8,8 @@ namespace radirav {
 // Antoine constants). Leaves the tray type, the volatility choice and the entry flags alone.
 void LoadSampleData(ProgramState& state);
 
+// Makes the loaded sample's 15 tabulated points the equilibrium of the next calculation, sorted
+// and with their volatilities, as an accepted point table is; bubble-cap trays.
+void UseSampleTabulatedEquilibrium(ProgramState& state);
+
 } // namespace radirav

@@ -12,10 +12,7 @@ namespace radirav::testing {
 inline ProgramState SampleWithPoints(const std::string& trayType = "K") {
     ProgramState state;
     LoadSampleData(state);
-    SortPointsAndComputeAlfa(state);
-    RereadPointTexts(state);
-    state.EquilibriumKind = state.EqPointCount;
-    state.TableMode = true;
+    UseSampleTabulatedEquilibrium(state);
     state.TrayType = trayType;
     return state;
 }

@@ -1,6 +1,5 @@
 #include "screens/input/form1_title.h"
 
-#include "model/checks.h"
 #include "model/sample_data.h"
 #include "model/text.h"
 #include "platform/colors.h"
@@ -150,15 +149,6 @@ void Form1::Command1Click() {
 void Form1::Command2Click() {
     Unload();
     platform_.programEnd.EndProgram();
-}
-
-void UseSampleTabulatedEquilibrium(ProgramState& state) {
-    SortPointsAndComputeAlfa(state);
-    RereadPointTexts(state);
-    state.EquilibriumKind = state.EqPointCount;
-    state.ConstantVolatility = false;
-    state.TableMode = true;
-    state.TrayType = "K";
 }
 
 } // namespace radirav

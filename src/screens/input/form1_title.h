@@ -48,8 +48,4 @@ private:
     Form1HandOver handOver_;
 };
 
-// Prepares the loaded sample data for a calculation with its tabulated equilibrium points and
-// bubble-cap trays.
-void UseSampleTabulatedEquilibrium(ProgramState& state);
-
 } // namespace radirav
