@@ -15,12 +15,17 @@ void RunColumn(benchmark::State& bench, ProgramState state, int expectedTrays) {
         const ColumnResult result = CalculateColumn(state);
         benchmark::DoNotOptimize(result);
     }
-    if (state.RequiredTrays != expectedTrays) bench.SkipWithError("unexpected tray count");
+    if (state.RequiredTrays != expectedTrays)
+        bench.SkipWithError("unexpected tray count");
     bench.counters["trays"] = state.RequiredTrays;
 }
 
-void SampleTable(benchmark::State& bench) { RunColumn(bench, testing::SampleWithPoints(), 59); }
-void Alfa3Limit(benchmark::State& bench) { RunColumn(bench, testing::SampleWithAlfa(3.0), kMaxTrays); }
+void SampleTable(benchmark::State& bench) {
+    RunColumn(bench, testing::SampleWithPoints(), 59);
+}
+void Alfa3Limit(benchmark::State& bench) {
+    RunColumn(bench, testing::SampleWithAlfa(3.0), kMaxTrays);
+}
 
 void Antoine(benchmark::State& bench) {
     ProgramState state = testing::SampleWithAntoine();

@@ -13,15 +13,24 @@ namespace {
 
 bool AllFinite(std::initializer_list<double> values) {
     for (const double v : values) {
-        if (!std::isfinite(v)) return false;
+        if (!std::isfinite(v))
+            return false;
     }
     return true;
 }
 
 SectionParams LoadSection(const ProgramState& state, int first, double phi12, double phi21) {
     auto value = [&](int offset) { return state.InputParams[first + offset].Value; };
-    return {value(param::kLS),  value(param::kHP),   value(param::kS),   value(param::kT), value(param::kRO),
-            value(param::kMu1), value(param::kMu2), value(param::kE), phi12,           phi21};
+    return {value(param::kLS),
+            value(param::kHP),
+            value(param::kS),
+            value(param::kT),
+            value(param::kRO),
+            value(param::kMu1),
+            value(param::kMu2),
+            value(param::kE),
+            phi12,
+            phi21};
 }
 
 class ColumnStepper {
@@ -34,8 +43,10 @@ public:
         state_.RequiredTrays = 0;
         state_.FeedTray = 0;
         result_.stop = Prepare();
-        if (result_.stop == CalcStop::None) result_.stop = StepTrays();
-        if (result_.stop != CalcStop::None) state_.InputError = true;
+        if (result_.stop == CalcStop::None)
+            result_.stop = StepTrays();
+        if (result_.stop != CalcStop::None)
+            state_.InputError = true;
         result_.requiredTrays = state_.RequiredTrays;
         result_.feedTray = state_.FeedTray;
         return result_;
@@ -60,19 +71,23 @@ private:
         const float MP = MeanMolarMass(mb.xP, M1, M2);
         const float MW = MeanMolarMass(mb.xW, M1, M2);
         mb.P = mb.P / MP;
-        const auto H = static_cast<float>(static_cast<double>(mb.W) * Value(kRW)); // reboiler duty the bottoms need, kW
+        const auto H =
+            static_cast<float>(static_cast<double>(mb.W) * Value(kRW)); // reboiler duty the bottoms need, kW
         mb.W = mb.W / MW;
 
         const int uk = kFirstRectifying, is = kFirstStripping;
         const double rUK = static_cast<double>(Value(uk + kMu1)) / Value(uk + kMu2);
-        if (!(r >= 0.0 && rUK >= 0.0)) return CalcStop::InputDataError;
-        // Wilke: phi12 = (1 + sqrt(mu1/mu2) (M2/M1)^1/4)^2 / sqrt(8 (1 + M1/M2)), phi21 = phi12 (mu2/mu1)(M1/M2).
+        if (!(r >= 0.0 && rUK >= 0.0))
+            return CalcStop::InputDataError;
+        // Wilke: phi12 = (1 + sqrt(mu1/mu2) (M2/M1)^1/4)^2 / sqrt(8 (1 + M1/M2)), phi21 = phi12
+        // (mu2/mu1)(M1/M2).
         const double c = std::sqrt(8.0 * (1.0 + r));
         const double m = std::sqrt(std::sqrt(1.0 / r));
         const double phi12UK = std::pow(m * std::sqrt(rUK) + 1.0, 2) / c;
         const double phi21UK = r * phi12UK / rUK;
         const double rIS = static_cast<double>(Value(is + kMu1)) / Value(is + kMu2);
-        if (!(rIS >= 0.0)) return CalcStop::InputDataError;
+        if (!(rIS >= 0.0))
+            return CalcStop::InputDataError;
         const auto phi12IS = static_cast<float>(std::pow(m * std::sqrt(rIS) + 1.0, 2) / c);
         const auto phi21IS = static_cast<float>(phi12IS * r / rIS);
         rectifying_ = LoadSection(state_, uk, phi12UK, phi21UK);
@@ -80,7 +95,8 @@ private:
 
         mb.b = static_cast<float>(static_cast<double>(Value(kQ)) / H);
         const float R = Value(kR);
-        mb.ys = static_cast<float>(((mb.b + 1.0) * mb.xP + static_cast<double>(R) * mb.xW) / (mb.b + (R + 1.0)));
+        mb.ys =
+            static_cast<float>(((mb.b + 1.0) * mb.xP + static_cast<double>(R) * mb.xW) / (mb.b + (R + 1.0)));
         ys_ = mb.ys;
 
         // Stripping section: V = b W, L = V + W; operating line x = k1 y + k0.
@@ -92,7 +108,8 @@ private:
         k0_ = static_cast<float>(mb.xW / (mb.b + 1.0));
         L_ = static_cast<float>((stripping.entrainment + 1.0) * L_);
 
-        if (!AllFinite({mb.P, mb.W, mb.xP, mb.xW, mb.b, mb.ys, V_, L_, k0_, k1_, phi12UK, phi21UK, phi12IS, phi21IS}))
+        if (!AllFinite({mb.P, mb.W, mb.xP, mb.xW, mb.b, mb.ys, V_, L_, k0_, k1_, phi12UK, phi21UK, phi12IS,
+                        phi21IS}))
             return CalcStop::InputDataError;
         return CalcStop::None;
     }
@@ -109,7 +126,8 @@ private:
             if (const CalcStop stop = equilibrium_.RelativeVolatility(x, state_.TrayTemperature, alfa);
                 stop != CalcStop::None)
                 return stop;
-            if (state_.EquilibriumKind != kKindConstantAlfa) state_.Alfa = alfa;
+            if (state_.EquilibriumKind != kKindConstantAlfa)
+                state_.Alfa = alfa;
 
             const TrayConditions tray{x, alfa, V_, L_, state_.TrayTemperature};
             if (const CalcStop stop = ComputeTray(tray, section_, column_, y, row); stop != CalcStop::None)
@@ -125,20 +143,26 @@ private:
                 ys_ = 1.0f; // the feed tray is found once
                 column = 2;
             }
-            if (n == 1 || n == state_.FeedTray || n == state_.RequiredTrays) Store(row, column);
-            if (n == state_.FeedTray) SwitchToRectifying();
+            if (n == 1 || n == state_.FeedTray || n == state_.RequiredTrays)
+                Store(row, column);
+            if (n == state_.FeedTray)
+                SwitchToRectifying();
 
             x = static_cast<float>(static_cast<double>(y) * k1_ + k0_);
-            if (!std::isfinite(x)) return CalcStop::InputDataError;
+            if (!std::isfinite(x))
+                return CalcStop::InputDataError;
             if (n == kMaxTrays) {
                 state_.RequiredTrays = kMaxTrays;
                 end = CalcStop::TrayLimit; // the limit ends the loop like the top does
                 break;
             }
-            if (top) break;
+            if (top)
+                break;
         }
-        if (state_.FeedTray == 1) CopyColumn(2, 1);
-        if (state_.RequiredTrays == state_.FeedTray) CopyColumn(3, 2);
+        if (state_.FeedTray == 1)
+            CopyColumn(2, 1);
+        if (state_.RequiredTrays == state_.FeedTray)
+            CopyColumn(3, 2);
         return end;
     }
 
@@ -157,11 +181,13 @@ private:
     }
 
     void Store(const TrayRow& row, int column) {
-        for (int i = 1; i <= kResultRows; ++i) state_.TrayResults(i, column) = row[static_cast<std::size_t>(i - 1)];
+        for (int i = 1; i <= kResultRows; ++i)
+            state_.TrayResults(i, column) = row[static_cast<std::size_t>(i - 1)];
     }
 
     void CopyColumn(int from, int to) {
-        for (int i = 1; i <= kResultRows; ++i) state_.TrayResults(i, to) = state_.TrayResults(i, from);
+        for (int i = 1; i <= kResultRows; ++i)
+            state_.TrayResults(i, to) = state_.TrayResults(i, from);
     }
 
     ProgramState& state_;
@@ -174,6 +200,8 @@ private:
 
 } // namespace
 
-ColumnResult CalculateColumn(ProgramState& state) { return ColumnStepper(state).Run(); }
+ColumnResult CalculateColumn(ProgramState& state) {
+    return ColumnStepper(state).Run();
+}
 
 } // namespace radirav

@@ -8,17 +8,20 @@ namespace radirav {
 
 std::optional<std::string> StopMessage(CalcStop stop) {
     switch (stop) {
-    case CalcStop::None: return std::nullopt;
-    case CalcStop::TrayLimit: return kTrayLimitMessage;
-    case CalcStop::InputDataError: return kInputDataErrorMessage;
-    case CalcStop::AntoineError: return kAntoineErrorMessage;
+    case CalcStop::None:
+        return std::nullopt;
+    case CalcStop::TrayLimit:
+        return kTrayLimitMessage;
+    case CalcStop::InputDataError:
+        return kInputDataErrorMessage;
+    case CalcStop::AntoineError:
+        return kAntoineErrorMessage;
     }
     return std::nullopt;
 }
 
 EquilibriumModel::EquilibriumModel(const ProgramState& state)
-    : kind_(state.EquilibriumKind.value_or(state.EqPointCount)),
-      constantAlfa_(state.Alfa.value_or(0.0)),
+    : kind_(state.EquilibriumKind.value_or(state.EqPointCount)), constantAlfa_(state.Alfa.value_or(0.0)),
       pressure_(state.InputParams[param::kPRES].Value), antoine_(state.AntoineValues), eqX_(&state.EqX),
       eqAlfa_(&state.EqAlfa), pointCount_(kind_) {}
 
@@ -27,9 +30,11 @@ CalcStop EquilibriumModel::RelativeVolatility(float x, float& trayTemperature, d
         alfa = constantAlfa_;
         return CalcStop::None;
     }
-    if (kind_ == kKindAntoine) return BubblePointVolatility(x, trayTemperature, alfa);
-    if (kind_ < 2 || kind_ > kMaxEqPoints) return CalcStop::InputDataError; // no usable table
-    alfa = InterpolatedVolatility(x); // stored in single precision
+    if (kind_ == kKindAntoine)
+        return BubblePointVolatility(x, trayTemperature, alfa);
+    if (kind_ < 2 || kind_ > kMaxEqPoints)
+        return CalcStop::InputDataError; // no usable table
+    alfa = InterpolatedVolatility(x);    // stored in single precision
     return CalcStop::None;
 }
 
@@ -41,18 +46,23 @@ CalcStop EquilibriumModel::BubblePointVolatility(float x, float& temperature, do
     for (int pass = 0; pass < kMaxBubblePointPasses; ++pass) {
         bool tooLarge = false;
         const float p1 = AntoinePressure(antoine_[1], antoine_[2], antoine_[3], temperature, tooLarge);
-        if (tooLarge) return CalcStop::AntoineError;
+        if (tooLarge)
+            return CalcStop::AntoineError;
         const float p2sat = AntoinePressure(a2, b2, c2, temperature, tooLarge);
-        if (p2sat == 0.0f || tooLarge) return CalcStop::AntoineError;
+        if (p2sat == 0.0f || tooLarge)
+            return CalcStop::AntoineError;
         const float a = p1 / p2sat;
         alfa = a;
         const double p2 = pressure_ / ((static_cast<double>(a) * x + 1.0) - x);
-        if (!(p2 > 0.0)) return CalcStop::InputDataError; // includes the logarithm of zero
+        if (!(p2 > 0.0))
+            return CalcStop::InputDataError; // includes the logarithm of zero
         const double next = b2 / (a2 - std::log(p2)) - c2 - 273.15;
-        if (!std::isfinite(next)) return CalcStop::InputDataError;
+        if (!std::isfinite(next))
+            return CalcStop::InputDataError;
         const double change = std::fabs(next - temperature);
         temperature = static_cast<float>(next);
-        if (change < 0.01) return a < 1.0f ? CalcStop::AntoineError : CalcStop::None;
+        if (change < 0.01)
+            return a < 1.0f ? CalcStop::AntoineError : CalcStop::None;
     }
     return CalcStop::AntoineError;
 }
@@ -60,7 +70,8 @@ CalcStop EquilibriumModel::BubblePointVolatility(float x, float& temperature, do
 float EquilibriumModel::InterpolatedVolatility(float x) {
     const auto& X = *eqX_;
     const auto& A = *eqAlfa_;
-    while (segment_ < pointCount_ - 1 && x > X[segment_ + 1]) ++segment_;
+    while (segment_ < pointCount_ - 1 && x > X[segment_ + 1])
+        ++segment_;
     const int i = segment_;
     const double xd = x;
     return static_cast<float>(((xd - X[i]) * A[i + 1] + (static_cast<double>(X[i + 1]) - xd) * A[i]) /

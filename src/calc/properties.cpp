@@ -23,7 +23,8 @@ float AntoinePressure(float a, float b, float c, float temperatureC, bool& expon
         exponentTooLarge = true;
         return 0.0f;
     }
-    if (exponent >= -50.0f) return static_cast<float>(std::exp(static_cast<double>(exponent)));
+    if (exponent >= -50.0f)
+        return static_cast<float>(std::exp(static_cast<double>(exponent)));
     return 0.0f;
 }
 

@@ -13,14 +13,15 @@ double MurphreeEfficiency(double eog, double pe, double eta) {
     const double s = pe + eta;
     const double backMixed = (std::exp(eta) - 1.0) / eta / (eta / s + 1.0);
     // Past s = 81 exp(-s) no longer changes the sum in single precision.
-    const double forward = s > 81.0 ? 1.0 / (s * (s / eta + 1.0)) : (1.0 - std::exp(-s)) / (s * (s / eta + 1.0));
+    const double forward =
+        s > 81.0 ? 1.0 / (s * (s / eta + 1.0)) : (1.0 - std::exp(-s)) / (s * (s / eta + 1.0));
     return eog * (forward + backMixed);
 }
 
 } // namespace
 
-CalcStop ComputeTray(const TrayConditions& tray, const SectionParams& sec, const ColumnConstants& col, float& y,
-                     TrayRow& row) {
+CalcStop ComputeTray(const TrayConditions& tray, const SectionParams& sec, const ColumnConstants& col,
+                     float& y, TrayRow& row) {
     const float x = tray.x;
     const double alfa = tray.alfa;
     const float V = tray.vapourFlow;
@@ -33,8 +34,10 @@ CalcStop ComputeTray(const TrayConditions& tray, const SectionParams& sec, const
 
     // Vapour velocity over the working area and the F-factor.
     const double rhoV = VaporDensity(y, tray.temperature, col.pressure, col.m1, col.m2);
-    const auto w = static_cast<float>((V * static_cast<double>(MeanMolarMass(y, col.m1, col.m2)) / rhoV) / sec.trayArea);
-    if (!(w >= 0.0f && rhoV >= 0.0)) return CalcStop::InputDataError;
+    const auto w =
+        static_cast<float>((V * static_cast<double>(MeanMolarMass(y, col.m1, col.m2)) / rhoV) / sec.trayArea);
+    if (!(w >= 0.0f && rhoV >= 0.0))
+        return CalcStop::InputDataError;
     const auto F = static_cast<float>(w * std::sqrt(rhoV));
 
     // Vapour viscosity (Wilke), cP; r = 1/Sc, the factor 0.1 converting cP and cm2/s.
@@ -42,10 +45,12 @@ CalcStop ComputeTray(const TrayConditions& tray, const SectionParams& sec, const
     const double mu = (1.0 - yd) * sec.viscosity2 / (yd * sec.phi21 + (1.0 - yd)) +
                       yd * sec.viscosity1 / (yd + (1.0 - yd) * sec.phi12);
     const auto r = static_cast<float>(0.1 * rhoV * col.diffusivityVapour / mu);
-    if (!(r >= 0.0f)) return CalcStop::InputDataError;
+    if (!(r >= 0.0f))
+        return CalcStop::InputDataError;
 
     // Liquid load: volume flow m3/s and per metre of weir.
-    const auto QL = static_cast<float>(static_cast<double>(MeanMolarMass(x, col.m1, col.m2)) * L / sec.liquidDensity);
+    const auto QL =
+        static_cast<float>(static_cast<double>(MeanMolarMass(x, col.m1, col.m2)) * L / sec.liquidDensity);
     const auto q = static_cast<float>(static_cast<double>(QL) / sec.weirLength);
     const double HP = sec.weirHeight;
 
@@ -57,14 +62,18 @@ CalcStop ComputeTray(const TrayConditions& tray, const SectionParams& sec, const
         DE = static_cast<float>(bracket * bracket);
     } else {
         h = static_cast<float>(0.73 * HP + 0.006 - 0.24 * F * HP + 1.22 * q);
-        DE = static_cast<float>(0.0922 * h + 0.00668 * std::exp(1.44 * std::log(static_cast<double>(w))) - 0.00562);
+        DE = static_cast<float>(0.0922 * h + 0.00668 * std::exp(1.44 * std::log(static_cast<double>(w))) -
+                                0.00562);
     }
-    if (!(h >= 0.0f)) return CalcStop::InputDataError;
+    if (!(h >= 0.0f))
+        return CalcStop::InputDataError;
 
     const auto tau = static_cast<float>(static_cast<double>(sec.trayArea) * h / QL);
-    const auto NG = static_cast<float>((4.6 * HP + 0.776 - 0.24 * F + 105.0 * q) * std::sqrt(static_cast<double>(r)));
+    const auto NG =
+        static_cast<float>((4.6 * HP + 0.776 - 0.24 * F + 105.0 * q) * std::sqrt(static_cast<double>(r)));
     const auto Sc = static_cast<float>(1.0 / r);
-    const auto NL = static_cast<float>((0.21 * F + 0.15) * 203.0 * tau * std::sqrt(static_cast<double>(col.diffusivityLiquid)));
+    const auto NL = static_cast<float>((0.21 * F + 0.15) * 203.0 * tau *
+                                       std::sqrt(static_cast<double>(col.diffusivityLiquid)));
     const auto NOG = static_cast<float>(1.0 / (static_cast<double>(lambda) / NL + 1.0 / NG));
     const auto EOG = static_cast<float>(1.0 - std::exp(-static_cast<double>(NOG)));
 
@@ -73,21 +82,26 @@ CalcStop ComputeTray(const TrayConditions& tray, const SectionParams& sec, const
     const auto Pe = DE > 0.0f ? static_cast<float>(S * S / LS / LS / tau / DE) : 50.0f;
 
     const double g = static_cast<double>(lambda) * 4.0 * EOG / Pe + 1.0;
-    if (!(g >= 0.0)) return CalcStop::InputDataError;
+    if (!(g >= 0.0))
+        return CalcStop::InputDataError;
     const double eta = (std::sqrt(g) - 1.0) * Pe / 2.0;
-    if (!(eta <= 60.0) || std::fabs(eta) < 1e-19) return CalcStop::InputDataError;
+    if (!(eta <= 60.0) || std::fabs(eta) < 1e-19)
+        return CalcStop::InputDataError;
 
     const auto EMV = static_cast<float>(MurphreeEfficiency(EOG, Pe, eta));
-    const auto Ea = static_cast<float>(static_cast<double>(EMV) / (static_cast<double>(EMV) * sec.entrainment + 1.0));
+    const auto Ea =
+        static_cast<float>(static_cast<double>(EMV) / (static_cast<double>(EMV) * sec.entrainment + 1.0));
 
     row = {w, F, q, h, tau, lambda, Pe, Sc, NL, NG, NOG, EOG, EMV, Ea};
     const double delta = (static_cast<double>(yStar) - y) * Ea;
     y = static_cast<float>(y + delta);
 
     for (const float value : row) {
-        if (!std::isfinite(value)) return CalcStop::InputDataError;
+        if (!std::isfinite(value))
+            return CalcStop::InputDataError;
     }
-    if (!std::isfinite(y)) return CalcStop::InputDataError;
+    if (!std::isfinite(y))
+        return CalcStop::InputDataError;
     return CalcStop::None;
 }
 

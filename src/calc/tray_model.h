@@ -8,14 +8,14 @@ namespace radirav {
 
 // Parameters of one column section (rectifying or stripping) as the tray model uses them.
 struct SectionParams {
-    float weirLength = 0;      // LS, m
-    float weirHeight = 0;      // HP, m
-    float trayArea = 0;        // S, working area, m2
-    float temperature = 0;     // mean temperature, deg C
-    float liquidDensity = 0;   // RO, kg/m3
-    float viscosity1 = 0;      // gas-state viscosity of component 1, cP
-    float viscosity2 = 0;      // of component 2, cP
-    float entrainment = 0;     // e, kmol per kmol of liquid
+    float weirLength = 0;        // LS, m
+    float weirHeight = 0;        // HP, m
+    float trayArea = 0;          // S, working area, m2
+    float temperature = 0;       // mean temperature, deg C
+    float liquidDensity = 0;     // RO, kg/m3
+    float viscosity1 = 0;        // gas-state viscosity of component 1, cP
+    float viscosity2 = 0;        // of component 2, cP
+    float entrainment = 0;       // e, kmol per kmol of liquid
     double phi12 = 0, phi21 = 0; // Wilke mixing coefficients of the vapour viscosity
 };
 
@@ -33,11 +33,11 @@ struct ColumnConstants {
 using TrayRow = std::array<float, 14>;
 
 struct TrayConditions {
-    float x = 0;            // liquid mole fraction on the tray
-    double alfa = 0;        // local relative volatility
-    float vapourFlow = 0;   // V, kmol/s
-    float liquidFlow = 0;   // L, kmol/s, entrainment included
-    float temperature = 0;  // tray temperature, deg C
+    float x = 0;           // liquid mole fraction on the tray
+    double alfa = 0;       // local relative volatility
+    float vapourFlow = 0;  // V, kmol/s
+    float liquidFlow = 0;  // L, kmol/s, entrainment included
+    float temperature = 0; // tray temperature, deg C
 };
 
 // One tray: the performance parameters and the vapour leaving it (y in: vapour entering from

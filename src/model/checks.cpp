@@ -4,8 +4,8 @@
 #include "model/val.h"
 
 #include <array>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 namespace radirav {
 
@@ -42,20 +42,20 @@ constexpr std::array<Range, 12> kGeneralRanges{{
 
 // Ranges of the eight parameters of either section, in section order.
 constexpr std::array<Range, param::kSectionCount> kSectionRanges{{
-    {0.1f, 10.0f, true, true},      // weir length, m
-    {0.01f, 0.1f, true, true},      // weir height, m
-    {0.01f, 100.0f, true, true},    // working area, m2
-    {-273.0f, 400.0f, true, true},  // mean temperature, deg C
-    {100.0f, 4000.0f, true, true},  // liquid density, kg/m3
-    {0.001f, 0.1f, true, true},     // vapour viscosity of component 1, cP
-    {0.001f, 0.1f, true, true},     // vapour viscosity of component 2, cP
-    {0.0f, 10.0f, true, true},      // entrainment, kmol/kmol
+    {0.1f, 10.0f, true, true},     // weir length, m
+    {0.01f, 0.1f, true, true},     // weir height, m
+    {0.01f, 100.0f, true, true},   // working area, m2
+    {-273.0f, 400.0f, true, true}, // mean temperature, deg C
+    {100.0f, 4000.0f, true, true}, // liquid density, kg/m3
+    {0.001f, 0.1f, true, true},    // vapour viscosity of component 1, cP
+    {0.001f, 0.1f, true, true},    // vapour viscosity of component 2, cP
+    {0.0f, 10.0f, true, true},     // entrainment, kmol/kmol
 }};
 
 constexpr std::array<Range, 3> kAntoineRanges{{
-    {10.0f, 25.0f, true, true},   // A
+    {10.0f, 25.0f, true, true},    // A
     {100.0f, 5000.0f, true, true}, // B
-    {-200.0f, 0.0f, true, true},  // C
+    {-200.0f, 0.0f, true, true},   // C
 }};
 
 std::uint8_t Fail(ProgramState& state, int index) {
@@ -63,19 +63,23 @@ std::uint8_t Fail(ProgramState& state, int index) {
     return static_cast<std::uint8_t>(index);
 }
 
-float ValueOf(const ProgramState& state, int index) { return state.InputParams[index].Value; }
+float ValueOf(const ProgramState& state, int index) {
+    return state.InputParams[index].Value;
+}
 
 std::uint8_t CheckSection(ProgramState& state, int first) {
     state.InputError = false;
     for (int k = 0; k < param::kSectionCount; ++k) {
-        if (!Inside(ValueOf(state, first + k), kSectionRanges[k])) return Fail(state, first + k);
+        if (!Inside(ValueOf(state, first + k), kSectionRanges[k]))
+            return Fail(state, first + k);
     }
     return 0;
 }
 
 std::string NumberText(float value) {
     char buffer[48];
-    const auto format = (value == 0.0f || std::fabs(value) >= 0.001f) ? std::chars_format::fixed : std::chars_format::general;
+    const auto format =
+        (value == 0.0f || std::fabs(value) >= 0.001f) ? std::chars_format::fixed : std::chars_format::general;
     return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value, format).ptr);
 }
 
@@ -85,14 +89,16 @@ std::string DescribeRange(const std::string& name, const Range& r) {
 }
 
 std::string CodeName(int index) {
-    static const std::array<const char*, 28> kNames{"F",    "XF",   "XP",   "XW",   "RW",   "M1",   "M2",
-                                                    "DY",   "DX",   "PRES", "R",    "Q",    "LSUK", "HPUK",
-                                                    "SUK",  "TUK",  "ROUK", "M1UK", "M2UK", "EUK",  "LSIS",
-                                                    "HPIS", "SIS",  "TIS",  "ROIS", "M1IS", "M2IS", "EIS"};
+    static const std::array<const char*, 28> kNames{"F",    "XF",  "XP",   "XW",   "RW",   "M1",   "M2",
+                                                    "DY",   "DX",  "PRES", "R",    "Q",    "LSUK", "HPUK",
+                                                    "SUK",  "TUK", "ROUK", "M1UK", "M2UK", "EUK",  "LSIS",
+                                                    "HPIS", "SIS", "TIS",  "ROIS", "M1IS", "M2IS", "EIS"};
     return kNames[static_cast<std::size_t>(index - 1)];
 }
 
-bool NearZero(float value) { return std::fabs(value) <= 1e-11f; }
+bool NearZero(float value) {
+    return std::fabs(value) <= 1e-11f;
+}
 
 } // namespace
 
@@ -100,23 +106,34 @@ std::uint8_t CheckGeneralParams(ProgramState& state) {
     using namespace param;
     state.InputError = false;
     for (const int i : {kXF, kXP, kXW}) {
-        if (!Inside(ValueOf(state, i), kGeneralRanges[i - 1])) return Fail(state, i);
+        if (!Inside(ValueOf(state, i), kGeneralRanges[i - 1]))
+            return Fail(state, i);
     }
-    if (!Inside(ValueOf(state, kF), kGeneralRanges[kF - 1])) return Fail(state, kF);
-    if (ValueOf(state, kXF) < ValueOf(state, kXW)) return Fail(state, kXW); // feed poorer than the bottoms
-    if (ValueOf(state, kXF) > ValueOf(state, kXP)) return Fail(state, kXP); // feed richer than the distillate
+    if (!Inside(ValueOf(state, kF), kGeneralRanges[kF - 1]))
+        return Fail(state, kF);
+    if (ValueOf(state, kXF) < ValueOf(state, kXW))
+        return Fail(state, kXW); // feed poorer than the bottoms
+    if (ValueOf(state, kXF) > ValueOf(state, kXP))
+        return Fail(state, kXP); // feed richer than the distillate
     for (int i = kRW; i <= kQ; ++i) {
-        if (!Inside(ValueOf(state, i), kGeneralRanges[i - 1])) return Fail(state, i);
+        if (!Inside(ValueOf(state, i), kGeneralRanges[i - 1]))
+            return Fail(state, i);
     }
     return 0;
 }
 
-std::uint8_t CheckRectifyingParams(ProgramState& state) { return CheckSection(state, param::kFirstRectifying); }
-std::uint8_t CheckStrippingParams(ProgramState& state) { return CheckSection(state, param::kFirstStripping); }
+std::uint8_t CheckRectifyingParams(ProgramState& state) {
+    return CheckSection(state, param::kFirstRectifying);
+}
+std::uint8_t CheckStrippingParams(ProgramState& state) {
+    return CheckSection(state, param::kFirstStripping);
+}
 
 std::uint8_t CheckGroupOf(ProgramState& state, int index) {
-    if (index < param::kFirstRectifying) return CheckGeneralParams(state);
-    if (index < param::kFirstStripping) return CheckRectifyingParams(state);
+    if (index < param::kFirstRectifying)
+        return CheckGeneralParams(state);
+    if (index < param::kFirstStripping)
+        return CheckRectifyingParams(state);
     return CheckStrippingParams(state);
 }
 
@@ -124,15 +141,19 @@ std::string DescribeParamRange(int index) {
     const std::string name = CodeName(index);
     if (index <= param::kGeneralCount) {
         std::string text = DescribeRange(name, kGeneralRanges[static_cast<std::size_t>(index - 1)]);
-        if (index == param::kXW) text += ", XW <= XF";
-        if (index == param::kXP) text += ", XP >= XF";
+        if (index == param::kXW)
+            text += ", XW <= XF";
+        if (index == param::kXP)
+            text += ", XP >= XF";
         return text;
     }
     const int k = (index - param::kFirstRectifying) % param::kSectionCount;
     return DescribeRange(name, kSectionRanges[static_cast<std::size_t>(k)]);
 }
 
-bool IsAlfaInRange(double alfa) { return alfa > 1.0 && alfa <= 1000000.0; }
+bool IsAlfaInRange(double alfa) {
+    return alfa > 1.0 && alfa <= 1000000.0;
+}
 
 std::uint8_t CheckAntoineConstants(ProgramState& state) {
     state.InputError = false;
@@ -177,8 +198,10 @@ void SortPointsAndComputeAlfa(ProgramState& state) {
     }
     for (int i = 1; i <= n; ++i) {
         ComputePointAlfa(state, i);
-        if (state.EqX[i] > 1.0f || state.EqX[i] < 0.0f) state.EqXText[i] = "   ???";
-        if (state.EqY[i] > 1.0f || state.EqY[i] < 0.0f) state.EqYText[i] = "   ???";
+        if (state.EqX[i] > 1.0f || state.EqX[i] < 0.0f)
+            state.EqXText[i] = "   ???";
+        if (state.EqY[i] > 1.0f || state.EqY[i] < 0.0f)
+            state.EqYText[i] = "   ???";
     }
 }
 
@@ -197,23 +220,38 @@ PointCheck CheckEquilibriumPoints(ProgramState& state) {
         const std::string before = std::to_string(point - 1);
         std::string caption;
         switch (rule) {
-        case 1: caption = " ОШИБКА :     X[" + i + "] < X[" + before + "] или X[" + i + "] = 0"; break;
-        case 2: caption = " ОШИБКА :     Y[" + i + "] < Y[" + before + "] или Y[" + i + "] = 0"; break;
-        case 3: caption = " ОШИБКА :      Y[" + i + "] < X[" + i + "]"; break;
-        case 4: caption = " ОШИБКА :     X[" + i + "] >= 1 или Y[" + i + "] > = 1"; break;
-        default: caption = " ОШИБКА :     X[" + i + "] = 0 или Y[" + i + "] = 1"; break;
+        case 1:
+            caption = " ОШИБКА :     X[" + i + "] < X[" + before + "] или X[" + i + "] = 0";
+            break;
+        case 2:
+            caption = " ОШИБКА :     Y[" + i + "] < Y[" + before + "] или Y[" + i + "] = 0";
+            break;
+        case 3:
+            caption = " ОШИБКА :      Y[" + i + "] < X[" + i + "]";
+            break;
+        case 4:
+            caption = " ОШИБКА :     X[" + i + "] >= 1 или Y[" + i + "] > = 1";
+            break;
+        default:
+            caption = " ОШИБКА :     X[" + i + "] = 0 или Y[" + i + "] = 1";
+            break;
         }
         state.InputError = true;
         return PointCheck{static_cast<std::uint8_t>(point), rule, caption};
     };
     for (int i = 1; i <= n; ++i) {
-        if (state.EqAlfaText[i] == " ???") return fail(i, 5);
+        if (state.EqAlfaText[i] == " ???")
+            return fail(i, 5);
     }
     for (int i = 2; i <= n; ++i) {
-        if (!(state.EqX[i] > state.EqX[i - 1])) return fail(i, 1);
-        if (!(state.EqY[i] > state.EqY[i - 1])) return fail(i, 2);
-        if (state.EqY[i] < state.EqX[i]) return fail(i, 3);
-        if (!(state.EqX[i] < 1.0f && state.EqY[i] < 1.0f)) return fail(i, 4);
+        if (!(state.EqX[i] > state.EqX[i - 1]))
+            return fail(i, 1);
+        if (!(state.EqY[i] > state.EqY[i - 1]))
+            return fail(i, 2);
+        if (state.EqY[i] < state.EqX[i])
+            return fail(i, 3);
+        if (!(state.EqX[i] < 1.0f && state.EqY[i] < 1.0f))
+            return fail(i, 4);
     }
     return {};
 }

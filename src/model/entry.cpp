@@ -10,7 +10,8 @@ namespace {
 void EnterCoordinate(std::string& text, float& value, std::string_view answer) {
     text = NormalizeDecimalText(answer);
     value = ToSingle(Val(text));
-    if (value > 1.0f || value < 0.0f) text = kOutOfRangeMarker;
+    if (value > 1.0f || value < 0.0f)
+        text = kOutOfRangeMarker;
 }
 
 } // namespace

@@ -19,7 +19,8 @@ inline constexpr int kLS = 0, kHP = 1, kS = 2, kT = 3, kRO = 4, kMu1 = 5, kMu2 =
 } // namespace param
 
 inline constexpr int kMaxEqPoints = 20;
-inline constexpr int kEqSlots = kMaxEqPoints + 1; // the slot after the last point may be read as its neighbour
+inline constexpr int kEqSlots =
+    kMaxEqPoints + 1; // the slot after the last point may be read as its neighbour
 inline constexpr int kResultRows = 14;
 inline constexpr int kResultColumns = 3; // first tray from the bottom, feed tray, top tray
 inline constexpr int kMaxTrays = 300;

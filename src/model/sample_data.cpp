@@ -57,20 +57,13 @@ constexpr std::array<StrippingRow, 8> kStrippingRows{{
 
 // Label 6 carries the Latin letters "MG/L".
 constexpr std::array<const char*, kResultRows> kResultLabels{
-    "СКОРОСТЬ ПАРА М/С                     ",
-    "ЭФ-ФАКТОР КГ^1/2 М^-1/2 С^-1          ",
-    "РАСХОД ЖИДК. НА ЕД. ДЛ. ПЕРЕЛИВА М^3/М",
-    "ВЫСОТА СВЕТЛОГО СЛОЯ ЖИДКОСТИ М       ",
-    "ВРЕМЯ ПРЕБЫВАНИЯ ЖИДКОСТИ НА ТАРЕЛКЕ, С ",
-    "ФАКТОР МАССОПЕРЕДАЧИ   MG/L            ",
-    "КРИТЕРИЙ ПЕКЛЕ (ПРОД. ПЕРЕМ. В ЖИДК.)  ",
-    "КРИТЕРИЙ ПРАНДТЛЯ (ШМИДТА) ДЛЯ ПАРА    ",
-    "ЧИСЛО ЕДИНИЦ ПЕРЕНОСА ДЛЯ ЖИДК. ФАЗЫ   ",
-    "ЧИСЛО ЕДИНИЦ ПЕРЕНОСА ДЛЯ ПАРА         ",
-    "ОБЩЕЕ ЧИСЛО ЕД. ПЕРЕНОСА ПО ПАР. ФАЗЕ  ",
-    "ЛОКАЛЬНАЯ ЭФФЕКТИВНОСТЬ                ",
-    "ЭФФЕКТИВНОСТЬ ПО МЭРФРИ ПО ПАР. ФАЗЕ   ",
-    "ЭФФЕКТИВН. ПО МЭРФРИ С УЧЕТОМ УНОСА    ",
+    "СКОРОСТЬ ПАРА М/С                     ",   "ЭФ-ФАКТОР КГ^1/2 М^-1/2 С^-1          ",
+    "РАСХОД ЖИДК. НА ЕД. ДЛ. ПЕРЕЛИВА М^3/М",   "ВЫСОТА СВЕТЛОГО СЛОЯ ЖИДКОСТИ М       ",
+    "ВРЕМЯ ПРЕБЫВАНИЯ ЖИДКОСТИ НА ТАРЕЛКЕ, С ", "ФАКТОР МАССОПЕРЕДАЧИ   MG/L            ",
+    "КРИТЕРИЙ ПЕКЛЕ (ПРОД. ПЕРЕМ. В ЖИДК.)  ",  "КРИТЕРИЙ ПРАНДТЛЯ (ШМИДТА) ДЛЯ ПАРА    ",
+    "ЧИСЛО ЕДИНИЦ ПЕРЕНОСА ДЛЯ ЖИДК. ФАЗЫ   ",  "ЧИСЛО ЕДИНИЦ ПЕРЕНОСА ДЛЯ ПАРА         ",
+    "ОБЩЕЕ ЧИСЛО ЕД. ПЕРЕНОСА ПО ПАР. ФАЗЕ  ",  "ЛОКАЛЬНАЯ ЭФФЕКТИВНОСТЬ                ",
+    "ЭФФЕКТИВНОСТЬ ПО МЭРФРИ ПО ПАР. ФАЗЕ   ",  "ЭФФЕКТИВН. ПО МЭРФРИ С УЧЕТОМ УНОСА    ",
 };
 
 constexpr std::array<const char*, 6> kAntoineNames{"A1", "B1", "C1", "A2", "B2", "C2"};
@@ -82,14 +75,15 @@ constexpr std::array<const char*, kMaxEqPoints> kSampleEqX{
     "0.019",  "0.0721", "0.0966", "0.1238", "0.1661", "0.2337", "0.2608", "0.3273", "0.3965", "0.5079",
     "0.5198", "0.5732", "0.6763", "0.7472", "0.8943", "0.917",  "0.97",   "0.99",   "0.963",  "0.99"};
 constexpr std::array<const char*, kMaxEqPoints> kSampleEqY{
-    "0.17",   "0.3891", "0.4375", "0.4704", "0.5089", "0.5445", "0.558",  "0.5826", "0.6122", "0.6564",
-    "0.6599", "0.6841", "0.7385", "0.7815", "0.8943", "0.906",  "0.986",  "0.997",  "0.98",   "0.99"};
+    "0.17",   "0.3891", "0.4375", "0.4704", "0.5089", "0.5445", "0.558", "0.5826", "0.6122", "0.6564",
+    "0.6599", "0.6841", "0.7385", "0.7815", "0.8943", "0.906",  "0.986", "0.997",  "0.98",   "0.99"};
 constexpr int kSamplePointCount = 15;
 
 } // namespace
 
 void LoadSampleData(ProgramState& state) {
-    for (int i = 1; i <= kResultRows; ++i) state.ResultLabels[i] = kResultLabels[i - 1];
+    for (int i = 1; i <= kResultRows; ++i)
+        state.ResultLabels[i] = kResultLabels[i - 1];
 
     for (int i = 1; i <= 20; ++i) {
         state.InputParams[i].Label = kParamRows[i - 1].label;
@@ -103,7 +97,8 @@ void LoadSampleData(ProgramState& state) {
         state.InputValueTexts[param::kFirstStripping + k] = kStrippingRows[k].sample;
     }
 
-    for (int i = 1; i <= 6; ++i) state.AntoineNames[i] = kAntoineNames[i - 1];
+    for (int i = 1; i <= 6; ++i)
+        state.AntoineNames[i] = kAntoineNames[i - 1];
 
     state.StudentName = " Петров П.П.";
     state.SystemName = "Этанол-Вода";
@@ -116,7 +111,8 @@ void LoadSampleData(ProgramState& state) {
     state.EqXText[kEqSlots].clear();
     state.EqYText[kEqSlots].clear();
 
-    for (int i = 1; i <= param::kCount; ++i) state.InputParams[i].Value = ToSingle(Val(state.InputValueTexts[i]));
+    for (int i = 1; i <= param::kCount; ++i)
+        state.InputParams[i].Value = ToSingle(Val(state.InputValueTexts[i]));
     for (int i = 1; i <= state.EqPointCount; ++i) {
         state.EqX[i] = ToSingle(Val(state.EqXText[i]));
         state.EqY[i] = ToSingle(Val(state.EqYText[i]));

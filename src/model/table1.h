@@ -8,8 +8,7 @@ namespace radirav {
 
 // A fixed table indexed from 1 to N, as the program's tables are numbered on screen and in the
 // report. Slot 0 exists only so that indices need no shifting; it is never read.
-template <typename T, int N>
-class Table1 {
+template <typename T, int N> class Table1 {
 public:
     static constexpr int kSize = N;
 

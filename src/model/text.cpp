@@ -1,14 +1,16 @@
 #include "model/text.h"
 
-#include <cstdint>
 #include <charconv>
+#include <cstdint>
 #include <vector>
 
 namespace radirav {
 
 namespace {
 
-bool IsContinuationByte(unsigned char byte) { return (byte & 0xC0U) == 0x80U; }
+bool IsContinuationByte(unsigned char byte) {
+    return (byte & 0xC0U) == 0x80U;
+}
 
 std::vector<char32_t> DecodeUtf8(std::string_view text) {
     std::vector<char32_t> out;
@@ -28,7 +30,8 @@ std::vector<char32_t> DecodeUtf8(std::string_view text) {
             cp = lead & 0x1FU;
         }
         ++i;
-        for (int k = 0; k < extra && i < text.size() && IsContinuationByte(static_cast<unsigned char>(text[i]));
+        for (int k = 0;
+             k < extra && i < text.size() && IsContinuationByte(static_cast<unsigned char>(text[i]));
              ++k, ++i) {
             cp = (cp << 6) | (static_cast<unsigned char>(text[i]) & 0x3FU);
         }
@@ -57,39 +60,54 @@ void AppendUtf8(std::string& out, char32_t cp) {
 
 // Case mapping for the scripts the program's users type: ASCII, Latin-1 letters and Cyrillic.
 char32_t ToUpper(char32_t c) {
-    if (c >= U'a' && c <= U'z') return c - 0x20;
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
-    if (c >= 0x430 && c <= 0x44F) return c - 0x20; // а..я
-    if (c >= 0x450 && c <= 0x45F) return c - 0x50; // ѐ..џ, ё among them
+    if (c >= U'a' && c <= U'z')
+        return c - 0x20;
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
+        return c - 0x20;
+    if (c >= 0x430 && c <= 0x44F)
+        return c - 0x20; // а..я
+    if (c >= 0x450 && c <= 0x45F)
+        return c - 0x50; // ѐ..џ, ё among them
     return c;
 }
 
 char32_t ToLower(char32_t c) {
-    if (c >= U'A' && c <= U'Z') return c + 0x20;
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
-    if (c >= 0x410 && c <= 0x42F) return c + 0x20;
-    if (c >= 0x400 && c <= 0x40F) return c + 0x50;
+    if (c >= U'A' && c <= U'Z')
+        return c + 0x20;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
+        return c + 0x20;
+    if (c >= 0x410 && c <= 0x42F)
+        return c + 0x20;
+    if (c >= 0x400 && c <= 0x40F)
+        return c + 0x50;
     return c;
 }
 
-bool IsWordSeparator(char32_t c) { return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r'; }
+bool IsWordSeparator(char32_t c) {
+    return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r';
+}
 
 } // namespace
 
 std::size_t CharCount(std::string_view text) {
     std::size_t count = 0;
     for (const char c : text) {
-        if (!IsContinuationByte(static_cast<unsigned char>(c))) ++count;
+        if (!IsContinuationByte(static_cast<unsigned char>(c)))
+            ++count;
     }
     return count;
 }
 
-std::string Spaces(std::size_t count) { return std::string(count, ' '); }
+std::string Spaces(std::size_t count) {
+    return std::string(count, ' ');
+}
 
 std::string NormalizeDecimalText(std::string_view text) {
-    if (text.empty()) return "0";
+    if (text.empty())
+        return "0";
     std::string result(text);
-    if (const auto comma = result.find(','); comma != std::string::npos) result[comma] = '.';
+    if (const auto comma = result.find(','); comma != std::string::npos)
+        result[comma] = '.';
     return result;
 }
 
@@ -100,7 +118,8 @@ std::string PadSpaces(std::string_view text, std::size_t width) {
 
 std::string TrimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
+    if (first == std::string_view::npos)
+        return {};
     const auto last = text.find_last_not_of(' ');
     return std::string(text.substr(first, last - first + 1));
 }
@@ -135,10 +154,12 @@ std::string FormatShortSingle(float value) {
     char buffer[32];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7).ptr;
     std::string text(buffer, end);
-    if (const auto e = text.find('e'); e != std::string::npos) text[e] = 'E';
+    if (const auto e = text.find('e'); e != std::string::npos)
+        text[e] = 'E';
     const bool negative = !text.empty() && text[0] == '-';
     std::string body = negative ? text.substr(1) : text;
-    if (body.size() > 1 && body[0] == '0' && body[1] == '.') body.erase(0, 1);
+    if (body.size() > 1 && body[0] == '0' && body[1] == '.')
+        body.erase(0, 1);
     return (negative ? "-" : " ") + body;
 }
 

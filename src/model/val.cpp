@@ -9,8 +9,12 @@ namespace radirav {
 
 namespace {
 
-bool IsIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsIgnored(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -18,14 +22,16 @@ double Val(std::string_view text) {
     std::string packed;
     packed.reserve(text.size());
     for (const char c : text) {
-        if (!IsIgnored(c)) packed += c;
+        if (!IsIgnored(c))
+            packed += c;
     }
 
     // Collect the leading number in the form from_chars reads: [-]digits[.digits][e[-]digits].
     std::string number;
     std::size_t i = 0;
     bool negative = false;
-    if (i < packed.size() && (packed[i] == '+' || packed[i] == '-')) negative = packed[i++] == '-';
+    if (i < packed.size() && (packed[i] == '+' || packed[i] == '-'))
+        negative = packed[i++] == '-';
     bool anyDigit = false;
     while (i < packed.size() && IsDigit(packed[i])) {
         number += packed[i++];
@@ -38,17 +44,21 @@ double Val(std::string_view text) {
             anyDigit = true;
         }
     }
-    if (!anyDigit) return 0.0;
+    if (!anyDigit)
+        return 0.0;
     if (i < packed.size() && (packed[i] == 'E' || packed[i] == 'e' || packed[i] == 'D' || packed[i] == 'd')) {
         std::string exponent = "e";
         std::size_t j = i + 1;
         if (j < packed.size() && (packed[j] == '+' || packed[j] == '-')) {
-            if (packed[j] == '-') exponent += '-';
+            if (packed[j] == '-')
+                exponent += '-';
             ++j;
         }
         const std::size_t digitsStart = j;
-        while (j < packed.size() && IsDigit(packed[j])) exponent += packed[j++];
-        if (j > digitsStart) number += exponent;
+        while (j < packed.size() && IsDigit(packed[j]))
+            exponent += packed[j++];
+        if (j > digitsStart)
+            number += exponent;
     }
 
     double value = 0.0;
@@ -65,8 +75,10 @@ double Val(std::string_view text) {
 
 float ToSingle(double value) {
     constexpr double kMax = std::numeric_limits<float>::max();
-    if (value > kMax) return std::numeric_limits<float>::infinity();
-    if (value < -kMax) return -std::numeric_limits<float>::infinity();
+    if (value > kMax)
+        return std::numeric_limits<float>::infinity();
+    if (value < -kMax)
+        return -std::numeric_limits<float>::infinity();
     return static_cast<float>(value);
 }
 

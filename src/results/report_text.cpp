@@ -10,11 +10,13 @@ namespace radirav {
 
 namespace {
 
-constexpr std::array<const char*, 12> kMonthsGenitive{
-    " января ", " февраля ", " марта ",    " апреля ",  " мая ",    " июня ",
-    " июля ",   " августа ", " сентября ", " октября ", " ноября ", " декабря "};
+constexpr std::array<const char*, 12> kMonthsGenitive{" января ",   " февраля ", " марта ",  " апреля ",
+                                                      " мая ",      " июня ",    " июля ",   " августа ",
+                                                      " сентября ", " октября ", " ноября ", " декабря "};
 
-std::string PadTo(const std::string& text, std::size_t width) { return text + PadSpaces(text, width); }
+std::string PadTo(const std::string& text, std::size_t width) {
+    return text + PadSpaces(text, width);
+}
 
 void AppendParameters(ReportDocument& doc, const ProgramState& state, int first, int last) {
     for (int i = first; i <= last; ++i)
@@ -58,7 +60,8 @@ std::string FormatRussianDate(const DateTimeParts& when) {
     std::snprintf(day, sizeof day, "%02d", when.day % 100);
     std::snprintf(year, sizeof year, "%04d", when.year);
     std::snprintf(time, sizeof time, "%02d:%02d:%02d", when.hour, when.minute, when.second);
-    return std::string(day) + kMonthsGenitive[static_cast<std::size_t>(month - 1)] + year + "г." + Spaces(8) + time;
+    return std::string(day) + kMonthsGenitive[static_cast<std::size_t>(month - 1)] + year + "г." + Spaces(8) +
+           time;
 }
 
 std::vector<ReportDocument> ReportDocuments(const ProgramState& state, const std::string& date,
@@ -108,7 +111,8 @@ std::vector<ReportDocument> ReportDocuments(const ProgramState& state, const std
     doc->emplace_back();
     doc->emplace_back(kResultsTitleLine);
     doc->emplace_back();
-    for (std::string& line : ResultsTableLines(state, decimalSeparator)) doc->push_back(std::move(line));
+    for (std::string& line : ResultsTableLines(state, decimalSeparator))
+        doc->push_back(std::move(line));
     return documents;
 }
 

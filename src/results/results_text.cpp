@@ -15,11 +15,14 @@ std::string FormatResultNumber(float value, int width, int decimals, char decima
     double rounded = 0;
     std::from_chars(shortest, converted.ptr, rounded);
     char buffer[400];
-    const auto fixed = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, decimals);
+    const auto fixed =
+        std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, decimals);
     std::string text(buffer, fixed.ptr);
     // A value that rounds to zero shows without a minus sign.
-    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
-    if (const auto point = text.find('.'); point != std::string::npos) text[point] = decimalSeparator;
+    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text[point] = decimalSeparator;
     const auto length = static_cast<int>(text.size());
     return length < width ? Spaces(static_cast<std::size_t>(width - length)) + text : text;
 }
@@ -35,7 +38,8 @@ std::vector<std::string> ResultsTableLines(const ProgramState& state, char decim
         "  |                                        |    СНИЗУ    |  ПИТАНИЯ    |   ТАРЕЛКА   |",
     };
     for (int i = 1; i <= kResultRows; ++i) {
-        if (i == 6 || i == 7) continue;
+        if (i == 6 || i == 7)
+            continue;
         std::string label = state.ResultLabels[i];
         std::string line = "  |" + CenterCell(label, 40);
         for (int j = 1; j <= kResultColumns; ++j) {

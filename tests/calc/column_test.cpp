@@ -87,7 +87,8 @@ TEST(CalculateColumn, FeedOnTheFirstTrayFillsTheFirstColumnFromTheFeedColumn) {
     const ColumnResult result = CalculateColumn(state);
     ASSERT_EQ(result.stop, CalcStop::None);
     ASSERT_EQ(state.FeedTray, 1);
-    for (int i = 1; i <= kResultRows; ++i) EXPECT_EQ(state.TrayResults(i, 1), state.TrayResults(i, 2)) << i;
+    for (int i = 1; i <= kResultRows; ++i)
+        EXPECT_EQ(state.TrayResults(i, 1), state.TrayResults(i, 2)) << i;
 }
 
 TEST(CalculateColumn, VapourJumpingPastFeedAndTopOnOneTrayHasNoFeedTray) {
@@ -98,7 +99,8 @@ TEST(CalculateColumn, VapourJumpingPastFeedAndTopOnOneTrayHasNoFeedTray) {
     EXPECT_EQ(result.stop, CalcStop::None);
     EXPECT_EQ(state.RequiredTrays, 1);
     EXPECT_EQ(state.FeedTray, 0);
-    for (int i = 1; i <= kResultRows; ++i) EXPECT_EQ(state.TrayResults(i, 2), 0.0f) << i;
+    for (int i = 1; i <= kResultRows; ++i)
+        EXPECT_EQ(state.TrayResults(i, 2), 0.0f) << i;
 }
 
 TEST(CalculateColumn, AntoineSampleReachesTheTop) {
@@ -120,7 +122,8 @@ class ColumnErrorStops : public ::testing::TestWithParam<ErrorStopCase> {};
 
 TEST_P(ColumnErrorStops, EndWithTheirMessageInsteadOfACrash) {
     ProgramState state = testing::SampleWithAlfa(10.0);
-    for (const auto& [index, text] : GetParam().answers) EnterParamValue(state, index, text);
+    for (const auto& [index, text] : GetParam().answers)
+        EnterParamValue(state, index, text);
     const ColumnResult result = CalculateColumn(state);
     EXPECT_EQ(result.stop, GetParam().stop);
     EXPECT_TRUE(state.InputError);
@@ -128,7 +131,8 @@ TEST_P(ColumnErrorStops, EndWithTheirMessageInsteadOfACrash) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, ColumnErrorStops,
-    ::testing::Values(ErrorStopCase{"EqualCompositionsDivideByZero", {{2, "0.5"}, {3, "0.5"}, {4, "0.5"}},
+    ::testing::Values(ErrorStopCase{"EqualCompositionsDivideByZero",
+                                    {{2, "0.5"}, {3, "0.5"}, {4, "0.5"}},
                                     CalcStop::InputDataError},
                       ErrorStopCase{"NoBottomsHeat", {{5, "0"}}, CalcStop::InputDataError},
                       ErrorStopCase{"NegativeViscosityRatio", {{18, "-0.01"}}, CalcStop::InputDataError},
@@ -147,12 +151,14 @@ TEST(CalculateColumn, ZeroRefluxPutsTheFeedAtTheTopAndNeverDividesByIt) {
     EXPECT_EQ(result.stop, CalcStop::TrayLimit);
     EXPECT_EQ(state.FeedTray, 0);
     for (int i = 1; i <= kResultRows; ++i)
-        for (int j = 1; j <= kResultColumns; ++j) EXPECT_TRUE(std::isfinite(state.TrayResults(i, j)));
+        for (int j = 1; j <= kResultColumns; ++j)
+            EXPECT_TRUE(std::isfinite(state.TrayResults(i, j)));
 }
 
 TEST(CalculateColumn, AntoineConstantsOfSwappedComponentsStop) {
     ProgramState state = testing::SampleWithAntoine();
-    for (int i = 1; i <= 3; ++i) std::swap(state.AntoineValues[i], state.AntoineValues[i + 3]);
+    for (int i = 1; i <= 3; ++i)
+        std::swap(state.AntoineValues[i], state.AntoineValues[i + 3]);
     EXPECT_EQ(CalculateColumn(state).stop, CalcStop::AntoineError);
     EXPECT_TRUE(state.InputError);
 }

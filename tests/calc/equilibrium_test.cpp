@@ -44,19 +44,20 @@ TEST_P(TabulatedVolatility, InterpolatesForwardOnly) {
     EquilibriumModel model(state);
     float temperature = 50.0f;
     double alfa = 0;
-    for (const float x : GetParam().xs) ASSERT_EQ(model.RelativeVolatility(x, temperature, alfa), CalcStop::None);
+    for (const float x : GetParam().xs)
+        ASSERT_EQ(model.RelativeVolatility(x, temperature, alfa), CalcStop::None);
     EXPECT_NEAR(alfa, GetParam().lastAlfa, 1e-5); // single-precision storage
     EXPECT_EQ(temperature, 50.0f);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Segments, TabulatedVolatility,
-    ::testing::Values(InterpolationCase{"AtAnUpperEndTheIndexStays", {0.3f}, 4.0},
-                      InterpolationCase{"InsideASegment", {0.4f}, 3.5},
-                      InterpolationCase{"BelowTheFirstPointExtrapolates", {0.0f}, 5.5},
-                      InterpolationCase{"BeyondTheLastPointUsesTheLastSegment", {1.0f}, 1.0},
-                      InterpolationCase{"SegmentNeverMovesBack", {0.6f, 0.2f}, 4.5}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Segments, TabulatedVolatility,
+                         ::testing::Values(InterpolationCase{"AtAnUpperEndTheIndexStays", {0.3f}, 4.0},
+                                           InterpolationCase{"InsideASegment", {0.4f}, 3.5},
+                                           InterpolationCase{"BelowTheFirstPointExtrapolates", {0.0f}, 5.5},
+                                           InterpolationCase{
+                                               "BeyondTheLastPointUsesTheLastSegment", {1.0f}, 1.0},
+                                           InterpolationCase{"SegmentNeverMovesBack", {0.6f, 0.2f}, 4.5}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BubblePoint, ConvergesAndCarriesTheTemperature) {
     ProgramState state = testing::SampleWithAntoine();
@@ -74,7 +75,8 @@ TEST(BubblePoint, ConvergesAndCarriesTheTemperature) {
 
 TEST(BubblePoint, SwappedComponentsGiveTheAntoineStop) {
     ProgramState state = testing::SampleWithAntoine();
-    for (int i = 1; i <= 3; ++i) std::swap(state.AntoineValues[i], state.AntoineValues[i + 3]);
+    for (int i = 1; i <= 3; ++i)
+        std::swap(state.AntoineValues[i], state.AntoineValues[i + 3]);
     EquilibriumModel model(state);
     float temperature = 81.9f;
     double alfa = 0;

@@ -19,11 +19,12 @@ TEST_P(MassToMoleFractionCases, ConvertsWithTheMolarMasses) {
 }
 
 // Ethanol-water figures to the three significant digits quoted for them.
-INSTANTIATE_TEST_SUITE_P(
-    Fractions, MassToMoleFractionCases,
-    ::testing::Values(MoleFractionCase{0.0f, 46, 18, 0.0f, 0}, MoleFractionCase{1.0f, 46, 18, 1.0f, 0},
-                      MoleFractionCase{0.3f, 30, 30, 0.3f, 1e-7f}, MoleFractionCase{0.95f, 46, 18, 0.881f, 5e-4f},
-                      MoleFractionCase{0.0006f, 46, 18, 0.000235f, 5e-7f}));
+INSTANTIATE_TEST_SUITE_P(Fractions, MassToMoleFractionCases,
+                         ::testing::Values(MoleFractionCase{0.0f, 46, 18, 0.0f, 0},
+                                           MoleFractionCase{1.0f, 46, 18, 1.0f, 0},
+                                           MoleFractionCase{0.3f, 30, 30, 0.3f, 1e-7f},
+                                           MoleFractionCase{0.95f, 46, 18, 0.881f, 5e-4f},
+                                           MoleFractionCase{0.0006f, 46, 18, 0.000235f, 5e-7f}));
 
 TEST(MeanMolarMass, InterpolatesBetweenTheComponents) {
     EXPECT_EQ(MeanMolarMass(0.0f, 46, 18), 18.0f);
@@ -52,15 +53,15 @@ TEST_P(AntoinePressureCases, HonoursTheExponentBounds) {
 }
 
 // With B = 0 the exponent is A itself, so the bounds can be hit exactly.
-INSTANTIATE_TEST_SUITE_P(Bounds, AntoinePressureCases,
-                         ::testing::Values(AntoineCase{"ExactlyEightyOne", 81, 0, 0, 20, std::exp(81.0), false},
-                                           AntoineCase{"AboveEightyOne", 81.001f, 0, 0, 20, 0, true},
-                                           AntoineCase{"ExactlyMinusFifty", -50, 0, 0, 20, std::exp(-50.0), false},
-                                           AntoineCase{"MinusSixty", -60, 0, 0, 20, 0, false},
-                                           AntoineCase{"WaterAtHundred", 18.3036f, 3816.44f, -46.13f, 100,
-                                                       std::exp(18.3036 - 3816.44 / (100 - 46.13 + 273.15)),
-                                                       false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Bounds, AntoinePressureCases,
+    ::testing::Values(AntoineCase{"ExactlyEightyOne", 81, 0, 0, 20, std::exp(81.0), false},
+                      AntoineCase{"AboveEightyOne", 81.001f, 0, 0, 20, 0, true},
+                      AntoineCase{"ExactlyMinusFifty", -50, 0, 0, 20, std::exp(-50.0), false},
+                      AntoineCase{"MinusSixty", -60, 0, 0, 20, 0, false},
+                      AntoineCase{"WaterAtHundred", 18.3036f, 3816.44f, -46.13f, 100,
+                                  std::exp(18.3036 - 3816.44 / (100 - 46.13 + 273.15)), false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(VaporDensity, FollowsTheIdealGasLaw) {
     // Steam at 760 mm Hg and 100 deg C: about 0.588 kg/m3.

@@ -64,15 +64,16 @@ TEST_P(TrayModelStops, EndWithTheInputDataError) {
 
 INSTANTIATE_TEST_SUITE_P(
     Domain, TrayModelStops,
-    ::testing::Values(StopCase{"NegativeVelocity", [](TraySetup& s) { s.section.trayArea = -0.36f; }},
-                      StopCase{"NegativeDensityFromTemperatureBelowZeroKelvin",
-                               [](TraySetup& s) { s.tray.temperature = -300.0f; }},
-                      StopCase{"NegativeSchmidtReciprocal", [](TraySetup& s) { s.column.diffusivityVapour = -0.1f; }},
-                      StopCase{"NegativeClearLiquidHeight", [](TraySetup& s) { s.tray.vapourFlow = 2.0f; }},
-                      StopCase{"ZeroTrayAreaDividesByZero", [](TraySetup& s) { s.section.trayArea = 0.0f; }},
-                      StopCase{"ZeroWeirLengthDividesByZero", [](TraySetup& s) { s.section.weirLength = 0.0f; }},
-                      StopCase{"ZeroLiquidFlow", [](TraySetup& s) { s.tray.liquidFlow = 0.0f; }},
-                      StopCase{"NegativeLiquidDiffusivity", [](TraySetup& s) { s.column.diffusivityLiquid = -1e-5f; }}),
+    ::testing::Values(
+        StopCase{"NegativeVelocity", [](TraySetup& s) { s.section.trayArea = -0.36f; }},
+        StopCase{"NegativeDensityFromTemperatureBelowZeroKelvin",
+                 [](TraySetup& s) { s.tray.temperature = -300.0f; }},
+        StopCase{"NegativeSchmidtReciprocal", [](TraySetup& s) { s.column.diffusivityVapour = -0.1f; }},
+        StopCase{"NegativeClearLiquidHeight", [](TraySetup& s) { s.tray.vapourFlow = 2.0f; }},
+        StopCase{"ZeroTrayAreaDividesByZero", [](TraySetup& s) { s.section.trayArea = 0.0f; }},
+        StopCase{"ZeroWeirLengthDividesByZero", [](TraySetup& s) { s.section.weirLength = 0.0f; }},
+        StopCase{"ZeroLiquidFlow", [](TraySetup& s) { s.tray.liquidFlow = 0.0f; }},
+        StopCase{"NegativeLiquidDiffusivity", [](TraySetup& s) { s.column.diffusivityLiquid = -1e-5f; }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

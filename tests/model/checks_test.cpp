@@ -23,7 +23,8 @@ struct GroupCase {
 ProgramState SampleAnswering(const Answers& answers) {
     ProgramState state;
     LoadSampleData(state);
-    for (const auto& [index, text] : answers) EnterParamValue(state, index, text);
+    for (const auto& [index, text] : answers)
+        EnterParamValue(state, index, text);
     return state;
 }
 
@@ -39,34 +40,35 @@ TEST_P(GroupChecks, ReportTheFirstBadParameter) {
 
 Answers AllGeneralCancelled() {
     Answers answers;
-    for (int i = 1; i <= 12; ++i) answers.emplace_back(i, "");
+    for (int i = 1; i <= 12; ++i)
+        answers.emplace_back(i, "");
     return answers;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Ranges, GroupChecks,
-    ::testing::Values(
-        GroupCase{"SampleGeneralPasses", {{1, "2.78"}}, 0},
-        GroupCase{"CancelledGeneralFailsOnFeedFraction", AllGeneralCancelled(), 2},
-        GroupCase{"FeedPoorerThanBottomsFailsOnBottoms", {{2, "0.5"}, {3, "0.95"}, {4, "0.6"}}, 4},
-        GroupCase{"FeedRicherThanDistillateFailsOnDistillate", {{2, "0.97"}}, 3},
-        GroupCase{"FractionOfOneFails", {{3, "1"}}, 3},
-        GroupCase{"FeedFlowAboveHundredFails", {{1, "100,5"}}, 1},
-        GroupCase{"FeedFlowOfHundredPasses", {{1, "100"}}, 0},
-        GroupCase{"HeatOfVaporisationOfFiftyFails", {{5, "50"}}, 5},
-        GroupCase{"MolarMassBelowOneFails", {{7, "0.5"}}, 7},
-        GroupCase{"DiffusivityTypedWithCommaAtBoundPasses", {{9, "0,1"}}, 0},
-        GroupCase{"DiffusivityAboveBoundFails", {{9, "0.11"}}, 9},
-        GroupCase{"PressureBeyondSinglePrecisionFails", {{10, "1e39"}}, 10},
-        GroupCase{"ZeroRefluxFails", {{11, "0"}}, 11},
-        GroupCase{"DutyAboveMillionFails", {{12, "1000001"}}, 12},
-        GroupCase{"TemperatureOfMinus273Passes", {{16, "-273"}}, 0},
-        GroupCase{"TemperatureOfMinus273AndAHalfFails", {{16, "-273.5"}}, 16},
-        GroupCase{"ZeroEntrainmentPasses", {{28, "0"}}, 0},
-        GroupCase{"StrippingWeirLengthBelowBoundFails", {{21, "0.09"}}, 21},
-        GroupCase{"RectifyingViscosityAboveBoundFails", {{19, "0.2"}}, 19},
-        GroupCase{"FirstBadSectionValueWins", {{14, "1"}, {18, "1"}}, 14},
-        GroupCase{"TextWithoutNumberFails", {{22, "много"}}, 22}),
+    ::testing::Values(GroupCase{"SampleGeneralPasses", {{1, "2.78"}}, 0},
+                      GroupCase{"CancelledGeneralFailsOnFeedFraction", AllGeneralCancelled(), 2},
+                      GroupCase{
+                          "FeedPoorerThanBottomsFailsOnBottoms", {{2, "0.5"}, {3, "0.95"}, {4, "0.6"}}, 4},
+                      GroupCase{"FeedRicherThanDistillateFailsOnDistillate", {{2, "0.97"}}, 3},
+                      GroupCase{"FractionOfOneFails", {{3, "1"}}, 3},
+                      GroupCase{"FeedFlowAboveHundredFails", {{1, "100,5"}}, 1},
+                      GroupCase{"FeedFlowOfHundredPasses", {{1, "100"}}, 0},
+                      GroupCase{"HeatOfVaporisationOfFiftyFails", {{5, "50"}}, 5},
+                      GroupCase{"MolarMassBelowOneFails", {{7, "0.5"}}, 7},
+                      GroupCase{"DiffusivityTypedWithCommaAtBoundPasses", {{9, "0,1"}}, 0},
+                      GroupCase{"DiffusivityAboveBoundFails", {{9, "0.11"}}, 9},
+                      GroupCase{"PressureBeyondSinglePrecisionFails", {{10, "1e39"}}, 10},
+                      GroupCase{"ZeroRefluxFails", {{11, "0"}}, 11},
+                      GroupCase{"DutyAboveMillionFails", {{12, "1000001"}}, 12},
+                      GroupCase{"TemperatureOfMinus273Passes", {{16, "-273"}}, 0},
+                      GroupCase{"TemperatureOfMinus273AndAHalfFails", {{16, "-273.5"}}, 16},
+                      GroupCase{"ZeroEntrainmentPasses", {{28, "0"}}, 0},
+                      GroupCase{"StrippingWeirLengthBelowBoundFails", {{21, "0.09"}}, 21},
+                      GroupCase{"RectifyingViscosityAboveBoundFails", {{19, "0.2"}}, 19},
+                      GroupCase{"FirstBadSectionValueWins", {{14, "1"}, {18, "1"}}, 14},
+                      GroupCase{"TextWithoutNumberFails", {{22, "много"}}, 22}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DescribeParamRange, NamesTheCodeAndItsBounds) {
@@ -90,9 +92,10 @@ TEST_P(AlfaBounds, AcceptOnlyAboveOneUpToAMillion) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Typed, AlfaBounds,
-                         ::testing::Values(AlfaCase{"2,5", true}, AlfaCase{"1", false}, AlfaCase{"0,5", false},
-                                           AlfaCase{"текст", false}, AlfaCase{"1000000", true},
-                                           AlfaCase{"1000000.5", false}, AlfaCase{"1.0000001", true}));
+                         ::testing::Values(AlfaCase{"2,5", true}, AlfaCase{"1", false},
+                                           AlfaCase{"0,5", false}, AlfaCase{"текст", false},
+                                           AlfaCase{"1000000", true}, AlfaCase{"1000000.5", false},
+                                           AlfaCase{"1.0000001", true}));
 
 struct AntoineCase {
     const char* name;
@@ -105,7 +108,8 @@ class AntoineChecks : public ::testing::TestWithParam<AntoineCase> {};
 TEST_P(AntoineChecks, ReportTheFirstConstantOutOfRange) {
     ProgramState state;
     LoadSampleData(state);
-    for (const auto& [index, text] : GetParam().answers) EnterAntoineValue(state, index, text);
+    for (const auto& [index, text] : GetParam().answers)
+        EnterAntoineValue(state, index, text);
     EXPECT_EQ(CheckAntoineConstants(state), GetParam().expectedIndex);
     EXPECT_EQ(state.InputError, GetParam().expectedIndex != 0);
 }
@@ -172,13 +176,26 @@ INSTANTIATE_TEST_SUITE_P(
                   1,
                   5,
                   " ОШИБКА :     X[1] = 0 или Y[1] = 1"},
-        PointCase{"EqualXFailsAtTheLaterPoint", {{4, "0.3", "0.6"}}, 4, 1, " ОШИБКА :     X[4] < X[3] или X[4] = 0"},
+        PointCase{"EqualXFailsAtTheLaterPoint",
+                  {{4, "0.3", "0.6"}},
+                  4,
+                  1,
+                  " ОШИБКА :     X[4] < X[3] или X[4] = 0"},
         PointCase{"FallingYFails", {{4, "0.4", "0.5"}}, 4, 2, " ОШИБКА :     Y[4] < Y[3] или Y[4] = 0"},
-        PointCase{"VapourBelowLiquidFails", {{8, "0.8", "0.85"}, {7, "0.75", "0.8"}, {6, "0.7", "0.72"},
-                                             {5, "0.65", "0.64"}},
-                  5, 3, " ОШИБКА :      Y[5] < X[5]"},
-        PointCase{"LiquidOfOneWithLeanerVapourFailsOnOrder", {{8, "1", "0.95"}}, 8, 3, " ОШИБКА :      Y[8] < X[8]"},
-        PointCase{"OutOfRangeLiquidRereadsAsZero", {{3, "1.5", "0.99"}}, 8, 1,
+        PointCase{"VapourBelowLiquidFails",
+                  {{8, "0.8", "0.85"}, {7, "0.75", "0.8"}, {6, "0.7", "0.72"}, {5, "0.65", "0.64"}},
+                  5,
+                  3,
+                  " ОШИБКА :      Y[5] < X[5]"},
+        PointCase{"LiquidOfOneWithLeanerVapourFailsOnOrder",
+                  {{8, "1", "0.95"}},
+                  8,
+                  3,
+                  " ОШИБКА :      Y[8] < X[8]"},
+        PointCase{"OutOfRangeLiquidRereadsAsZero",
+                  {{3, "1.5", "0.99"}},
+                  8,
+                  1,
                   " ОШИБКА :     X[8] < X[7] или X[8] = 0"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -17,8 +17,9 @@ TEST_P(NormalizeDecimalTextCases, ReplacesOnlyTheFirstComma) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TypedNumbers, NormalizeDecimalTextCases,
-                         ::testing::Values(TextCase{"", "0"}, TextCase{"2,78", "2.78"}, TextCase{"1,2,3", "1.2,3"},
-                                           TextCase{",5", ".5"}, TextCase{"5,", "5."}, TextCase{" 7 ", " 7 "},
+                         ::testing::Values(TextCase{"", "0"}, TextCase{"2,78", "2.78"},
+                                           TextCase{"1,2,3", "1.2,3"}, TextCase{",5", ".5"},
+                                           TextCase{"5,", "5."}, TextCase{" 7 ", " 7 "},
                                            TextCase{"абв,г", "абв.г"}));
 
 TEST(NormalizeDecimalText, HandlesTextsLongerThan255Characters) {
@@ -69,7 +70,8 @@ TEST_P(ProperCaseCases, CapitalisesWordsSeparatedByBlanksOnly) {
 INSTANTIATE_TEST_SUITE_P(Names, ProperCaseCases,
                          ::testing::Values(TextCase{"студент и.и. гр. 5-12", "Студент И.и. Гр. 5-12"},
                                            TextCase{"ЭТАНОЛ-ВОДА", "Этанол-вода"},
-                                           TextCase{"ёлкин\tЁЖ\nmIXED", "Ёлкин\tЁж\nMixed"}, TextCase{"", ""}));
+                                           TextCase{"ёлкин\tЁЖ\nmIXED", "Ёлкин\tЁж\nMixed"},
+                                           TextCase{"", ""}));
 
 struct ShortNumberCase {
     float value;
@@ -83,8 +85,9 @@ TEST_P(FormatShortSingleCases, UsesSignBlankAndNoLeadingZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, FormatShortSingleCases,
-                         ::testing::Values(ShortNumberCase{26.0f / 3.0f, " 8.666667"}, ShortNumberCase{0.5f, " .5"},
-                                           ShortNumberCase{-0.25f, "-.25"}, ShortNumberCase{3.0f, " 3"},
+                         ::testing::Values(ShortNumberCase{26.0f / 3.0f, " 8.666667"},
+                                           ShortNumberCase{0.5f, " .5"}, ShortNumberCase{-0.25f, "-.25"},
+                                           ShortNumberCase{3.0f, " 3"},
                                            ShortNumberCase{12345678.0f, " 1.234568E+07"},
                                            ShortNumberCase{0.00001f, " 1E-05"}));
 

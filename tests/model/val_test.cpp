@@ -15,16 +15,18 @@ struct ValCase {
 
 class ValCases : public ::testing::TestWithParam<ValCase> {};
 
-TEST_P(ValCases, ReadsTheLeadingNumber) { EXPECT_DOUBLE_EQ(Val(GetParam().text), GetParam().value); }
+TEST_P(ValCases, ReadsTheLeadingNumber) {
+    EXPECT_DOUBLE_EQ(Val(GetParam().text), GetParam().value);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ValCases,
-    ::testing::Values(ValCase{"2.78", 2.78}, ValCase{"1,5", 1.0}, ValCase{" 1 2 . 5", 12.5}, ValCase{"\t-3\n", -3.0},
-                      ValCase{"+4", 4.0}, ValCase{".5", 0.5}, ValCase{"5.", 5.0}, ValCase{"2.63E-5", 2.63e-5},
-                      ValCase{"1d3", 1000.0}, ValCase{"1e", 1.0}, ValCase{"1e+", 1.0}, ValCase{"abc", 0.0},
-                      ValCase{"", 0.0}, ValCase{"-", 0.0}, ValCase{".", 0.0}, ValCase{"nan", 0.0},
-                      ValCase{"12abc", 12.0}, ValCase{"1.2.3", 1.2}, ValCase{"1e-400", 0.0},
-                      ValCase{"-0", 0.0}, ValCase{"Этанол", 0.0}));
+    ::testing::Values(ValCase{"2.78", 2.78}, ValCase{"1,5", 1.0}, ValCase{" 1 2 . 5", 12.5},
+                      ValCase{"\t-3\n", -3.0}, ValCase{"+4", 4.0}, ValCase{".5", 0.5}, ValCase{"5.", 5.0},
+                      ValCase{"2.63E-5", 2.63e-5}, ValCase{"1d3", 1000.0}, ValCase{"1e", 1.0},
+                      ValCase{"1e+", 1.0}, ValCase{"abc", 0.0}, ValCase{"", 0.0}, ValCase{"-", 0.0},
+                      ValCase{".", 0.0}, ValCase{"nan", 0.0}, ValCase{"12abc", 12.0}, ValCase{"1.2.3", 1.2},
+                      ValCase{"1e-400", 0.0}, ValCase{"-0", 0.0}, ValCase{"Этанол", 0.0}));
 
 TEST(Val, OverflowReadsAsInfinityNotACrash) {
     EXPECT_TRUE(std::isinf(Val("1e999")));

@@ -26,15 +26,16 @@ TEST_P(FormatResultNumberCases, RightAlignsWithFixedDecimals) {
     EXPECT_EQ(FormatResultNumber(c.value, c.width, c.decimals), c.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Numbers, FormatResultNumberCases,
-                         ::testing::Values(NumberCase{0.5f, 11, 4, "     0.5000"},
-                                           NumberCase{123456.7f, 11, 4, "123456.7000"},
-                                           NumberCase{1234567.0f, 11, 4, "1234567.0000"},
-                                           NumberCase{-0.25f, 11, 4, "    -0.2500"},
-                                           NumberCase{-0.00001f, 11, 4, "     0.0000"},
-                                           NumberCase{0.99996f, 8, 4, "  1.0000"}, NumberCase{2.0f, 4, 0, "   2"}));
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, FormatResultNumberCases,
+    ::testing::Values(NumberCase{0.5f, 11, 4, "     0.5000"}, NumberCase{123456.7f, 11, 4, "123456.7000"},
+                      NumberCase{1234567.0f, 11, 4, "1234567.0000"}, NumberCase{-0.25f, 11, 4, "    -0.2500"},
+                      NumberCase{-0.00001f, 11, 4, "     0.0000"}, NumberCase{0.99996f, 8, 4, "  1.0000"},
+                      NumberCase{2.0f, 4, 0, "   2"}));
 
-TEST(FormatResultNumber, UsesTheGivenDecimalSeparator) { EXPECT_EQ(FormatResultNumber(0.5f, 7, 2, ','), "   0,50"); }
+TEST(FormatResultNumber, UsesTheGivenDecimalSeparator) {
+    EXPECT_EQ(FormatResultNumber(0.5f, 7, 2, ','), "   0,50");
+}
 
 struct DateCase {
     DateTimeParts when;
@@ -47,11 +48,12 @@ TEST_P(FormatRussianDateCases, WritesTheMonthInTheGenitive) {
     EXPECT_EQ(FormatRussianDate(GetParam().when), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dates, FormatRussianDateCases,
-                         ::testing::Values(DateCase{{2026, 12, 7, 14, 35, 12}, kDate},
-                                           DateCase{{2027, 1, 31, 0, 0, 5}, "31 января 2027г.        00:00:05"},
-                                           DateCase{{2027, 5, 1, 9, 5, 0}, "01 мая 2027г.        09:05:00"},
-                                           DateCase{{2027, 13, 1, 9, 5, 0}, "01 декабря 2027г.        09:05:00"}));
+INSTANTIATE_TEST_SUITE_P(
+    Dates, FormatRussianDateCases,
+    ::testing::Values(DateCase{{2026, 12, 7, 14, 35, 12}, kDate},
+                      DateCase{{2027, 1, 31, 0, 0, 5}, "31 января 2027г.        00:00:05"},
+                      DateCase{{2027, 5, 1, 9, 5, 0}, "01 мая 2027г.        09:05:00"},
+                      DateCase{{2027, 13, 1, 9, 5, 0}, "01 декабря 2027г.        09:05:00"}));
 
 TEST(ResultsTableLines, RuleTwelveRowsWithBarsInFixedColumns) {
     ProgramState state = testing::SampleWithPoints();
@@ -64,9 +66,11 @@ TEST(ResultsTableLines, RuleTwelveRowsWithBarsInFixedColumns) {
         std::size_t position = 0;
         std::vector<std::size_t> bars;
         for (std::size_t i = 0; i < line.size(); ++i) {
-            if ((static_cast<unsigned char>(line[i]) & 0xC0) == 0x80) continue;
+            if ((static_cast<unsigned char>(line[i]) & 0xC0) == 0x80)
+                continue;
             ++position;
-            if (line[i] == '|') bars.push_back(position);
+            if (line[i] == '|')
+                bars.push_back(position);
         }
         EXPECT_EQ(bars, (std::vector<std::size_t>{3, 44, 58, 72, 86})) << line;
     }
@@ -76,7 +80,8 @@ TEST(ResultsTableLines, RuleTwelveRowsWithBarsInFixedColumns) {
 }
 
 TEST(TrayCountLine, ShowsCountsWithTheSignBlank) {
-    EXPECT_EQ(TrayCountLine(59, 10), "ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК  59        ТАРЕЛКА ПИТАНИЯ -  10-я, (считая снизу)      ");
+    EXPECT_EQ(TrayCountLine(59, 10),
+              "ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК  59        ТАРЕЛКА ПИТАНИЯ -  10-я, (считая снизу)      ");
     EXPECT_NE(TrayCountLine(1, 0).find("ПИТАНИЯ -  0-я"), std::string::npos);
 }
 
@@ -114,8 +119,12 @@ TEST(ReportDocuments, ConstantAlfaFitsOnePage) {
 TEST(ReportDocuments, ValueColumnDependsOnTheStoredLabelWidth) {
     ProgramState state = testing::SampleWithAlfa(10.0);
     const auto page = ReportDocuments(state, kDate)[0];
-    const auto general = std::find_if(page.begin(), page.end(), [](const std::string& l) { return l.find("ФЛЕГМОВОЕ") != std::string::npos; });
-    const auto section = std::find_if(page.begin(), page.end(), [](const std::string& l) { return l.find("ДЛИНА ПЕРЕЛИВА") != std::string::npos; });
+    const auto general = std::find_if(page.begin(), page.end(), [](const std::string& l) {
+        return l.find("ФЛЕГМОВОЕ") != std::string::npos;
+    });
+    const auto section = std::find_if(page.begin(), page.end(), [](const std::string& l) {
+        return l.find("ДЛИНА ПЕРЕЛИВА") != std::string::npos;
+    });
     ASSERT_NE(general, page.end());
     ASSERT_NE(section, page.end());
     EXPECT_EQ(CharCount(*general) - CharCount(state.InputValueTexts[11]), 57u) << "value starts in column 58";
@@ -142,14 +151,16 @@ TEST(ReportDocuments, TabulatedPointsPutTheResultsOnPageTwo) {
     EXPECT_EQ(CharCount(docs[0][0].substr(0, docs[0][0].find("Solmina"))), 60u);
     EXPECT_EQ(docs[0][5], state.StudentName);
     EXPECT_NE(std::find(docs[0].begin(), docs[0].end(), " ТАРЕЛКИ СИТЧАТЫЕ"), docs[0].end());
-    const auto first = std::find(docs[0].begin(), docs[0].end(), "                 X( 1)=0.019" + std::string(15, ' ') + "Y( 1)=0.17");
+    const auto first = std::find(docs[0].begin(), docs[0].end(),
+                                 "                 X( 1)=0.019" + std::string(15, ' ') + "Y( 1)=0.17");
     ASSERT_NE(first, docs[0].end());
     EXPECT_EQ(*(first + 14), "                 X( 15)=0.8943" + std::string(14, ' ') + "Y( 15)=0.8943");
     EXPECT_EQ(*(first + 15), "");
     EXPECT_EQ(first + 16, docs[0].end());
 
     EXPECT_EQ(docs[1][0], kDate + PadSpaces(kDate, 60) + "Solmina-9  стр.2");
-    EXPECT_EQ(docs[1][5], "  ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК  65        ТАРЕЛКА ПИТАНИЯ -  12-я, (считая снизу)      ");
+    EXPECT_EQ(docs[1][5],
+              "  ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК  65        ТАРЕЛКА ПИТАНИЯ -  12-я, (считая снизу)      ");
     EXPECT_EQ(docs[1].size(), 5u + 4u + 14u);
 }
 
@@ -157,8 +168,10 @@ TEST(ReportDocuments, IdealMixturePrintsTheAntoineTableWithoutEquilibriumHeading
     ProgramState state = testing::SampleWithAntoine();
     CalculateColumn(state);
     const auto page = ReportDocuments(state, kDate)[0];
-    EXPECT_EQ(std::find(page.begin(), page.end(), "                             РАВНОВЕСНЫЕ ДАННЫЕ"), page.end());
-    const auto title = std::find(page.begin(), page.end(), "                           ПАРАМЕТРЫ УРАВНЕНИЯ АНТУАНА");
+    EXPECT_EQ(std::find(page.begin(), page.end(), "                             РАВНОВЕСНЫЕ ДАННЫЕ"),
+              page.end());
+    const auto title =
+        std::find(page.begin(), page.end(), "                           ПАРАМЕТРЫ УРАВНЕНИЯ АНТУАНА");
     ASSERT_NE(title, page.end());
     EXPECT_EQ(*(title - 1), "                      (СМЕСЬ РАССМАТРИВАЕТСЯ КАК ИДЕАЛЬНАЯ)");
     EXPECT_EQ(*(title + 1), "         A1                  23                  A2                  12");

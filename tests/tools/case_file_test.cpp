@@ -34,13 +34,14 @@ TEST_P(CaseCalculations, CalculateLikeTheProgram) {
     EXPECT_EQ(loaded.state.FeedTray, GetParam().feed);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sample, CaseCalculations,
-    ::testing::Values(CalcCase{"EmptyFileIsTheSampleWithItsPoints", "", CalcStop::None, 59, 10},
-                      CalcCase{"SieveTrays", "TRAY = S\n", CalcStop::None, 65, 12},
-                      CalcCase{"AlfaWithComma", "ALFA = 10,0\n", CalcStop::None, 15, 11},
-                      CalcCase{"AlfaThreeHitsTheLimit", "alfa = 3  # comment\n", CalcStop::TrayLimit, 300, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sample, CaseCalculations,
+                         ::testing::Values(CalcCase{"EmptyFileIsTheSampleWithItsPoints", "", CalcStop::None,
+                                                    59, 10},
+                                           CalcCase{"SieveTrays", "TRAY = S\n", CalcStop::None, 65, 12},
+                                           CalcCase{"AlfaWithComma", "ALFA = 10,0\n", CalcStop::None, 15, 11},
+                                           CalcCase{"AlfaThreeHitsTheLimit", "alfa = 3  # comment\n",
+                                                    CalcStop::TrayLimit, 300, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CaseFile, KeepsValuesAsTypedForTheReport) {
     const CaseFileResult loaded = Read("XF = 0,08\nNAME = Иванов\nSYSTEM = Метанол-Вода\n");
@@ -64,7 +65,8 @@ TEST(CaseFile, ExampleFileGivesTheSampleColumn) {
 
 std::string EightPoints(const std::string& eighth = "0.8 0.9") {
     return "POINT = 0.1 0.3\nPOINT = 0.2 0.45\nPOINT = 0.3 0.55\nPOINT = 0.4 0.62\nPOINT = 0.5 0.7\n"
-           "POINT = 0.6 0.77\nPOINT = 0.7 0.83\nPOINT = " + eighth + "\n";
+           "POINT = 0.6 0.77\nPOINT = 0.7 0.83\nPOINT = " +
+           eighth + "\n";
 }
 
 struct ErrorCase {
@@ -87,26 +89,32 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"UnknownKey", "# c\nFOO = 1\n", "test.case:2: FOO: unknown key (see radirav-calc --help)"},
         ErrorCase{"MissingEquals", "XF 0.1\n", "test.case:1: XF 0.1: missing \"=\" (expected KEY = value)"},
         ErrorCase{"KeyTwice", "R = 5\n\nR = 6\n", "test.case:3: R: given twice (first on line 1)"},
-        ErrorCase{"OutOfRange", "XF = 1.5\n", "test.case:1: XF: \"1.5\" is out of range, accepted 0 < XF < 1"},
+        ErrorCase{"OutOfRange", "XF = 1.5\n",
+                  "test.case:1: XF: \"1.5\" is out of range, accepted 0 < XF < 1"},
         ErrorCase{"FeedPoorerThanBottoms", "XF = 0.5\nXW = 0.6\n",
                   "test.case:2: XW: \"0.6\" is out of range, accepted 0 < XW < 1, XW <= XF"},
         ErrorCase{"SectionValue", "TIS = -273.5\n",
                   "test.case:1: TIS: \"-273.5\" is out of range, accepted -273 <= TIS <= 400"},
         ErrorCase{"BeyondSinglePrecision", "PRES = 1e39\n",
                   "test.case:1: PRES: \"1e39\" is out of range, accepted 1e-07 <= PRES <= 100000"},
-        ErrorCase{"AlfaOfOne", "ALFA = 1\n", "test.case:1: ALFA: \"1\" is out of range, accepted 1 < ALFA <= 1000000"},
+        ErrorCase{"AlfaOfOne", "ALFA = 1\n",
+                  "test.case:1: ALFA: \"1\" is out of range, accepted 1 < ALFA <= 1000000"},
         ErrorCase{"TwoEquilibria", "ALFA = 2\nANTOINE = 23 1200 -120 12 1100 -145\n",
                   "test.case:2: equilibrium: give exactly one of ALFA, ANTOINE or POINT lines"},
-        ErrorCase{"AntoineCount", "ANTOINE = 1 2 3\n", "test.case:1: ANTOINE: expected six constants: A1 B1 C1 A2 B2 C2"},
+        ErrorCase{"AntoineCount", "ANTOINE = 1 2 3\n",
+                  "test.case:1: ANTOINE: expected six constants: A1 B1 C1 A2 B2 C2"},
         ErrorCase{"AntoineRange", "ANTOINE = 23 1200 5 12 1100 -145\n",
                   "test.case:1: ANTOINE: C1 = 5 is out of range, accepted -200 <= C1 <= 0"},
         ErrorCase{"TooFewPoints", "POINT = 0.1 0.2\nPOINT = 0.2 0.3\n",
                   "test.case:2: POINT: 2 points given, accepted 8 to 20"},
-        ErrorCase{"PointNeedsTwoNumbers", "POINT = 0.1\n" + EightPoints(), "test.case:1: POINT: expected two numbers: x y"},
+        ErrorCase{"PointNeedsTwoNumbers", "POINT = 0.1\n" + EightPoints(),
+                  "test.case:1: POINT: expected two numbers: x y"},
         ErrorCase{"PointOrder", EightPoints("0.75 0.8"),
-                  "test.case:8: POINT: ОШИБКА :     Y[8] < Y[7] или Y[8] = 0 (points sorted by x; each 0 < x < 1, 0 < y < 1, "
+                  "test.case:8: POINT: ОШИБКА :     Y[8] < Y[7] или Y[8] = 0 (points sorted by x; each 0 < x "
+                  "< 1, 0 < y < 1, "
                   "y >= x, x and y increasing)"},
-        ErrorCase{"TrayType", "TRAY = X\n", "test.case:1: TRAY: \"X\" is neither K (bubble-cap) nor S (sieve)"}),
+        ErrorCase{"TrayType", "TRAY = X\n",
+                  "test.case:1: TRAY: \"X\" is neither K (bubble-cap) nor S (sieve)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ResultJson, CarriesCountsErrorTableAndBalance) {

@@ -14,7 +14,8 @@ namespace {
 // A single-precision value as the shortest decimal that reads back to it (0.3f -> 0.3, not
 // 0.30000001192092896); not-finite values become null, which JSON can carry.
 nlohmann::ordered_json Number(float value) {
-    if (!std::isfinite(value)) return nullptr;
+    if (!std::isfinite(value))
+        return nullptr;
     char text[32];
     const auto end = std::to_chars(text, text + sizeof text, value).ptr;
     double shortest = 0;
@@ -33,7 +34,8 @@ std::string ResultJson(const ProgramState& state, const ColumnResult& result) {
     auto rows = nlohmann::ordered_json::array();
     for (int i = 1; i <= kResultRows; ++i) {
         auto row = nlohmann::ordered_json::array();
-        for (int j = 1; j <= kResultColumns; ++j) row.push_back(Number(state.TrayResults(i, j)));
+        for (int j = 1; j <= kResultColumns; ++j)
+            row.push_back(Number(state.TrayResults(i, j)));
         rows.push_back(row);
     }
     json["results"] = rows;
@@ -47,9 +49,11 @@ std::string ReportText(const ProgramState& state, const std::string& dateText) {
     std::string text;
     bool first = true;
     for (const ReportDocument& document : ReportDocuments(state, dateText)) {
-        if (!first) text += "\f\n";
+        if (!first)
+            text += "\f\n";
         first = false;
-        for (const std::string& line : document) text += line + "\n";
+        for (const std::string& line : document)
+            text += line + "\n";
     }
     return text;
 }

@@ -17,25 +17,29 @@ namespace radirav {
 namespace {
 
 constexpr std::array<const char*, param::kCount> kParamKeys{
-    "F",    "XF",   "XP",   "XW",   "RW",   "M1",   "M2",   "DY",   "DX",   "PRES", "R",    "Q",    "LSUK", "HPUK",
-    "SUK",  "TUK",  "ROUK", "M1UK", "M2UK", "EUK",  "LSIS", "HPIS", "SIS",  "TIS",  "ROIS", "M1IS", "M2IS", "EIS"};
+    "F",    "XF",   "XP",   "XW",   "RW",   "M1",   "M2",   "DY",   "DX",   "PRES",
+    "R",    "Q",    "LSUK", "HPUK", "SUK",  "TUK",  "ROUK", "M1UK", "M2UK", "EUK",
+    "LSIS", "HPIS", "SIS",  "TIS",  "ROIS", "M1IS", "M2IS", "EIS"};
 
 std::string TrimWhite(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
+    if (first == std::string::npos)
+        return {};
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 std::vector<std::string> SplitWords(const std::string& text) {
     std::istringstream in(text);
     std::vector<std::string> words;
-    for (std::string word; in >> word;) words.push_back(word);
+    for (std::string word; in >> word;)
+        words.push_back(word);
     return words;
 }
 
 int ParamIndex(const std::string& key) {
     for (int i = 0; i < param::kCount; ++i)
-        if (key == kParamKeys[static_cast<std::size_t>(i)]) return i + 1;
+        if (key == kParamKeys[static_cast<std::size_t>(i)])
+            return i + 1;
     return 0;
 }
 
@@ -67,11 +71,14 @@ private:
         std::string raw;
         for (int number = 1; std::getline(in, raw); ++number) {
             const std::string text = TrimWhite(raw.substr(0, raw.find('#')));
-            if (text.empty()) continue;
+            if (text.empty())
+                continue;
             const auto equals = text.find('=');
-            if (equals == std::string::npos) return Fail(number, TrimWhite(text), "missing \"=\" (expected KEY = value)");
+            if (equals == std::string::npos)
+                return Fail(number, TrimWhite(text), "missing \"=\" (expected KEY = value)");
             std::string key = TrimWhite(text.substr(0, equals));
-            std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::toupper(c); });
+            std::transform(key.begin(), key.end(), key.begin(),
+                           [](unsigned char c) { return std::toupper(c); });
             const std::string value = TrimWhite(text.substr(equals + 1));
             if (key == "POINT") {
                 points_.push_back({number, value});
@@ -79,13 +86,16 @@ private:
             }
             const bool known = ParamIndex(key) > 0 || key == "TRAY" || key == "NAME" || key == "SYSTEM" ||
                                key == "ALFA" || key == "ANTOINE";
-            if (!known) return Fail(number, key, "unknown key (see radirav-calc --help)");
+            if (!known)
+                return Fail(number, key, "unknown key (see radirav-calc --help)");
             if (entries_.count(key)) {
-                return Fail(number, key, "given twice (first on line " + std::to_string(entries_[key].line) + ")");
+                return Fail(number, key,
+                            "given twice (first on line " + std::to_string(entries_[key].line) + ")");
             }
             entries_[key] = {number, value};
         }
-        if (in.bad()) return Fail(0, "file", "could not be read");
+        if (in.bad())
+            return Fail(0, "file", "could not be read");
         return true;
     }
 
@@ -93,31 +103,38 @@ private:
         ProgramState& state = result_.state;
         for (int i = 1; i <= param::kCount; ++i) {
             const auto found = entries_.find(kParamKeys[static_cast<std::size_t>(i - 1)]);
-            if (found != entries_.end()) EnterParamValue(state, i, found->second.value);
+            if (found != entries_.end())
+                EnterParamValue(state, i, found->second.value);
         }
         if (const auto tray = entries_.find("TRAY"); tray != entries_.end()) {
             std::string type = tray->second.value;
-            std::transform(type.begin(), type.end(), type.begin(), [](unsigned char c) { return std::toupper(c); });
+            std::transform(type.begin(), type.end(), type.begin(),
+                           [](unsigned char c) { return std::toupper(c); });
             if (type != "K" && type != "S")
-                return Fail(tray->second.line, "TRAY", "\"" + tray->second.value + "\" is neither K (bubble-cap) nor S (sieve)");
+                return Fail(tray->second.line, "TRAY",
+                            "\"" + tray->second.value + "\" is neither K (bubble-cap) nor S (sieve)");
             state.TrayType = type;
         }
-        if (const auto name = entries_.find("NAME"); name != entries_.end()) state.StudentName = name->second.value;
+        if (const auto name = entries_.find("NAME"); name != entries_.end())
+            state.StudentName = name->second.value;
         if (const auto system = entries_.find("SYSTEM"); system != entries_.end())
             state.SystemName = system->second.value;
         return true;
     }
 
     bool ApplyEquilibrium() {
-        const int kinds = static_cast<int>(entries_.count("ALFA") + entries_.count("ANTOINE") + (points_.empty() ? 0 : 1));
+        const int kinds =
+            static_cast<int>(entries_.count("ALFA") + entries_.count("ANTOINE") + (points_.empty() ? 0 : 1));
         if (kinds > 1) {
             const int line = std::max({entries_.count("ALFA") ? entries_["ALFA"].line : 0,
                                        entries_.count("ANTOINE") ? entries_["ANTOINE"].line : 0,
                                        points_.empty() ? 0 : points_.back().line});
             return Fail(line, "equilibrium", "give exactly one of ALFA, ANTOINE or POINT lines");
         }
-        if (entries_.count("ALFA")) return ApplyAlfa(entries_["ALFA"]);
-        if (entries_.count("ANTOINE")) return ApplyAntoine(entries_["ANTOINE"]);
+        if (entries_.count("ALFA"))
+            return ApplyAlfa(entries_["ALFA"]);
+        if (entries_.count("ANTOINE"))
+            return ApplyAntoine(entries_["ANTOINE"]);
         return ApplyPoints();
     }
 
@@ -126,7 +143,8 @@ private:
         state.AlfaText = NormalizeDecimalText(entry.value);
         state.Alfa = Val(state.AlfaText);
         if (!IsAlfaInRange(*state.Alfa))
-            return Fail(entry.line, "ALFA", "\"" + entry.value + "\" is out of range, accepted " + kAlfaRangeText);
+            return Fail(entry.line, "ALFA",
+                        "\"" + entry.value + "\" is out of range, accepted " + kAlfaRangeText);
         state.EquilibriumKind = kKindConstantAlfa;
         state.ConstantVolatility = state.AlfaEntered = true;
         state.TableMode = state.AntoineMode = false;
@@ -136,11 +154,14 @@ private:
     bool ApplyAntoine(const Entry& entry) {
         ProgramState& state = result_.state;
         const auto words = SplitWords(entry.value);
-        if (words.size() != 6) return Fail(entry.line, "ANTOINE", "expected six constants: A1 B1 C1 A2 B2 C2");
-        for (int i = 1; i <= 6; ++i) EnterAntoineValue(state, i, words[static_cast<std::size_t>(i - 1)]);
+        if (words.size() != 6)
+            return Fail(entry.line, "ANTOINE", "expected six constants: A1 B1 C1 A2 B2 C2");
+        for (int i = 1; i <= 6; ++i)
+            EnterAntoineValue(state, i, words[static_cast<std::size_t>(i - 1)]);
         if (const int bad = CheckAntoineConstants(state); bad != 0) {
-            return Fail(entry.line, "ANTOINE", state.AntoineNames[bad] + " = " + state.AntoineTexts[bad] +
-                                                   " is out of range, accepted " + DescribeAntoineRange(bad));
+            return Fail(entry.line, "ANTOINE",
+                        state.AntoineNames[bad] + " = " + state.AntoineTexts[bad] +
+                            " is out of range, accepted " + DescribeAntoineRange(bad));
         }
         state.EquilibriumKind = kKindAntoine;
         state.AntoineMode = state.AntoineEntered = true;
@@ -160,7 +181,8 @@ private:
             for (int i = 1; i <= n; ++i) {
                 const Entry& entry = points_[static_cast<std::size_t>(i - 1)];
                 const auto words = SplitWords(entry.value);
-                if (words.size() != 2) return Fail(entry.line, "POINT", "expected two numbers: x y");
+                if (words.size() != 2)
+                    return Fail(entry.line, "POINT", "expected two numbers: x y");
                 EnterPointX(state, i, words[0]);
                 EnterPointY(state, i, words[1]);
             }
@@ -168,12 +190,14 @@ private:
         // The typed numbers before the check re-reads the texts, to find a failing point's line.
         SortPointsAndComputeAlfa(state);
         std::vector<std::pair<float, float>> sorted;
-        for (int i = 1; i <= state.EqPointCount; ++i) sorted.emplace_back(state.EqX[i], state.EqY[i]);
+        for (int i = 1; i <= state.EqPointCount; ++i)
+            sorted.emplace_back(state.EqX[i], state.EqY[i]);
         RereadPointTexts(state);
         if (const PointCheck check = CheckEquilibriumPoints(state); check.point != 0) {
             return Fail(LineOfPoint(sorted[check.point - 1u]), "POINT",
-                        TrimBlanks(check.caption) + " (points sorted by x; each 0 < x < 1, 0 < y < 1, y >= x, "
-                                                    "x and y increasing)");
+                        TrimBlanks(check.caption) +
+                            " (points sorted by x; each 0 < x < 1, 0 < y < 1, y >= x, "
+                            "x and y increasing)");
         }
         state.EquilibriumKind = state.EqPointCount;
         state.TableMode = state.PointsEntered = true;
@@ -195,7 +219,8 @@ private:
         ProgramState& state = result_.state;
         for (const int first : {param::kFirstGeneral, param::kFirstRectifying, param::kFirstStripping}) {
             const int bad = CheckGroupOf(state, first);
-            if (bad == 0) continue;
+            if (bad == 0)
+                continue;
             const std::string key = kParamKeys[static_cast<std::size_t>(bad - 1)];
             const auto found = entries_.find(key);
             const int line = found == entries_.end() ? 0 : found->second.line;
@@ -214,6 +239,8 @@ private:
 
 } // namespace
 
-CaseFileResult ReadCaseFile(std::istream& in, const std::string& fileName) { return CaseReader(fileName).Read(in); }
+CaseFileResult ReadCaseFile(std::istream& in, const std::string& fileName) {
+    return CaseReader(fileName).Read(in);
+}
 
 } // namespace radirav

@@ -1,9 +1,9 @@
 #include "screens/input/form3_5_7_confirmations.h"
 
+#include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
 #include "screens/input/group_window.h"
-#include "platform/controls.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -3,10 +3,10 @@
 #include "model/checks.h"
 #include "model/entry.h"
 #include "platform/colors.h"
+#include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
 #include "screens/input/form3_5_7_confirmations.h"
-#include "platform/controls.h"
 
 #include <QLabel>
 #include <QListWidget>
