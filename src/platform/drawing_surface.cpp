@@ -62,38 +62,26 @@ void DrawingSurface::Print(const QString& text) {
 }
 
 void DrawingSurface::Line(QPointF from, QPointF to, const QColor& color, int penWidth) {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Line;
-    op.from = from;
-    op.to = to;
-    op.color = color;
-    op.penWidth = penWidth;
-    currentX_ = to.x();
-    currentY_ = to.y();
-    Add(std::move(op));
+    AddShape({.kind = DrawOp::Kind::Line, .from = from, .to = to, .color = color, .penWidth = penWidth}, to);
 }
 
 void DrawingSurface::Rectangle(QPointF from, QPointF to, const QColor& color, bool filled) {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Rectangle;
-    op.from = from;
-    op.to = to;
-    op.color = color;
-    op.filled = filled;
-    currentX_ = to.x();
-    currentY_ = to.y();
-    Add(std::move(op));
+    AddShape({.kind = DrawOp::Kind::Rectangle, .from = from, .to = to, .color = color, .filled = filled}, to);
 }
 
 void DrawingSurface::Circle(QPointF centre, double radius, const QColor& color, int penWidth) {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Circle;
-    op.from = centre;
-    op.radius = radius;
-    op.color = color;
-    op.penWidth = penWidth;
-    currentX_ = centre.x();
-    currentY_ = centre.y();
+    AddShape({.kind = DrawOp::Kind::Circle,
+              .from = centre,
+              .radius = radius,
+              .color = color,
+              .penWidth = penWidth},
+             centre);
+}
+
+// A shape leaves the current position at its last point (a circle: its centre).
+void DrawingSurface::AddShape(DrawOp op, QPointF lastPoint) {
+    currentX_ = lastPoint.x();
+    currentY_ = lastPoint.y();
     Add(std::move(op));
 }
 

@@ -16,16 +16,16 @@ namespace radirav {
 struct DrawOp {
     enum class Kind { Text, Line, Rectangle, Circle, Picture };
     Kind kind = Kind::Text;
-    QPointF from;      // text: top-left; line and rectangle: first corner; circle: centre
-    QPointF to;        // line and rectangle: second corner
+    QPointF from{};    // text: top-left; line and rectangle: first corner; circle: centre
+    QPointF to{};      // line and rectangle: second corner
     double radius = 0; // circle
-    QString text;
-    QString fontFamily;
+    QString text{};
+    QString fontFamily{};
     double fontSize = 0; // points
-    QColor color;
+    QColor color{};
     int penWidth = 1;
     bool filled = false;
-    QImage picture;
+    QImage picture{};
 };
 
 // What a window has printed and drawn, with the pen state that the next operation starts from
@@ -76,6 +76,7 @@ public:
 
 private:
     void Add(DrawOp op);
+    void AddShape(DrawOp op, QPointF lastPoint);
 
     std::vector<DrawOp> ops_;
     double currentX_ = 0, currentY_ = 0;
