@@ -1,7 +1,7 @@
 // Timing of the column calculation and the report text on the sample data.
 
 #include "calc/column.h"
-#include "results/report_text.h"
+#include "report/report_text.h"
 #include "support/sample_state.h"
 
 #include <benchmark/benchmark.h>

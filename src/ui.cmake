@@ -21,8 +21,8 @@ add_library(radirav_ui STATIC
   screens/input/group_window.cpp
   platform/controls.cpp
   screens/input/input_flow.cpp
-  results/form11_results.cpp
-  results/print_report.cpp
+  screens/results/form11_results.cpp
+  screens/results/print_report.cpp
 )
 set_target_properties(radirav_ui PROPERTIES AUTOMOC ON)
 target_include_directories(radirav_ui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})

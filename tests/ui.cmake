@@ -16,8 +16,8 @@ add_executable(radirav_ui_tests
   platform/scripted_platform_test.cpp
   platform/modal_watchdog_test.cpp
   screens/form1_title_test.cpp
-  screens/form11_results_test.cpp
-  screens/print_report_test.cpp
+  screens/results/form11_results_test.cpp
+  screens/results/print_report_test.cpp
   screens/road_test.cpp
   screens/group_entry_test.cpp
   screens/group_correction_test.cpp

@@ -1,9 +1,9 @@
 #include "model/program_state.h"
 #include "model/sample_data.h"
 #include "platform/qt_platform.h"
-#include "results/form11_results.h"
 #include "screens/input/form1_title.h"
 #include "screens/input/input_flow.h"
+#include "screens/results/form11_results.h"
 
 #include <QApplication>
 #include <QStringList>

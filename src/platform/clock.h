@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/report_text.h"
+#include "report/date_time.h"
 
 namespace radirav {
 

@@ -1,6 +1,6 @@
 #include "platform/twips.h"
-#include "results/form11_results.h"
 #include "screens/group_test_support.h"
+#include "screens/results/form11_results.h"
 
 #include <QLabel>
 #include <QPointer>

@@ -2,11 +2,11 @@
 #include "model/entry.h"
 #include "model/text.h"
 #include "model/val.h"
-#include "results/form11_results.h"
-#include "results/results_text.h"
+#include "report/results_text.h"
 #include "screens/group_test_support.h"
 #include "screens/input/form1_title.h"
 #include "screens/input/form3_5_7_confirmations.h"
+#include "screens/results/form11_results.h"
 #include "support/sample_state.h"
 
 #include <QLabel>

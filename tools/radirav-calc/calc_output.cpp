@@ -1,6 +1,6 @@
 #include "calc_output.h"
 
-#include "results/report_text.h"
+#include "report/report_text.h"
 
 #include <nlohmann/json.hpp>
 

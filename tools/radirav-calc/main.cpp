@@ -3,7 +3,7 @@
 
 #include "calc_output.h"
 #include "case_file.h"
-#include "results/report_text.h"
+#include "report/report_text.h"
 
 #include <chrono>
 #include <ctime>

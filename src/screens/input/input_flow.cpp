@@ -1,10 +1,10 @@
 #include "screens/input/input_flow.h"
 
-#include "results/form11_results.h"
 #include "screens/input/form1_title.h"
 #include "screens/input/form2_general.h"
 #include "screens/input/form4_rectifying.h"
 #include "screens/input/form6_stripping.h"
+#include "screens/results/form11_results.h"
 
 namespace radirav {
 

@@ -1,4 +1,4 @@
-#include "results/form11_results.h"
+#include "screens/results/form11_results.h"
 
 #include "calc/column.h"
 #include "model/text.h"
@@ -7,8 +7,8 @@
 #include "platform/fonts.h"
 #include "platform/regional_format.h"
 #include "platform/twips.h"
-#include "results/print_report.h"
-#include "results/results_text.h"
+#include "report/results_text.h"
+#include "screens/results/print_report.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "calc/column.h"
 #include "model/text.h"
-#include "results/report_text.h"
-#include "results/results_text.h"
+#include "report/report_text.h"
+#include "report/results_text.h"
 #include "support/sample_state.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "results/report_text.h"
+#include "report/report_text.h"
 
 #include "model/text.h"
-#include "results/results_text.h"
+#include "report/results_text.h"
 
 #include <array>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "results/print_report.h"
+#include "screens/results/print_report.h"
 
 #include "calc/column.h"
 #include "platform/scripted_platform.h"

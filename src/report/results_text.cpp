@@ -1,4 +1,4 @@
-#include "results/results_text.h"
+#include "report/results_text.h"
 
 #include "model/text.h"
 

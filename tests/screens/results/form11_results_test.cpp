@@ -1,4 +1,4 @@
-#include "results/form11_results.h"
+#include "screens/results/form11_results.h"
 #include "screens/screen_test.h"
 
 #include "model/entry.h"

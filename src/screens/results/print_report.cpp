@@ -1,9 +1,9 @@
-#include "results/print_report.h"
+#include "screens/results/print_report.h"
 
 #include "platform/clock.h"
 #include "platform/printer.h"
 #include "platform/regional_format.h"
-#include "results/report_text.h"
+#include "report/report_text.h"
 
 namespace radirav {
 

@@ -1,16 +1,12 @@
 #pragma once
 
 #include "model/program_state.h"
+#include "report/date_time.h"
 
 #include <string>
 #include <vector>
 
 namespace radirav {
-
-struct DateTimeParts {
-    int year = 2000, month = 1, day = 1;
-    int hour = 0, minute = 0, second = 0;
-};
 
 // "07 декабря 2026г.        14:35:12": two-digit day, the month in the genitive, the year,
 // eight blanks, the time.
