@@ -20,7 +20,7 @@ INSTANTIATE_TEST_SUITE_P(TypedNumbers, NormalizeDecimalTextCases,
                          ::testing::Values(TextCase{"", "0"}, TextCase{"2,78", "2.78"},
                                            TextCase{"1,2,3", "1.2,3"}, TextCase{",5", ".5"},
                                            TextCase{"5,", "5."}, TextCase{" 7 ", " 7 "},
-                                           TextCase{"абв,г", "абв.г"}));
+                                           TextCase{"где,ж", "где.ж"}));
 
 TEST(NormalizeDecimalText, HandlesTextsLongerThan255Characters) {
     const std::string longText = std::string(300, '9') + ",5";
@@ -95,6 +95,20 @@ TEST(FormatCount, ReservesABlankForTheSign) {
     EXPECT_EQ(FormatCount(17), " 17");
     EXPECT_EQ(FormatCount(0), " 0");
     EXPECT_EQ(FormatCount(-3), "-3");
+}
+
+} // namespace
+} // namespace radirav
+
+namespace radirav {
+namespace {
+
+// A number typed with the keyboard still on the Russian layout: "2ю78" must not read as 2.
+TEST(NormalizeDecimalText, ReadsTheRussianLayoutKeysOfPointAndComma) {
+    EXPECT_EQ(NormalizeDecimalText("2ю78"), "2.78");
+    EXPECT_EQ(NormalizeDecimalText("2Ю78"), "2.78");
+    EXPECT_EQ(NormalizeDecimalText("2б78"), "2.78");
+    EXPECT_EQ(NormalizeDecimalText("1Б5б3"), "1.5,3");
 }
 
 } // namespace
