@@ -78,25 +78,6 @@ TEST(DescribeParamRange, NamesTheCodeAndItsBounds) {
     EXPECT_EQ(DescribeParamRange(4), "0 < XW < 1, XW <= XF");
 }
 
-struct AlfaCase {
-    const char* typed;
-    bool accepted;
-};
-
-class AlfaBounds : public ::testing::TestWithParam<AlfaCase> {};
-
-TEST_P(AlfaBounds, AcceptOnlyAboveOneUpToAMillion) {
-    ProgramState state;
-    state.AlfaText = NormalizeDecimalText(GetParam().typed);
-    EXPECT_EQ(IsAlfaInRange(Val(state.AlfaText)), GetParam().accepted) << GetParam().typed;
-}
-
-INSTANTIATE_TEST_SUITE_P(Typed, AlfaBounds,
-                         ::testing::Values(AlfaCase{"2,5", true}, AlfaCase{"1", false},
-                                           AlfaCase{"0,5", false}, AlfaCase{"текст", false},
-                                           AlfaCase{"1000000", true}, AlfaCase{"1000000.5", false},
-                                           AlfaCase{"1.0000001", true}));
-
 struct AntoineCase {
     const char* name;
     std::vector<std::pair<int, const char*>> answers;

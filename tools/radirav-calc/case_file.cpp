@@ -2,6 +2,7 @@
 
 #include "model/checks.h"
 #include "model/entry.h"
+#include "model/equilibrium_choice.h"
 #include "model/sample_data.h"
 #include "model/text.h"
 #include "model/val.h"
@@ -140,14 +141,11 @@ private:
 
     bool ApplyAlfa(const Entry& entry) {
         ProgramState& state = result_.state;
-        state.AlfaText = NormalizeDecimalText(entry.value);
-        state.Alfa = Val(state.AlfaText);
-        if (!IsAlfaInRange(*state.Alfa))
+        ChooseConstantAlfa(state);
+        if (!StoreTypedAlfa(state, entry.value))
             return Fail(entry.line, "ALFA",
                         "\"" + entry.value + "\" is out of range, accepted " + kAlfaRangeText);
-        state.EquilibriumKind = kKindConstantAlfa;
-        state.ConstantVolatility = state.AlfaEntered = true;
-        state.TableMode = state.AntoineMode = false;
+        MarkAlfaEntered(state);
         return true;
     }
 
@@ -163,9 +161,9 @@ private:
                         state.AntoineNames[bad] + " = " + state.AntoineTexts[bad] +
                             " is out of range, accepted " + DescribeAntoineRange(bad));
         }
-        state.EquilibriumKind = kKindAntoine;
-        state.AntoineMode = state.AntoineEntered = true;
-        state.TableMode = state.ConstantVolatility = false;
+        ChooseVariableVolatility(state);
+        ChooseAntoineConstants(state);
+        FinishAntoineEntry(state);
         return true;
     }
 
@@ -199,9 +197,10 @@ private:
                             " (points sorted by x; each 0 < x < 1, 0 < y < 1, y >= x, "
                             "x and y increasing)");
         }
-        state.EquilibriumKind = state.EqPointCount;
-        state.TableMode = state.PointsEntered = true;
-        state.AntoineMode = state.ConstantVolatility = false;
+        ChooseVariableVolatility(state);
+        ChooseTabulatedPoints(state);
+        FinishPointsEntry(state);
+        AcceptPointTable(state);
         return true;
     }
 
