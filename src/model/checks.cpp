@@ -1,5 +1,6 @@
 #include "model/checks.h"
 
+#include "model/param_codes.h"
 #include "model/text.h"
 #include "model/val.h"
 
@@ -88,14 +89,6 @@ std::string DescribeRange(const std::string& name, const Range& r) {
            NumberText(r.high);
 }
 
-std::string CodeName(int index) {
-    static const std::array<const char*, 28> kNames{"F",    "XF",  "XP",   "XW",   "RW",   "M1",   "M2",
-                                                    "DY",   "DX",  "PRES", "R",    "Q",    "LSUK", "HPUK",
-                                                    "SUK",  "TUK", "ROUK", "M1UK", "M2UK", "EUK",  "LSIS",
-                                                    "HPIS", "SIS", "TIS",  "ROIS", "M1IS", "M2IS", "EIS"};
-    return kNames[static_cast<std::size_t>(index - 1)];
-}
-
 } // namespace
 
 std::uint8_t CheckGeneralParams(ProgramState& state) {
@@ -134,7 +127,7 @@ std::uint8_t CheckGroupOf(ProgramState& state, int index) {
 }
 
 std::string DescribeParamRange(int index) {
-    const std::string name = CodeName(index);
+    const std::string name(ParamKey(index));
     if (index <= param::kGeneralCount) {
         std::string text = DescribeRange(name, kGeneralRanges[static_cast<std::size_t>(index - 1)]);
         if (index == param::kXW)
@@ -162,8 +155,7 @@ std::uint8_t CheckAntoineConstants(ProgramState& state) {
 }
 
 std::string DescribeAntoineRange(int index) {
-    static const std::array<const char*, 6> kNames{"A1", "B1", "C1", "A2", "B2", "C2"};
-    return DescribeRange(kNames[static_cast<std::size_t>(index - 1)],
+    return DescribeRange(std::string(kAntoineNames[static_cast<std::size_t>(index - 1)]),
                          kAntoineRanges[static_cast<std::size_t>((index - 1) % 3)]);
 }
 
