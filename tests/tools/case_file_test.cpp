@@ -113,6 +113,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "test.case:8: POINT: ОШИБКА :     Y[8] < Y[7] или Y[8] = 0 (points sorted by x; each 0 < x "
                   "< 1, 0 < y < 1, "
                   "y >= x, x and y increasing)"},
+        ErrorCase{"NegativeLowestPoint", "XF = 0.08\n" + EightPoints("-0.5 0.17"),
+                  "test.case:9: POINT: ОШИБКА :     X[1] = 0 или Y[1] = 1 (points sorted by x; each 0 < x "
+                  "< 1, 0 < y < 1, y >= x, x and y increasing)"},
         ErrorCase{"TrayType", "TRAY = X\n",
                   "test.case:1: TRAY: \"X\" is neither K (bubble-cap) nor S (sieve)"}),
     [](const auto& info) { return std::string(info.param.name); });

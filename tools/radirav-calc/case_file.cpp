@@ -2,6 +2,8 @@
 
 #include "model/checks.h"
 #include "model/entry.h"
+#include "model/equilibrium_choice.h"
+#include "model/param_codes.h"
 #include "model/sample_data.h"
 #include "model/text.h"
 #include "model/val.h"
@@ -16,11 +18,6 @@ namespace radirav {
 
 namespace {
 
-constexpr std::array<const char*, param::kCount> kParamKeys{
-    "F",    "XF",   "XP",   "XW",   "RW",   "M1",   "M2",   "DY",   "DX",   "PRES",
-    "R",    "Q",    "LSUK", "HPUK", "SUK",  "TUK",  "ROUK", "M1UK", "M2UK", "EUK",
-    "LSIS", "HPIS", "SIS",  "TIS",  "ROIS", "M1IS", "M2IS", "EIS"};
-
 std::string TrimWhite(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r\n");
     if (first == std::string::npos)
@@ -34,13 +31,6 @@ std::vector<std::string> SplitWords(const std::string& text) {
     for (std::string word; in >> word;)
         words.push_back(word);
     return words;
-}
-
-int ParamIndex(const std::string& key) {
-    for (int i = 0; i < param::kCount; ++i)
-        if (key == kParamKeys[static_cast<std::size_t>(i)])
-            return i + 1;
-    return 0;
 }
 
 struct Entry {
@@ -84,8 +74,8 @@ private:
                 points_.push_back({number, value});
                 continue;
             }
-            const bool known = ParamIndex(key) > 0 || key == "TRAY" || key == "NAME" || key == "SYSTEM" ||
-                               key == "ALFA" || key == "ANTOINE";
+            const bool known = ParamIndexOfKey(key) > 0 || key == "TRAY" || key == "NAME" ||
+                               key == "SYSTEM" || key == "ALFA" || key == "ANTOINE";
             if (!known)
                 return Fail(number, key, "unknown key (see radirav-calc --help)");
             if (entries_.count(key)) {
@@ -102,7 +92,7 @@ private:
     bool ApplyScalars() {
         ProgramState& state = result_.state;
         for (int i = 1; i <= param::kCount; ++i) {
-            const auto found = entries_.find(kParamKeys[static_cast<std::size_t>(i - 1)]);
+            const auto found = entries_.find(std::string(ParamKey(i)));
             if (found != entries_.end())
                 EnterParamValue(state, i, found->second.value);
         }
@@ -140,14 +130,11 @@ private:
 
     bool ApplyAlfa(const Entry& entry) {
         ProgramState& state = result_.state;
-        state.AlfaText = NormalizeDecimalText(entry.value);
-        state.Alfa = Val(state.AlfaText);
-        if (!IsAlfaInRange(*state.Alfa))
+        ChooseConstantAlfa(state);
+        if (!StoreTypedAlfa(state, entry.value))
             return Fail(entry.line, "ALFA",
                         "\"" + entry.value + "\" is out of range, accepted " + kAlfaRangeText);
-        state.EquilibriumKind = kKindConstantAlfa;
-        state.ConstantVolatility = state.AlfaEntered = true;
-        state.TableMode = state.AntoineMode = false;
+        MarkAlfaEntered(state);
         return true;
     }
 
@@ -163,9 +150,9 @@ private:
                         state.AntoineNames[bad] + " = " + state.AntoineTexts[bad] +
                             " is out of range, accepted " + DescribeAntoineRange(bad));
         }
-        state.EquilibriumKind = kKindAntoine;
-        state.AntoineMode = state.AntoineEntered = true;
-        state.TableMode = state.ConstantVolatility = false;
+        ChooseVariableVolatility(state);
+        ChooseAntoineConstants(state);
+        FinishAntoineEntry(state);
         return true;
     }
 
@@ -199,9 +186,10 @@ private:
                             " (points sorted by x; each 0 < x < 1, 0 < y < 1, y >= x, "
                             "x and y increasing)");
         }
-        state.EquilibriumKind = state.EqPointCount;
-        state.TableMode = state.PointsEntered = true;
-        state.AntoineMode = state.ConstantVolatility = false;
+        ChooseVariableVolatility(state);
+        ChooseTabulatedPoints(state);
+        FinishPointsEntry(state);
+        AcceptPointTable(state);
         return true;
     }
 
@@ -221,7 +209,7 @@ private:
             const int bad = CheckGroupOf(state, first);
             if (bad == 0)
                 continue;
-            const std::string key = kParamKeys[static_cast<std::size_t>(bad - 1)];
+            const std::string key(ParamKey(bad));
             const auto found = entries_.find(key);
             const int line = found == entries_.end() ? 0 : found->second.line;
             return Fail(line, key,
