@@ -2,7 +2,7 @@
 // column exactly as the program does and prints the report text or a JSON summary.
 
 #include "calc_output.h"
-#include "case_file.h"
+#include "model/case_file.h"
 #include "report/report_text.h"
 
 #include <chrono>
