@@ -1,4 +1,4 @@
-#include "case_file.h"
+#include "model/case_file.h"
 
 #include "model/checks.h"
 #include "model/entry.h"
@@ -12,6 +12,7 @@
 #include <array>
 #include <map>
 #include <sstream>
+#include <string_view>
 #include <vector>
 
 namespace radirav {
@@ -25,12 +26,53 @@ std::string TrimWhite(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
+constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
+
+// The value after "=": up to a comment, or, when it opens with a double quote, everything up to
+// the last quote that only blanks or a comment follow. Empty when the closing quote is missing.
+std::optional<std::string> ReadValue(const std::string& rest) {
+    const std::string trimmed = TrimWhite(rest);
+    if (trimmed.empty() || trimmed.front() != '"')
+        return TrimWhite(rest.substr(0, rest.find('#')));
+    for (std::size_t close = trimmed.size() - 1; close > 0; --close) {
+        if (trimmed[close] != '"')
+            continue;
+        const std::string after = TrimWhite(trimmed.substr(close + 1));
+        if (after.empty() || after.front() == '#')
+            return trimmed.substr(1, close - 1);
+    }
+    return std::nullopt;
+}
+
 std::vector<std::string> SplitWords(const std::string& text) {
     std::istringstream in(text);
     std::vector<std::string> words;
     for (std::string word; in >> word;)
         words.push_back(word);
     return words;
+}
+
+// A scalar value as one line keeps it: quoted when a comment sign, an opening quote or outer
+// blanks would be lost; a line break becomes a blank.
+std::string QuotedIfNeeded(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    const bool plain = text.find('#') == std::string::npos && (text.empty() || text.front() != '"') &&
+                       TrimWhite(text) == text;
+    return plain ? text : '"' + text + '"';
+}
+
+// A typed number as one blank-free word that reads to the same value: the reading skips blanks
+// and line feeds and stops at the first character that cannot continue a number.
+std::string NumberWord(const std::string& text) {
+    std::string word;
+    for (const char c : text) {
+        if (c == '#' || c == '"' || c == '\r')
+            break;
+        if (c != ' ' && c != '\t' && c != '\n')
+            word += c;
+    }
+    return word.empty() ? "0" : word;
 }
 
 struct Entry {
@@ -60,16 +102,23 @@ private:
     bool Collect(std::istream& in) {
         std::string raw;
         for (int number = 1; std::getline(in, raw); ++number) {
-            const std::string text = TrimWhite(raw.substr(0, raw.find('#')));
-            if (text.empty())
-                continue;
-            const auto equals = text.find('=');
-            if (equals == std::string::npos)
-                return Fail(number, TrimWhite(text), "missing \"=\" (expected KEY = value)");
-            std::string key = TrimWhite(text.substr(0, equals));
+            if (number == 1 && raw.starts_with(kByteOrderMark))
+                raw.erase(0, std::string_view(kByteOrderMark).size());
+            const auto equals = raw.find('=');
+            const auto hash = raw.find('#');
+            if (equals == std::string::npos || hash < equals) {
+                const std::string text = TrimWhite(raw.substr(0, hash));
+                if (text.empty())
+                    continue;
+                return Fail(number, text, "missing \"=\" (expected KEY = value)");
+            }
+            std::string key = TrimWhite(raw.substr(0, equals));
             std::transform(key.begin(), key.end(), key.begin(),
                            [](unsigned char c) { return std::toupper(c); });
-            const std::string value = TrimWhite(text.substr(equals + 1));
+            const std::optional<std::string> read = ReadValue(raw.substr(equals + 1));
+            if (!read)
+                return Fail(number, key, "missing closing quote");
+            const std::string& value = *read;
             if (key == "POINT") {
                 points_.push_back({number, value});
                 continue;
@@ -229,6 +278,41 @@ private:
 
 CaseFileResult ReadCaseFile(std::istream& in, const std::string& fileName) {
     return CaseReader(fileName).Read(in);
+}
+
+CaseFileResult ReadCaseText(const std::string& text, const std::string& fileName) {
+    std::istringstream in(text);
+    return ReadCaseFile(in, fileName);
+}
+
+std::string FormatCaseFile(const ProgramState& state) {
+    std::string text = "# RADIRAV-9 case: KEY = value, # starts a comment\n";
+    text += "NAME = " + QuotedIfNeeded(state.StudentName) + "\n";
+    text += "SYSTEM = " + QuotedIfNeeded(state.SystemName) + "\n";
+    if (!state.TrayType.empty())
+        text += "TRAY = " + state.TrayType + "\n";
+    for (int i = 1; i <= param::kCount; ++i) {
+        if (i == param::kFirstGeneral || i == param::kFirstRectifying || i == param::kFirstStripping)
+            text += "\n";
+        std::string line = std::string(ParamKey(i)) + " = " + QuotedIfNeeded(state.InputValueTexts[i]);
+        if (const std::string label = TrimBlanks(state.InputParams[i].Label); !label.empty())
+            line += PadSpaces(line, 24) + "  # " + label;
+        text += line + "\n";
+    }
+    text += "\n";
+    const int kind = state.EquilibriumKind.value_or(0);
+    if (kind == kKindConstantAlfa) {
+        text += "ALFA = " + QuotedIfNeeded(state.AlfaText) + "\n";
+    } else if (kind == kKindAntoine) {
+        text += "ANTOINE =";
+        for (int i = 1; i <= 6; ++i)
+            text += " " + NumberWord(state.AntoineTexts[i]);
+        text += "\n";
+    } else if (kind > 0) {
+        for (int i = 1; i <= state.EqPointCount; ++i)
+            text += "POINT = " + NumberWord(state.EqXText[i]) + " " + NumberWord(state.EqYText[i]) + "\n";
+    }
+    return text;
 }
 
 } // namespace radirav
