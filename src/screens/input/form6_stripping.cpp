@@ -1,6 +1,7 @@
 #include "screens/input/form6_stripping.h"
 
 #include "model/checks.h"
+#include "model/equilibrium_choice.h"
 #include "model/text.h"
 #include "model/val.h"
 #include "platform/controls.h"
@@ -140,7 +141,7 @@ void Form6::SetTrayType(const char* trayType) {
 }
 
 void Form6::Command4Click() {
-    state_.ConstantVolatility = false;
+    ChooseVariableVolatility(state_);
     Unload();
     platform_.screens.UnloadOtherForms();
     navigator_.ShowIdealityChoice();
@@ -150,14 +151,11 @@ void Form6::Command5Click() {
     setWindowTitle(kAlfaEntryCaption);
     Command4->hide();
     Command5->hide();
-    state_.TableMode = false;
-    state_.AntoineMode = false;
-    state_.ConstantVolatility = true;
-    state_.EquilibriumKind = kKindConstantAlfa;
+    ChooseConstantAlfa(state_);
     if (!AskAlfa()) {
         return;
     }
-    state_.AlfaEntered = true;
+    MarkAlfaEntered(state_);
     Unload();
     platform_.screens.UnloadOtherForms();
     navigator_.CalculateAndShow();
@@ -167,9 +165,7 @@ bool Form6::AskAlfa() {
     for (;;) {
         const QString answer =
             platform_.dialogs.InputBox({kAlfaPrompt, kAlfaTitle, {}, QPoint(kAlfaBoxX, kAlfaBoxY)});
-        state_.AlfaText = NormalizeDecimalText(answer.toStdString());
-        state_.Alfa = Val(state_.AlfaText);
-        if (IsAlfaInRange(*state_.Alfa)) {
+        if (StoreTypedAlfa(state_, answer.toStdString())) {
             return true;
         }
         platform_.dialogs.Beep();
