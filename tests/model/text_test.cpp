@@ -74,6 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Names, ProperCaseCases,
                                            TextCase{"", ""}));
 
 struct ShortNumberCase {
+    const char* name;
     float value;
     std::string text;
 };
@@ -84,12 +85,16 @@ TEST_P(FormatShortSingleCases, UsesSignBlankAndNoLeadingZero) {
     EXPECT_EQ(FormatShortSingle(GetParam().value), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, FormatShortSingleCases,
-                         ::testing::Values(ShortNumberCase{26.0f / 3.0f, " 8.666667"},
-                                           ShortNumberCase{0.5f, " .5"}, ShortNumberCase{-0.25f, "-.25"},
-                                           ShortNumberCase{3.0f, " 3"},
-                                           ShortNumberCase{12345678.0f, " 1.234568E+07"},
-                                           ShortNumberCase{0.00001f, " 1E-05"}));
+// Negative zero is not negative: the ALFA of a point (1, 2) is (1 - 1) * 2 / 1 / (1 - 2) = -0.
+INSTANTIATE_TEST_SUITE_P(
+    Values, FormatShortSingleCases,
+    ::testing::Values(ShortNumberCase{"TwentySixThirds", 26.0f / 3.0f, " 8.666667"},
+                      ShortNumberCase{"Half", 0.5f, " .5"}, ShortNumberCase{"MinusQuarter", -0.25f, "-.25"},
+                      ShortNumberCase{"Three", 3.0f, " 3"},
+                      ShortNumberCase{"LargeInExponentForm", 12345678.0f, " 1.234568E+07"},
+                      ShortNumberCase{"SmallInExponentForm", 0.00001f, " 1E-05"},
+                      ShortNumberCase{"NegativeZeroAsZero", -0.0f, " 0"}),
+    [](const ::testing::TestParamInfo<ShortNumberCase>& info) { return std::string(info.param.name); });
 
 TEST(FormatCount, ReservesABlankForTheSign) {
     EXPECT_EQ(FormatCount(17), " 17");
