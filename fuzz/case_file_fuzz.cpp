@@ -6,7 +6,7 @@
 
 #include "calc/column.h"
 #include "calc_output.h"
-#include "case_file.h"
+#include "model/case_file.h"
 #include "model/checks.h"
 #include "report/results_text.h"
 
@@ -119,6 +119,25 @@ void CheckCalculation(radirav::ProgramState& state, const std::string& input) {
     RecordAbsurd(state, input);
 }
 
+// The state written as case text reads back to the same input.
+void CheckWrittenBack(const radirav::ProgramState& state) {
+    const radirav::CaseFileResult again = radirav::ReadCaseText(radirav::FormatCaseFile(state), "again.case");
+    Require(!again.error, "a written case reads back");
+    const radirav::ProgramState& back = again.state;
+    for (int i = 1; i <= radirav::param::kCount; ++i)
+        Require(back.InputParams[i].Value == state.InputParams[i].Value, "every value reads back");
+    Require(back.TrayType == state.TrayType && back.EquilibriumKind == state.EquilibriumKind,
+            "tray type and equilibrium kind read back");
+    Require(back.StudentName == state.StudentName && back.SystemName == state.SystemName, "names read back");
+    Require(back.Alfa == state.Alfa && back.AntoineValues == state.AntoineValues,
+            "ALFA and Antoine read back");
+    Require(back.EqPointCount == state.EqPointCount, "the point count reads back");
+    for (int i = 1; i <= state.EqPointCount; ++i)
+        Require(back.EqX[i] == state.EqX[i] && back.EqY[i] == state.EqY[i] &&
+                    back.EqAlfa[i] == state.EqAlfa[i],
+                "every point reads back");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -131,6 +150,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     radirav::ProgramState& state = loaded.state;
+    CheckWrittenBack(state);
     Require(radirav::CheckGeneralParams(state) == 0 && radirav::CheckRectifyingParams(state) == 0 &&
                 radirav::CheckStrippingParams(state) == 0,
             "a read case passes the parameter checks");

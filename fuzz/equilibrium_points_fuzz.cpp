@@ -6,8 +6,7 @@
 #include "fuzz_checks.h"
 
 #include "calc/column.h"
-#include "model/checks.h"
-#include "model/entry.h"
+#include "model/equilibrium_points.h"
 #include "model/sample_data.h"
 #include "model/text.h"
 #include "model/val.h"
@@ -23,8 +22,6 @@ namespace {
 using radirav::ProgramState;
 using radirav::fuzz::IsValidUtf8;
 using radirav::fuzz::Require;
-
-constexpr const char* kNoAlfa = " ???";
 
 bool Outside01(float value) {
     return value > 1.0f || value < 0.0f;
@@ -44,7 +41,7 @@ void CheckSorted(const ProgramState& state, bool typedValidUtf8) {
         }
         const bool noAlfa = std::fabs(state.EqY[i] - 1.0f) <= 1e-11f || std::fabs(state.EqX[i]) <= 1e-11f;
         if (noAlfa)
-            Require(state.EqAlfaText[i] == kNoAlfa, "x = 0 or y = 1 has no ALFA");
+            Require(state.EqAlfaText[i] == radirav::kNoAlfaMarker, "x = 0 or y = 1 has no ALFA");
         else
             Require(state.EqAlfaText[i] == radirav::FormatShortSingle(state.EqAlfa[i]),
                     "the ALFA text shows the point's ALFA");
@@ -55,8 +52,11 @@ void CheckAccepted(const ProgramState& state) {
     const int n = state.EqPointCount;
     Require(!state.InputError, "an accepted table clears InputError");
     for (int i = 1; i <= n; ++i) {
-        Require(state.EqAlfaText[i] != kNoAlfa, "every accepted point has an ALFA");
+        Require(state.EqAlfaText[i] != radirav::kNoAlfaMarker, "every accepted point has an ALFA");
         Require(state.EqX[i] >= 0.0f && state.EqY[i] >= 0.0f, "accepted points are not negative");
+        Require(state.EqXText[i] != radirav::kOutOfRangeMarker &&
+                    state.EqYText[i] != radirav::kOutOfRangeMarker,
+                "no accepted coordinate was typed outside 0..1");
         if (i == 1)
             continue;
         Require(state.EqX[i] > state.EqX[i - 1] && state.EqY[i] > state.EqY[i - 1],

@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -67,16 +68,20 @@ void CheckVal(const std::string& text) {
         Require(value == std::strtod(packed.c_str(), nullptr), "Val reads a plain decimal as strtod does");
 }
 
+// What the student meant: the Russian layout's letters on the "." and "," keys become those
+// keys, then the first comma becomes the decimal point.
+std::string MeantNumberText(std::string text) {
+    for (const auto& [letter, key] : {std::pair{"ю", "."}, {"Ю", "."}, {"б", ","}, {"Б", ","}})
+        for (auto at = text.find(letter); at != std::string::npos; at = text.find(letter, at + 1))
+            text.replace(at, std::strlen(letter), key);
+    if (const auto comma = text.find(','); comma != std::string::npos)
+        text[comma] = '.';
+    return text;
+}
+
 void CheckNormalize(const std::string& text) {
     const std::string normal = radirav::NormalizeDecimalText(text);
-    if (text.empty()) {
-        Require(normal == "0", "an empty answer becomes 0");
-        return;
-    }
-    Require(normal.size() == text.size(), "normalising keeps the length");
-    const auto comma = text.find(',');
-    for (std::size_t i = 0; i < text.size(); ++i)
-        Require(normal[i] == (i == comma ? '.' : text[i]), "only the first comma becomes a point");
+    Require(normal == (text.empty() ? "0" : MeantNumberText(text)), "the typed number as meant");
     if (IsValidUtf8(text))
         Require(IsValidUtf8(normal), "normalising keeps UTF-8 valid");
 }

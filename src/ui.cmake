@@ -20,7 +20,8 @@ add_library(radirav_ui STATIC
   screens/input/form6_stripping.cpp
   screens/input/group_window.cpp
   platform/controls.cpp
-  screens/input/input_flow.cpp
+  screens/flow/screen_flow.cpp
+  screens/common/yes_no_window.cpp
   screens/results/form11_results.cpp
   screens/results/print_report.cpp
 )

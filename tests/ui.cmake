@@ -27,17 +27,21 @@ add_executable(radirav_ui_tests
 )
 set_target_properties(radirav_ui_tests PROPERTIES AUTOMOC ON)
 target_link_libraries(radirav_ui_tests PRIVATE radirav_test_platform Qt6::Test radirav_warnings)
-gtest_discover_tests(radirav_ui_tests DISCOVERY_MODE PRE_TEST
+gtest_discover_tests(radirav_ui_tests DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 60)
 
-foreach(smoke IN ITEMS "Title;Введение;radirav-title.png;" "Results;РЕЗУЛЬТАТЫ РАСЧЁТА;radirav-results.png;--demo-results")
+# The results window with the sample calculated, for its screenshot.
+add_executable(radirav_results_demo screens/results_demo_main.cpp)
+target_link_libraries(radirav_results_demo PRIVATE radirav_ui radirav_warnings)
+
+foreach(smoke IN ITEMS "Title;Введение;radirav-title.png;radirav" "Results;РЕЗУЛЬТАТЫ РАСЧЁТА;radirav-results.png;radirav_results_demo")
   list(GET smoke 0 name)
   list(GET smoke 1 title)
   list(GET smoke 2 shot)
-  list(GET smoke 3 args)
+  list(GET smoke 3 program)
   add_test(NAME RadiravWindowOnVirtualDisplay.${name}
-    COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/screens/window_smoke.sh $<TARGET_FILE:radirav> "${title}"
-            ${CMAKE_BINARY_DIR}/${shot} ${args})
+    COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/screens/window_smoke.sh $<TARGET_FILE:${program}> "${title}"
+            ${CMAKE_BINARY_DIR}/${shot})
   set_tests_properties(RadiravWindowOnVirtualDisplay.${name} PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 60)
 endforeach()
 

@@ -1,12 +1,8 @@
 #include "model/program_state.h"
-#include "model/sample_data.h"
 #include "platform/qt_platform.h"
-#include "screens/input/form1_title.h"
-#include "screens/input/input_flow.h"
-#include "screens/results/form11_results.h"
+#include "screens/flow/screen_flow.h"
 
 #include <QApplication>
-#include <QStringList>
 #include <cstdio>
 
 namespace {
@@ -32,20 +28,7 @@ int main(int argc, char* argv[]) {
 
     radirav::ProgramState state;
     radirav::QtPlatform qtPlatform;
-    const radirav::Platform platform = qtPlatform.Get();
-    // Screens beyond the first-run input are not wired yet: their buttons stay hidden.
-    radirav::InputFlow flow(state, platform);
-
-    // Hidden flag for screenshots: the calculation window with the sample results, no title.
-    if (QApplication::arguments().contains(QStringLiteral("--demo-results"))) {
-        radirav::LoadSampleData(state);
-        radirav::UseSampleTabulatedEquilibrium(state);
-        auto* form11 = new radirav::Form11(state, platform, {});
-        form11->PrepareForDirectResults();
-        form11->Calculate();
-        form11->show();
-    } else {
-        flow.ShowTitle();
-    }
+    radirav::ScreenFlow flow(state, qtPlatform.Get());
+    flow.ShowTitle();
     return QApplication::exec();
 }

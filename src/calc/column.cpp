@@ -35,13 +35,16 @@ SectionParams LoadSection(const ProgramState& state, int first, double phi12, do
 
 class ColumnStepper {
 public:
-    explicit ColumnStepper(ProgramState& state) : state_(state), equilibrium_(state) {}
+    ColumnStepper(ProgramState& state, std::vector<TrayRecord>* profile)
+        : state_(state), profile_(profile), equilibrium_(state) {}
 
     ColumnResult Run() {
         state_.InputError = false;
         state_.TrayResults = {};
         state_.RequiredTrays = 0;
         state_.FeedTray = 0;
+        if (profile_)
+            profile_->clear();
         result_.stop = Prepare();
         if (result_.stop == CalcStop::None)
             result_.stop = StepTrays();
@@ -133,6 +136,9 @@ private:
             if (const CalcStop stop = ComputeTray(tray, section_, column_, y, row); stop != CalcStop::None)
                 return stop;
 
+            if (profile_)
+                Record(n, x, alfa, y, row);
+
             bool top = false;
             if (y > xP) {
                 state_.RequiredTrays = n;
@@ -182,6 +188,13 @@ private:
         L_ = static_cast<float>((rectifying_.entrainment + 1.0) * L_);
     }
 
+    // Called before the position tests of tray n, so a feed tray found means a tray above it.
+    void Record(int n, float x, double alfa, float y, const TrayRow& row) {
+        const auto section = state_.FeedTray > 0 ? ColumnSection::Rectifying : ColumnSection::Stripping;
+        // Rows of the tray model: w, F, q, h, ... Ea last.
+        profile_->push_back({n, x, y, EquilibriumVapour(x, alfa), row[13], row[0], row[1], row[3], section});
+    }
+
     void Store(const TrayRow& row, int column) {
         for (int i = 1; i <= kResultRows; ++i)
             state_.TrayResults(i, column) = row[static_cast<std::size_t>(i - 1)];
@@ -193,6 +206,7 @@ private:
     }
 
     ProgramState& state_;
+    std::vector<TrayRecord>* profile_;
     EquilibriumModel equilibrium_;
     ColumnResult result_;
     ColumnConstants column_;
@@ -202,8 +216,8 @@ private:
 
 } // namespace
 
-ColumnResult CalculateColumn(ProgramState& state) {
-    return ColumnStepper(state).Run();
+ColumnResult CalculateColumn(ProgramState& state, std::vector<TrayRecord>* profile) {
+    return ColumnStepper(state, profile).Run();
 }
 
 } // namespace radirav

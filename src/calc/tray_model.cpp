@@ -28,9 +28,9 @@ CalcStop ComputeTray(const TrayConditions& tray, const SectionParams& sec, const
     const float L = tray.liquidFlow;
 
     // Equilibrium: y* = alpha x / (1 + (alpha - 1) x); lambda = m V / L with the local slope m.
-    const auto k = static_cast<float>(1.0 / (1.0 + (alfa - 1.0) * x));
+    const float k = EquilibriumFactor(x, alfa);
     const auto lambda = static_cast<float>(alfa * V / L * k * k);
-    const auto yStar = static_cast<float>(x * alfa * k);
+    const float yStar = EquilibriumVapour(x, alfa);
 
     // Vapour velocity over the working area and the F-factor.
     const double rhoV = VaporDensity(y, tray.temperature, col.pressure, col.m1, col.m2);

@@ -40,6 +40,15 @@ struct TrayConditions {
     float temperature = 0; // tray temperature, deg C
 };
 
+// Equilibrium vapour y* = alpha x / (1 + (alpha - 1) x), evaluated as x alpha k with the
+// single-precision factor k = 1 / (1 + (alpha - 1) x), as the tray model does.
+inline float EquilibriumFactor(float x, double alfa) {
+    return static_cast<float>(1.0 / (1.0 + (alfa - 1.0) * x));
+}
+inline float EquilibriumVapour(float x, double alfa) {
+    return static_cast<float>(x * alfa * EquilibriumFactor(x, alfa));
+}
+
 // One tray: the performance parameters and the vapour leaving it (y in: vapour entering from
 // below; y out: vapour leaving). Any value outside its physical domain, or not finite, stops
 // with the input-data error.

@@ -1,5 +1,6 @@
 #include "model/checks.h"
 
+#include "model/param_codes.h"
 #include "model/text.h"
 #include "model/val.h"
 
@@ -88,18 +89,6 @@ std::string DescribeRange(const std::string& name, const Range& r) {
            NumberText(r.high);
 }
 
-std::string CodeName(int index) {
-    static const std::array<const char*, 28> kNames{"F",    "XF",  "XP",   "XW",   "RW",   "M1",   "M2",
-                                                    "DY",   "DX",  "PRES", "R",    "Q",    "LSUK", "HPUK",
-                                                    "SUK",  "TUK", "ROUK", "M1UK", "M2UK", "EUK",  "LSIS",
-                                                    "HPIS", "SIS", "TIS",  "ROIS", "M1IS", "M2IS", "EIS"};
-    return kNames[static_cast<std::size_t>(index - 1)];
-}
-
-bool NearZero(float value) {
-    return std::fabs(value) <= 1e-11f;
-}
-
 } // namespace
 
 std::uint8_t CheckGeneralParams(ProgramState& state) {
@@ -138,7 +127,7 @@ std::uint8_t CheckGroupOf(ProgramState& state, int index) {
 }
 
 std::string DescribeParamRange(int index) {
-    const std::string name = CodeName(index);
+    const std::string name(ParamKey(index));
     if (index <= param::kGeneralCount) {
         std::string text = DescribeRange(name, kGeneralRanges[static_cast<std::size_t>(index - 1)]);
         if (index == param::kXW)
@@ -166,94 +155,8 @@ std::uint8_t CheckAntoineConstants(ProgramState& state) {
 }
 
 std::string DescribeAntoineRange(int index) {
-    static const std::array<const char*, 6> kNames{"A1", "B1", "C1", "A2", "B2", "C2"};
-    return DescribeRange(kNames[static_cast<std::size_t>(index - 1)],
+    return DescribeRange(std::string(kAntoineNames[static_cast<std::size_t>(index - 1)]),
                          kAntoineRanges[static_cast<std::size_t>((index - 1) % 3)]);
-}
-
-void ComputePointAlfa(ProgramState& state, int i) {
-    const float x = state.EqX[i];
-    const float y = state.EqY[i];
-    if (NearZero(y - 1.0f) || NearZero(x)) {
-        state.EqAlfaText[i] = " ???";
-        return;
-    }
-    // alpha = (1 - x) y / x / (1 - y), stored in single precision
-    const double xd = x, yd = y;
-    state.EqAlfa[i] = ToSingle((1.0 - xd) * yd / xd / (1.0 - yd));
-    state.EqAlfaText[i] = FormatShortSingle(state.EqAlfa[i]);
-}
-
-void SortPointsAndComputeAlfa(ProgramState& state) {
-    const int n = state.EqPointCount;
-    for (int i = 1; i <= n; ++i) {
-        for (int j = i; j <= n; ++j) {
-            if (!(state.EqX[j] >= state.EqX[i])) {
-                std::swap(state.EqX[i], state.EqX[j]);
-                std::swap(state.EqY[i], state.EqY[j]);
-                std::swap(state.EqXText[i], state.EqXText[j]);
-                std::swap(state.EqYText[i], state.EqYText[j]);
-            }
-        }
-    }
-    for (int i = 1; i <= n; ++i) {
-        ComputePointAlfa(state, i);
-        if (state.EqX[i] > 1.0f || state.EqX[i] < 0.0f)
-            state.EqXText[i] = "   ???";
-        if (state.EqY[i] > 1.0f || state.EqY[i] < 0.0f)
-            state.EqYText[i] = "   ???";
-    }
-}
-
-void RereadPointTexts(ProgramState& state) {
-    for (int i = 1; i <= state.EqPointCount; ++i) {
-        state.EqX[i] = ToSingle(Val(state.EqXText[i]));
-        state.EqY[i] = ToSingle(Val(state.EqYText[i]));
-    }
-}
-
-PointCheck CheckEquilibriumPoints(ProgramState& state) {
-    state.InputError = false;
-    const int n = state.EqPointCount;
-    auto fail = [&state](int point, int rule) {
-        const std::string i = std::to_string(point);
-        const std::string before = std::to_string(point - 1);
-        std::string caption;
-        switch (rule) {
-        case 1:
-            caption = " ОШИБКА :     X[" + i + "] < X[" + before + "] или X[" + i + "] = 0";
-            break;
-        case 2:
-            caption = " ОШИБКА :     Y[" + i + "] < Y[" + before + "] или Y[" + i + "] = 0";
-            break;
-        case 3:
-            caption = " ОШИБКА :      Y[" + i + "] < X[" + i + "]";
-            break;
-        case 4:
-            caption = " ОШИБКА :     X[" + i + "] >= 1 или Y[" + i + "] > = 1";
-            break;
-        default:
-            caption = " ОШИБКА :     X[" + i + "] = 0 или Y[" + i + "] = 1";
-            break;
-        }
-        state.InputError = true;
-        return PointCheck{static_cast<std::uint8_t>(point), rule, caption};
-    };
-    for (int i = 1; i <= n; ++i) {
-        if (state.EqAlfaText[i] == " ???")
-            return fail(i, 5);
-    }
-    for (int i = 2; i <= n; ++i) {
-        if (!(state.EqX[i] > state.EqX[i - 1]))
-            return fail(i, 1);
-        if (!(state.EqY[i] > state.EqY[i - 1]))
-            return fail(i, 2);
-        if (state.EqY[i] < state.EqX[i])
-            return fail(i, 3);
-        if (!(state.EqX[i] < 1.0f && state.EqY[i] < 1.0f))
-            return fail(i, 4);
-    }
-    return {};
 }
 
 } // namespace radirav

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/equilibrium_points.h" // EnterPointX/Y live there
 #include "model/program_state.h"
 
 #include <string>
@@ -15,10 +16,5 @@ void EnterParamValue(ProgramState& state, int index, std::string_view answer);
 // as typed, so every value starts in column 63.
 std::string ParamLine(const ProgramState& state, int index);
 void EnterAntoineValue(ProgramState& state, int index, std::string_view answer);
-
-// A point coordinate outside 0..1 keeps its number but shows as this marker.
-inline constexpr const char* kOutOfRangeMarker = "   ???";
-void EnterPointX(ProgramState& state, int index, std::string_view answer);
-void EnterPointY(ProgramState& state, int index, std::string_view answer);
 
 } // namespace radirav

@@ -1,6 +1,7 @@
 #include "model/sample_data.h"
 
 #include "model/checks.h"
+#include "model/param_codes.h"
 #include "model/val.h"
 
 #include <array>
@@ -10,50 +11,37 @@ namespace radirav {
 namespace {
 
 struct ParamRow {
-    const char* code;
     const char* label;
     const char* sample;
 };
 
 // Labels are stored with their trailing blanks: the lists and the report align on them.
 constexpr std::array<ParamRow, 20> kParamRows{{
-    {"   F", "РАСХОД ИСХОДНОЙ СМЕСИ, КГ/С                     ", "2.78"},
-    {"  XF", "МАСС. ДОЛЯ БОЛЕЕ ЛЕТ. КОМП. В ИСХОДНОЙ СМЕСИ    ", "0.08"},
-    {"  XP", "МАССОВАЯ ДОЛЯ БОЛЕЕ ЛЕТУЧЕГО КОМП. В ДИСТИЛЛАТЕ ", "0.95"},
-    {"  XW", "МАСС.ДОЛЯ БОЛЕЕ ЛЕТУЧ. КОМП. В КУБОВОМ ОСТАТКЕ  ", "0.0006"},
-    {"  RW", "ТЕПЛОТА ИСПАРЕНИЯ КУБОВОГО ОСТАТКА, КДЖ/КГ      ", "2257.67"},
-    {"  M1", "МОЛЕКУЛЯРНАЯ МАССА БОЛЕЕ ЛЕТУЧ. КОМПОНЕНТА      ", "46"},
-    {"  M2", "МОЛЕКУЛЯРНАЯ МАССА МЕНЕЕ ЛЕТУЧ. КОМПОНЕНТА      ", "18"},
-    {"  DY", "КОЭФФИЦИЕНТ ДИФФУЗИИ В ПАРОВОЙ ФАЗЕ, СМ^2/С     ", "0.187"},
-    {"  DX", "КОЭФФИЦИЕНТ ДИФФУЗИИ В ЖИДКОЙ ФАЗЕ, СМ^2/С      ", "0.0000263"},
-    {"PRES", "ДАВЛЕНИЕ В КОЛОННЕ, ММ. РТ. СТ.                ", "760"},
-    {"   R", "ФЛЕГМОВОЕ ЧИСЛО                                 ", "5.25"},
-    {"   Q", "ТЕПЛОВАЯ НАГРУЗКА КИПЯТИЛЬНИКА, КВТ             ", "1386.3"},
-    {"LSUK", "ДЛИНА ПЕРЕЛИВА, М                              ", "0.683"},
-    {"HPUK", "ВЫСОТА ПЕРЕЛИВА, М                             ", "0.04"},
-    {" SUK", "РАБОЧАЯ ПЛОЩАДЬ ТАРЕЛКИ, М^2                   ", "0.6589"},
-    {" TUK", "СРЕДНЯЯ ТЕМПЕРАТУРА, ГР. ЦЕЛЬСИЯ               ", "96.33"},
-    {"ROUK", "ПЛОТНОСТЬ ЖИДКОСТИ, КГ/М^3                     ", "960.7"},
-    {"M1UK", "ВЯЗКОСТЬ БОЛЕЕ ЛЕТ. КОМП. В ГАЗ. СОСТ., СП     ", "0.011"},
-    {"M2UK", "ВЯЗКОСТЬ МЕНЕЕ ЛЕТ. КОМП. В ГАЗ. СОСТ., СП     ", "0.0121"},
-    {" EUK", "УНОС В КМОЛЯХ НА КМОЛЬ ЖИДКОСТИ                ", "0.21"},
+    {"РАСХОД ИСХОДНОЙ СМЕСИ, КГ/С                     ", "2.78"},
+    {"МАСС. ДОЛЯ БОЛЕЕ ЛЕТ. КОМП. В ИСХОДНОЙ СМЕСИ    ", "0.08"},
+    {"МАССОВАЯ ДОЛЯ БОЛЕЕ ЛЕТУЧЕГО КОМП. В ДИСТИЛЛАТЕ ", "0.95"},
+    {"МАСС.ДОЛЯ БОЛЕЕ ЛЕТУЧ. КОМП. В КУБОВОМ ОСТАТКЕ  ", "0.0006"},
+    {"ТЕПЛОТА ИСПАРЕНИЯ КУБОВОГО ОСТАТКА, КДЖ/КГ      ", "2257.67"},
+    {"МОЛЕКУЛЯРНАЯ МАССА БОЛЕЕ ЛЕТУЧ. КОМПОНЕНТА      ", "46"},
+    {"МОЛЕКУЛЯРНАЯ МАССА МЕНЕЕ ЛЕТУЧ. КОМПОНЕНТА      ", "18"},
+    {"КОЭФФИЦИЕНТ ДИФФУЗИИ В ПАРОВОЙ ФАЗЕ, СМ^2/С     ", "0.187"},
+    {"КОЭФФИЦИЕНТ ДИФФУЗИИ В ЖИДКОЙ ФАЗЕ, СМ^2/С      ", "0.0000263"},
+    {"ДАВЛЕНИЕ В КОЛОННЕ, ММ. РТ. СТ.                ", "760"},
+    {"ФЛЕГМОВОЕ ЧИСЛО                                 ", "5.25"},
+    {"ТЕПЛОВАЯ НАГРУЗКА КИПЯТИЛЬНИКА, КВТ             ", "1386.3"},
+    {"ДЛИНА ПЕРЕЛИВА, М                              ", "0.683"},
+    {"ВЫСОТА ПЕРЕЛИВА, М                             ", "0.04"},
+    {"РАБОЧАЯ ПЛОЩАДЬ ТАРЕЛКИ, М^2                   ", "0.6589"},
+    {"СРЕДНЯЯ ТЕМПЕРАТУРА, ГР. ЦЕЛЬСИЯ               ", "96.33"},
+    {"ПЛОТНОСТЬ ЖИДКОСТИ, КГ/М^3                     ", "960.7"},
+    {"ВЯЗКОСТЬ БОЛЕЕ ЛЕТ. КОМП. В ГАЗ. СОСТ., СП     ", "0.011"},
+    {"ВЯЗКОСТЬ МЕНЕЕ ЛЕТ. КОМП. В ГАЗ. СОСТ., СП     ", "0.0121"},
+    {"УНОС В КМОЛЯХ НА КМОЛЬ ЖИДКОСТИ                ", "0.21"},
 }};
 
-struct StrippingRow {
-    const char* code;
-    const char* sample;
-};
-
-constexpr std::array<StrippingRow, 8> kStrippingRows{{
-    {"LSIS", "0.592"},
-    {"HPIS", "0.04"},
-    {" SIS", "0.3602"},
-    {" TIS", "81.9"},
-    {"ROIS", "796.676"},
-    {"M1IS", "0.01057"},
-    {"M2IS", "0.0115"},
-    {" EIS", "0.0432"},
-}};
+// The stripping section's samples; its labels are copies of the rectifying section's.
+constexpr std::array<const char*, param::kSectionCount> kStrippingSamples{
+    "0.592", "0.04", "0.3602", "81.9", "796.676", "0.01057", "0.0115", "0.0432"};
 
 // Label 6 carries the Latin letters "MG/L".
 constexpr std::array<const char*, kResultRows> kResultLabels{
@@ -66,7 +54,6 @@ constexpr std::array<const char*, kResultRows> kResultLabels{
     "ЭФФЕКТИВНОСТЬ ПО МЭРФРИ ПО ПАР. ФАЗЕ   ",  "ЭФФЕКТИВН. ПО МЭРФРИ С УЧЕТОМ УНОСА    ",
 };
 
-constexpr std::array<const char*, 6> kAntoineNames{"A1", "B1", "C1", "A2", "B2", "C2"};
 constexpr std::array<const char*, 6> kAntoineSample{"23", "1200", "-120", "12", "1100", "-145"};
 
 // Twenty point slots: the first 15 are the ethanol-water table in use; the rest are left-overs
@@ -87,18 +74,18 @@ void LoadSampleData(ProgramState& state) {
 
     for (int i = 1; i <= 20; ++i) {
         state.InputParams[i].Label = kParamRows[i - 1].label;
-        state.InputParams[i].Code = kParamRows[i - 1].code;
         state.InputValueTexts[i] = kParamRows[i - 1].sample;
     }
     for (int k = 0; k < param::kSectionCount; ++k) {
         InputParam& row = state.InputParams[param::kFirstStripping + k];
         row.Label = state.InputParams[param::kFirstRectifying + k].Label;
-        row.Code = kStrippingRows[k].code;
-        state.InputValueTexts[param::kFirstStripping + k] = kStrippingRows[k].sample;
+        state.InputValueTexts[param::kFirstStripping + k] = kStrippingSamples[k];
     }
+    for (int i = 1; i <= param::kCount; ++i)
+        state.InputParams[i].Code = kParamCodes[static_cast<std::size_t>(i - 1)];
 
     for (int i = 1; i <= 6; ++i)
-        state.AntoineNames[i] = kAntoineNames[i - 1];
+        state.AntoineNames[i] = kAntoineNames[static_cast<std::size_t>(i - 1)];
 
     state.StudentName = " Петров П.П.";
     state.SystemName = "Этанол-Вода";

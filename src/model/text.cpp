@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace radirav {
@@ -105,7 +106,24 @@ std::string Spaces(std::size_t count) {
 std::string NormalizeDecimalText(std::string_view text) {
     if (text.empty())
         return "0";
-    std::string result(text);
+    // On the Russian layout the keys of the Latin "." and "," type "ю" and "б".
+    static constexpr std::pair<std::string_view, char> kLayoutKeys[]{
+        {"ю", '.'}, {"Ю", '.'}, {"б", ','}, {"Б", ','}};
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        bool replaced = false;
+        for (const auto& [letter, key] : kLayoutKeys) {
+            if (text.substr(i, letter.size()) == letter) {
+                result += key;
+                i += letter.size();
+                replaced = true;
+                break;
+            }
+        }
+        if (!replaced)
+            result += text[i++];
+    }
     if (const auto comma = result.find(','); comma != std::string::npos)
         result[comma] = '.';
     return result;

@@ -11,7 +11,8 @@ namespace radirav {
 std::size_t CharCount(std::string_view text);
 std::string Spaces(std::size_t count);
 
-// Typed numbers: empty becomes "0", the first comma becomes a decimal point; nothing is trimmed.
+// Typed numbers: empty becomes "0"; the Russian layout's "ю"/"Ю" and "б"/"Б", which sit on the
+// Latin "." and ",", become those; then the first comma becomes a decimal point. Nothing is trimmed.
 std::string NormalizeDecimalText(std::string_view text);
 
 // The blanks that pad `text` to `width` characters (not the text itself); none when it is longer.

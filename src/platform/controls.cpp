@@ -2,10 +2,10 @@
 
 #include "platform/colors.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPalette>
-#include <QPushButton>
 #include <QStyledItemDelegate>
 
 namespace radirav {
@@ -23,7 +23,59 @@ private:
     int pixels_;
 };
 
+// Enter on a list chooses its current row, as a click does.
+class ListEnterKey final : public QObject {
+public:
+    ListEnterKey(QListWidget* list, std::function<void(int)> handler)
+        : QObject(list), list_(list), handler_(std::move(handler)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && list_->currentRow() >= 0 &&
+                list_->isEnabled()) {
+                handler_(list_->currentRow() + 1);
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QListWidget* list_;
+    std::function<void(int)> handler_;
+};
+
+QString Rgb(const QColor& color) {
+    return QStringLiteral("rgb(%1, %2, %3)").arg(color.red()).arg(color.green()).arg(color.blue());
+}
+
 } // namespace
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+bool CommandButton::CanAct() const {
+    return isEnabled() && isVisibleTo(window());
+}
+
+void CommandButton::OnClick(std::function<void()> handler) {
+    connect(this, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
+        if (CanAct()) {
+            handler();
+        }
+    });
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == 0) {
+        if (CanAct()) {
+            click();
+        }
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
 
 void PaintControl(QWidget* widget, std::uint32_t back, std::optional<std::uint32_t> fore) {
     QPalette palette = widget->palette();
@@ -37,6 +89,16 @@ void PaintControl(QWidget* widget, std::uint32_t back, std::optional<std::uint32
     }
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+    if (qobject_cast<QPushButton*>(widget) != nullptr) {
+        // A solid face with a frame that thickens while the button has the keyboard focus.
+        const QString text = Rgb(palette.color(QPalette::ButtonText));
+        widget->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; "
+                                             "border: 1px solid rgb(64, 64, 64); padding: 1px; }"
+                                             "QPushButton:focus { border: 2px solid rgb(0, 0, 0); }"
+                                             "QPushButton:pressed { border: 2px inset rgb(64, 64, 64); }"
+                                             "QPushButton:disabled { color: rgb(128, 128, 128); }")
+                                  .arg(Rgb(BgrColor(back)), text));
+    }
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, QRect geometry, const QFont& font) {
@@ -49,9 +111,9 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, QRect geometry, const QF
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, QRect geometry,
-                        const QFont& font) {
-    auto* button = new QPushButton(caption, parent);
+CommandButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, QRect geometry,
+                          const QFont& font) {
+    auto* button = new CommandButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
     button->setFont(font);
@@ -61,6 +123,15 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
 void SetListRowHeight(QListWidget* list, int pixels) {
     list->setItemDelegate(new FixedRowHeight(pixels, list));
     list->setUniformItemSizes(true);
+}
+
+void OnListRowChosen(QListWidget* list, std::function<void(int row)> handler) {
+    QObject::connect(list, &QListWidget::itemClicked, list, [list, handler](QListWidgetItem* item) {
+        if (list->isEnabled() && list->isVisibleTo(list->window())) {
+            handler(list->row(item) + 1);
+        }
+    });
+    list->installEventFilter(new ListEnterKey(list, std::move(handler)));
 }
 
 } // namespace radirav

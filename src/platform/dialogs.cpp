@@ -3,9 +3,11 @@
 #include "platform/twips.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 namespace radirav {
 
@@ -16,6 +18,9 @@ QString QtDialogs::InputBox(const InputBoxRequest& request) {
     dialog.setTextValue(request.defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Отмена"));
+    // Wide enough for its title in the title bar, with room for the window buttons.
+    const int titleWidth = QFontMetrics(QApplication::font()).horizontalAdvance(request.title);
+    dialog.setMinimumWidth(std::max(dialog.minimumSizeHint().width(), titleWidth + 160));
     if (request.positionTwips) {
         dialog.move(TwipsToPixels(*request.positionTwips));
     }
@@ -30,6 +35,8 @@ bool QtDialogs::AskYesNo(const QString& prompt, const QString& title) {
     QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
+    // Escape and the title-bar close keep the student's work: they answer "Да" (go on).
+    box.setEscapeButton(yes);
     box.exec();
     return box.clickedButton() == yes;
 }

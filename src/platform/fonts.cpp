@@ -20,6 +20,18 @@ bool IsFixedPitchDesign(const QString& family) {
     return family.startsWith(QStringLiteral("Courier"));
 }
 
+// The metric-compatible free family of each designed Windows family: same advance widths, so
+// texts fill their labels and columns as designed.
+QString MetricTwin(const QString& designed) {
+    if (designed.startsWith(QStringLiteral("Courier"))) {
+        return QStringLiteral("Liberation Mono");
+    }
+    if (designed.startsWith(QStringLiteral("Times"))) {
+        return QStringLiteral("Liberation Serif");
+    }
+    return QStringLiteral("Liberation Sans"); // Arial, MS Sans Serif, Microsoft Sans Serif
+}
+
 QString FirstInstalled(const QStringList& candidates, bool fixedPitch) {
     for (const QString& family : candidates) {
         if (Installed(family) && WritesCyrillic(family)) {
@@ -41,7 +53,7 @@ QString FixedPitchCyrillicFamily(const QString& designed) {
     if (Installed(designed) && WritesCyrillic(designed)) {
         return designed;
     }
-    return FirstInstalled({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+    return FirstInstalled({QStringLiteral("Courier New"), MetricTwin(designed),
                            QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Noto Sans Mono")},
                           true);
 }
@@ -53,8 +65,9 @@ QString InstalledFamily(const QString& designed) {
     if (Installed(designed) && WritesCyrillic(designed)) {
         return designed;
     }
-    return FirstInstalled(
-        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, false);
+    return FirstInstalled({MetricTwin(designed), QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                           QStringLiteral("DejaVu Sans")},
+                          false);
 }
 
 QFont ScreenFont(const QString& designed, double points, bool bold, bool italic) {

@@ -78,8 +78,9 @@ void QtPrinter::EndDoc() {
     document_.clear();
 }
 
-QString QtPrinter::PdfFileName(const QDateTime& when) {
-    return when.toString(QStringLiteral("'RADIRAV-9 'yyyy-MM-dd HH-mm-ss'.pdf'"));
+QString QtPrinter::PdfFileName(const QDateTime& when, int copy) {
+    const QString stamp = when.toString(QStringLiteral("'RADIRAV-9 'yyyy-MM-dd HH-mm-ss"));
+    return copy > 1 ? QStringLiteral("%1 (%2).pdf").arg(stamp).arg(copy) : stamp + QStringLiteral(".pdf");
 }
 
 void QtPrinter::EndReport() {
@@ -118,7 +119,11 @@ bool QtPrinter::WritePdf() {
     if (folder.isEmpty()) {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
-    const QString path = QDir(folder).filePath(PdfFileName(QDateTime::currentDateTime()));
+    // Two reports printed within the same second go to two files.
+    QString path = QDir(folder).filePath(PdfFileName(QDateTime::currentDateTime()));
+    for (int copy = 2; QFileInfo::exists(path); ++copy) {
+        path = QDir(folder).filePath(PdfFileName(QDateTime::currentDateTime(), copy));
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);

@@ -25,7 +25,8 @@ public:
     void EndReport() override;
 
     // "RADIRAV-9 2026-12-07 14-35-12.pdf"
-    static QString PdfFileName(const QDateTime& when);
+    // The report file of `when`; later copies within the same second are numbered from 2.
+    static QString PdfFileName(const QDateTime& when, int copy = 1);
 
 private:
     bool PrintOnSystemPrinter();

@@ -2,11 +2,44 @@
 
 #include "platform/screen_window.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <algorithm>
 
 namespace radirav {
 
+bool HiddenControlGuard::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride) {
+        return false;
+    }
+    auto* control = qobject_cast<QWidget*>(watched);
+    if (control == nullptr || control->isWindow()) {
+        return false;
+    }
+    auto* screen = qobject_cast<ScreenWindow*>(control->window());
+    if (screen == nullptr || !screens_.Contains(screen)) {
+        return false;
+    }
+    if (control->isEnabled() && control->isVisibleTo(screen)) {
+        return false;
+    }
+    if (type == QEvent::KeyPress) {
+        screen->MoveFocusToVisibleControl();
+    }
+    return true;
+}
+
+ScreenList::ScreenList() {
+    if (QCoreApplication::instance() != nullptr) {
+        QCoreApplication::instance()->installEventFilter(&guard_);
+    }
+}
+
 ScreenList::~ScreenList() {
+    if (QCoreApplication::instance() != nullptr) {
+        QCoreApplication::instance()->removeEventFilter(&guard_);
+    }
     while (!screens_.empty()) {
         ScreenWindow* screen = screens_.back();
         screens_.pop_back();
@@ -42,6 +75,18 @@ void ScreenList::UnloadOtherForms() {
         ScreenWindow* first = screens_.front();
         first->Unload();
         Remove(first); // even if the screen forgot to leave, the loop must end
+    }
+}
+
+} // namespace radirav
+
+namespace radirav {
+
+void ScreenList::UnloadAll() {
+    while (!screens_.empty()) {
+        ScreenWindow* first = screens_.front();
+        first->Unload();
+        Remove(first);
     }
 }
 

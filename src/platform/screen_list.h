@@ -1,19 +1,35 @@
 #pragma once
 
+#include <QMargins>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <vector>
 
 namespace radirav {
 
+class ScreenList;
 class ScreenWindow;
+
+// Keeps the keyboard off controls the student cannot see: a key that reaches a hidden or
+// disabled control of a screen is swallowed and the focus moves on to a visible one.
+class HiddenControlGuard final : public QObject {
+public:
+    explicit HiddenControlGuard(const ScreenList& screens) : screens_(screens) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    const ScreenList& screens_;
+};
 
 // The screens that exist, in the order they were loaded. A screen joins when it is created and
 // leaves when it is unloaded or destroyed. The windows still loaded when the list goes are
 // destroyed with it.
 class ScreenList {
 public:
-    ScreenList() = default;
+    ScreenList();
     ScreenList(const ScreenList&) = delete;
     ScreenList& operator=(const ScreenList&) = delete;
     ~ScreenList();
@@ -28,9 +44,18 @@ public:
     // Unloads the earliest loaded screen while more than one is loaded: the most recently
     // loaded one stays.
     void UnloadOtherForms();
+    // Unloads every screen, as the program does before it ends.
+    void UnloadAll();
+
+    // The window manager's frame around a screen, as last seen on a shown window: the designed
+    // sizes of the windows include it.
+    const QMargins& Frame() const { return frame_; }
+    void LearnFrame(const QMargins& frame) { frame_ = frame; }
 
 private:
     std::vector<ScreenWindow*> screens_;
+    HiddenControlGuard guard_{*this};
+    QMargins frame_;
 };
 
 } // namespace radirav

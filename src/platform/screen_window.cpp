@@ -1,9 +1,12 @@
 #include "platform/screen_window.h"
 
 #include "platform/screen_list.h"
+#include "platform/twips.h"
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QTimer>
+#include <QWindow>
 
 namespace radirav {
 
@@ -38,6 +41,73 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
     }
     event->ignore();
     OnCloseRequested();
+}
+
+void ScreenWindow::SetOuterSizeTwips(int width, int height) {
+    outerSize_ = QSize(TwipsToPixels(width), TwipsToPixels(height));
+    FitInsideFrame();
+}
+
+void ScreenWindow::SetOuterGeometryTwips(int left, int top, int width, int height) {
+    SetOuterGeometry(
+        QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)));
+}
+
+void ScreenWindow::SetOuterGeometry(const QRect& pixels) {
+    move(pixels.topLeft()); // a window's position is that of its frame
+    outerSize_ = pixels.size();
+    FitInsideFrame();
+}
+
+void ScreenWindow::FitInsideFrame() {
+    if (outerSize_.isEmpty() || screens_ == nullptr) {
+        return;
+    }
+    const QMargins& frame = screens_->Frame();
+    resize(outerSize_.width() - frame.left() - frame.right(),
+           outerSize_.height() - frame.top() - frame.bottom());
+}
+
+void ScreenWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The frame is known once the window manager has put it around the window.
+    QTimer::singleShot(0, this, [this] {
+        if (screens_ == nullptr || windowHandle() == nullptr) {
+            return;
+        }
+        const QMargins frame = windowHandle()->frameMargins();
+        if (frame != screens_->Frame()) {
+            screens_->LearnFrame(frame);
+            FitInsideFrame();
+        }
+    });
+}
+
+void ScreenWindow::MoveFocusToVisibleControl() {
+    QWidget* focus = focusWidget();
+    if (focus != nullptr && focus->isEnabled() && focus->isVisibleTo(this)) {
+        return;
+    }
+    // Walk the focus chain from the window itself.
+    for (QWidget* next = nextInFocusChain(); next != nullptr && next != this;
+         next = next->nextInFocusChain()) {
+        if (next->window() == this && next->isEnabled() && next->isVisibleTo(this) &&
+            (next->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {
+            next->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    if (focus != nullptr) {
+        setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool ScreenWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) {
+        MoveFocusToVisibleControl();
+    }
+    return handled;
 }
 
 void ScreenWindow::paintEvent(QPaintEvent*) {

@@ -22,6 +22,16 @@ public:
     DrawingSurface& Surface() { return surface_; }
     const DrawingSurface& Surface() const { return surface_; }
 
+    // Size (and position) of the whole window with its frame, as the design gives them; the
+    // inside is what is left within the frame.
+    void SetOuterSizeTwips(int width, int height);
+    void SetOuterGeometryTwips(int left, int top, int width, int height);
+    void SetOuterGeometry(const QRect& pixels);
+
+    // Gives the keyboard focus to the first visible, enabled control in tab order when the one
+    // holding it is hidden or disabled.
+    void MoveFocusToVisibleControl();
+
     // The list is going away and deletes the window itself.
     void Detach() { screens_ = nullptr; }
 
@@ -31,12 +41,17 @@ protected:
     virtual void OnCloseRequested() = 0;
 
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void FitInsideFrame();
+
     ScreenList* screens_;
     DrawingSurface surface_;
     bool unloading_ = false;
+    QSize outerSize_; // pixels; empty when the design sets none
 };
 
 } // namespace radirav

@@ -1,5 +1,6 @@
 #include "calc/column.h"
 #include "model/entry.h"
+#include "model/equilibrium_points.h"
 #include "support/sample_state.h"
 
 #include <gtest/gtest.h>

@@ -8,6 +8,7 @@ namespace radirav {
 namespace {
 
 struct MoleFractionCase {
+    const char* name;
     float mass, m1, m2, mole, tolerance;
 };
 
@@ -19,12 +20,14 @@ TEST_P(MassToMoleFractionCases, ConvertsWithTheMolarMasses) {
 }
 
 // Ethanol-water figures to the three significant digits quoted for them.
-INSTANTIATE_TEST_SUITE_P(Fractions, MassToMoleFractionCases,
-                         ::testing::Values(MoleFractionCase{0.0f, 46, 18, 0.0f, 0},
-                                           MoleFractionCase{1.0f, 46, 18, 1.0f, 0},
-                                           MoleFractionCase{0.3f, 30, 30, 0.3f, 1e-7f},
-                                           MoleFractionCase{0.95f, 46, 18, 0.881f, 5e-4f},
-                                           MoleFractionCase{0.0006f, 46, 18, 0.000235f, 5e-7f}));
+INSTANTIATE_TEST_SUITE_P(
+    Fractions, MassToMoleFractionCases,
+    ::testing::Values(MoleFractionCase{"NoneIsNone", 0.0f, 46, 18, 0.0f, 0},
+                      MoleFractionCase{"AllIsAll", 1.0f, 46, 18, 1.0f, 0},
+                      MoleFractionCase{"EqualMolarMassesKeepTheFraction", 0.3f, 30, 30, 0.3f, 1e-7f},
+                      MoleFractionCase{"EthanolDistillate", 0.95f, 46, 18, 0.881f, 5e-4f},
+                      MoleFractionCase{"EthanolBottoms", 0.0006f, 46, 18, 0.000235f, 5e-7f}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MeanMolarMass, InterpolatesBetweenTheComponents) {
     EXPECT_EQ(MeanMolarMass(0.0f, 46, 18), 18.0f);

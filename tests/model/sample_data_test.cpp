@@ -1,4 +1,5 @@
 #include "model/entry.h"
+#include "model/param_codes.h"
 #include "model/sample_data.h"
 #include "model/text.h"
 #include "model/val.h"
@@ -64,6 +65,24 @@ TEST(ParamLine, PutsEveryValueInColumn63) {
         EXPECT_EQ(CharCount(line), 62u + CharCount(state.InputValueTexts[i])) << i;
     }
     EXPECT_EQ(ParamLine(state, 10).substr(ParamLine(state, 10).size() - 5), "750.5");
+}
+
+} // namespace
+} // namespace radirav
+
+namespace radirav {
+namespace {
+
+TEST(ParamCodes, EachCaseFileKeyNamesItsOwnParameter) {
+    ProgramState state;
+    LoadSampleData(state);
+    for (int i = 1; i <= param::kCount; ++i) {
+        EXPECT_EQ(ParamIndexOfKey(ParamKey(i)), i) << "two parameters share the key " << ParamKey(i);
+        EXPECT_EQ(TrimBlanks(state.InputParams[i].Code), ParamKey(i)) << i;
+    }
+    EXPECT_EQ(state.InputParams[10].Code, "PRES");
+    EXPECT_EQ(state.InputParams[28].Code, " EIS");
+    EXPECT_EQ(ParamIndexOfKey("X"), 0);
 }
 
 } // namespace

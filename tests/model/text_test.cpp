@@ -6,6 +6,7 @@ namespace radirav {
 namespace {
 
 struct TextCase {
+    const char* name;
     std::string input;
     std::string expected;
 };
@@ -16,11 +17,13 @@ TEST_P(NormalizeDecimalTextCases, ReplacesOnlyTheFirstComma) {
     EXPECT_EQ(NormalizeDecimalText(GetParam().input), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(TypedNumbers, NormalizeDecimalTextCases,
-                         ::testing::Values(TextCase{"", "0"}, TextCase{"2,78", "2.78"},
-                                           TextCase{"1,2,3", "1.2,3"}, TextCase{",5", ".5"},
-                                           TextCase{"5,", "5."}, TextCase{" 7 ", " 7 "},
-                                           TextCase{"абв,г", "абв.г"}));
+INSTANTIATE_TEST_SUITE_P(
+    TypedNumbers, NormalizeDecimalTextCases,
+    ::testing::Values(TextCase{"EmptyBecomesZero", "", "0"}, TextCase{"CommaBecomesPoint", "2,78", "2.78"},
+                      TextCase{"OnlyTheFirstComma", "1,2,3", "1.2,3"}, TextCase{"LeadingComma", ",5", ".5"},
+                      TextCase{"TrailingComma", "5,", "5."}, TextCase{"BlanksStay", " 7 ", " 7 "},
+                      TextCase{"Cyrillic", "где,ж", "где.ж"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NormalizeDecimalText, HandlesTextsLongerThan255Characters) {
     const std::string longText = std::string(300, '9') + ",5";
@@ -41,6 +44,7 @@ TEST(PadSpaces, GivesNothingForATextLongerThanTheWidth) {
 }
 
 struct CellCase {
+    const char* name;
     std::string input;
     std::size_t width;
     std::string cell;
@@ -56,10 +60,13 @@ TEST_P(CenterCellCases, CentresTrimmedTextAndClosesWithBar) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cells, CenterCellCases,
-                         ::testing::Values(CellCase{"  ab ", 5, " ab  |", "ab"}, CellCase{"", 4, "    |", ""},
-                                           CellCase{"ТАРЕЛКА", 13, "   ТАРЕЛКА   |", "ТАРЕЛКА"},
-                                           CellCase{"ЭТО ДЛИННЕЕ ЯЧЕЙКИ", 5, "ЭТО ДЛИННЕЕ ЯЧЕЙКИ|",
-                                                    "ЭТО ДЛИННЕЕ ЯЧЕЙКИ"}));
+                         ::testing::Values(CellCase{"OddBlankGoesRight", "  ab ", 5, " ab  |", "ab"},
+                                           CellCase{"EmptyCell", "", 4, "    |", ""},
+                                           CellCase{"CyrillicCountsCharacters", "ТАРЕЛКА", 13,
+                                                    "   ТАРЕЛКА   |", "ТАРЕЛКА"},
+                                           CellCase{"LongerTextKeptWhole", "ЭТО ДЛИННЕЕ ЯЧЕЙКИ", 5,
+                                                    "ЭТО ДЛИННЕЕ ЯЧЕЙКИ|", "ЭТО ДЛИННЕЕ ЯЧЕЙКИ"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class ProperCaseCases : public ::testing::TestWithParam<TextCase> {};
 
@@ -67,11 +74,13 @@ TEST_P(ProperCaseCases, CapitalisesWordsSeparatedByBlanksOnly) {
     EXPECT_EQ(ProperCase(GetParam().input), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, ProperCaseCases,
-                         ::testing::Values(TextCase{"студент и.и. гр. 5-12", "Студент И.и. Гр. 5-12"},
-                                           TextCase{"ЭТАНОЛ-ВОДА", "Этанол-вода"},
-                                           TextCase{"ёлкин\tЁЖ\nmIXED", "Ёлкин\tЁж\nMixed"},
-                                           TextCase{"", ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Names, ProperCaseCases,
+    ::testing::Values(TextCase{"DotAndDashStartNoWord", "студент и.и. гр. 5-12", "Студент И.и. Гр. 5-12"},
+                      TextCase{"DashedPair", "ЭТАНОЛ-ВОДА", "Этанол-вода"},
+                      TextCase{"TabAndLineBreakSeparate", "ёлкин\tЁЖ\nmIXED", "Ёлкин\tЁж\nMixed"},
+                      TextCase{"Empty", "", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct ShortNumberCase {
     const char* name;
@@ -86,20 +95,34 @@ TEST_P(FormatShortSingleCases, UsesSignBlankAndNoLeadingZero) {
 }
 
 // Negative zero is not negative: the ALFA of a point (1, 2) is (1 - 1) * 2 / 1 / (1 - 2) = -0.
-INSTANTIATE_TEST_SUITE_P(
-    Values, FormatShortSingleCases,
-    ::testing::Values(ShortNumberCase{"TwentySixThirds", 26.0f / 3.0f, " 8.666667"},
-                      ShortNumberCase{"Half", 0.5f, " .5"}, ShortNumberCase{"MinusQuarter", -0.25f, "-.25"},
-                      ShortNumberCase{"Three", 3.0f, " 3"},
-                      ShortNumberCase{"LargeInExponentForm", 12345678.0f, " 1.234568E+07"},
-                      ShortNumberCase{"SmallInExponentForm", 0.00001f, " 1E-05"},
-                      ShortNumberCase{"NegativeZeroAsZero", -0.0f, " 0"}),
-    [](const ::testing::TestParamInfo<ShortNumberCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Values, FormatShortSingleCases,
+                         ::testing::Values(ShortNumberCase{"SevenDigits", 26.0f / 3.0f, " 8.666667"},
+                                           ShortNumberCase{"HalfWithoutZero", 0.5f, " .5"},
+                                           ShortNumberCase{"NegativeQuarter", -0.25f, "-.25"},
+                                           ShortNumberCase{"Whole", 3.0f, " 3"},
+                                           ShortNumberCase{"LargeUsesExponent", 12345678.0f, " 1.234568E+07"},
+                                           ShortNumberCase{"SmallUsesExponent", 0.00001f, " 1E-05"},
+                                           ShortNumberCase{"NegativeZeroAsZero", -0.0f, " 0"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormatCount, ReservesABlankForTheSign) {
     EXPECT_EQ(FormatCount(17), " 17");
     EXPECT_EQ(FormatCount(0), " 0");
     EXPECT_EQ(FormatCount(-3), "-3");
+}
+
+} // namespace
+} // namespace radirav
+
+namespace radirav {
+namespace {
+
+// A number typed with the keyboard still on the Russian layout: "2ю78" must not read as 2.
+TEST(NormalizeDecimalText, ReadsTheRussianLayoutKeysOfPointAndComma) {
+    EXPECT_EQ(NormalizeDecimalText("2ю78"), "2.78");
+    EXPECT_EQ(NormalizeDecimalText("2Ю78"), "2.78");
+    EXPECT_EQ(NormalizeDecimalText("2б78"), "2.78");
+    EXPECT_EQ(NormalizeDecimalText("1Б5б3"), "1.5,3");
 }
 
 } // namespace

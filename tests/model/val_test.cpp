@@ -9,6 +9,7 @@ namespace radirav {
 namespace {
 
 struct ValCase {
+    const char* name;
     const char* text;
     double value;
 };
@@ -21,12 +22,20 @@ TEST_P(ValCases, ReadsTheLeadingNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ValCases,
-    ::testing::Values(ValCase{"2.78", 2.78}, ValCase{"1,5", 1.0}, ValCase{" 1 2 . 5", 12.5},
-                      ValCase{"\t-3\n", -3.0}, ValCase{"+4", 4.0}, ValCase{".5", 0.5}, ValCase{"5.", 5.0},
-                      ValCase{"2.63E-5", 2.63e-5}, ValCase{"1d3", 1000.0}, ValCase{"1e", 1.0},
-                      ValCase{"1e+", 1.0}, ValCase{"abc", 0.0}, ValCase{"", 0.0}, ValCase{"-", 0.0},
-                      ValCase{".", 0.0}, ValCase{"nan", 0.0}, ValCase{"12abc", 12.0}, ValCase{"1.2.3", 1.2},
-                      ValCase{"1e-400", 0.0}, ValCase{"-0", 0.0}, ValCase{"Этанол", 0.0}));
+    ::testing::Values(ValCase{"Plain", "2.78", 2.78}, ValCase{"CommaEndsTheNumber", "1,5", 1.0},
+                      ValCase{"BlanksAnywhereAreIgnored", " 1 2 . 5", 12.5},
+                      ValCase{"TabAndLineFeedAreIgnored", "\t-3\n", -3.0}, ValCase{"PlusSign", "+4", 4.0},
+                      ValCase{"NoDigitBeforeThePoint", ".5", 0.5}, ValCase{"NoDigitAfterThePoint", "5.", 5.0},
+                      ValCase{"ExponentWithE", "2.63E-5", 2.63e-5}, ValCase{"ExponentWithD", "1d3", 1000.0},
+                      ValCase{"BareExponentLetter", "1e", 1.0},
+                      ValCase{"ExponentSignWithoutDigits", "1e+", 1.0}, ValCase{"Letters", "abc", 0.0},
+                      ValCase{"Empty", "", 0.0}, ValCase{"SignAlone", "-", 0.0},
+                      ValCase{"PointAlone", ".", 0.0}, ValCase{"NanIsNoNumber", "nan", 0.0},
+                      ValCase{"TrailingLetters", "12abc", 12.0},
+                      ValCase{"SecondPointEndsTheNumber", "1.2.3", 1.2},
+                      ValCase{"UnderflowReadsAsZero", "1e-400", 0.0}, ValCase{"NegativeZero", "-0", 0.0},
+                      ValCase{"Cyrillic", "Этанол", 0.0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Val, OverflowReadsAsInfinityNotACrash) {
     EXPECT_TRUE(std::isinf(Val("1e999")));

@@ -1,4 +1,5 @@
 #include "platform/gradient.h"
+#include "support/test_names.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PixelCase{"left middle", 0, 0.5, QColor(0, 255, 128)},
                       // Centroids: a third of each corner colour.
                       PixelCase{"upper-right centroid", 2.0 / 3, 1.0 / 3, QColor(85, 85, 85)},
-                      PixelCase{"lower-left centroid", 1.0 / 3, 2.0 / 3, QColor(85, 170, 85)}));
+                      PixelCase{"lower-left centroid", 1.0 / 3, 2.0 / 3, QColor(85, 170, 85)}),
+    [](const auto& info) { return testing::CaseName(info.param.where); });
 
 TEST(TriangleGradient, CoversTheWholeSize) {
     EXPECT_EQ(TriangleGradient(QSize(800, 1024)).size(), QSize(800, 1024));

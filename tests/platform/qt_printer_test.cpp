@@ -83,7 +83,8 @@ TEST_P(QtPrinterPages, KeepADocumentOnOnePageUntilItCannotFit) {
 
 INSTANTIATE_TEST_SUITE_P(LineCounts, QtPrinterPages,
                          ::testing::Values(PageCase{60, 1}, PageCase{78, 1}, PageCase{120, 2},
-                                           PageCase{200, 3}));
+                                           PageCase{200, 3}),
+                         [](const auto& info) { return std::to_string(info.param.lines) + "Lines"; });
 
 TEST_F(QtPrinterWithoutPrinter, TellsTheStudentWhenTheFileCannotBeWritten) {
     QFile blocker(folder.path() + QStringLiteral("/занято"));
@@ -97,6 +98,18 @@ TEST_F(QtPrinterWithoutPrinter, TellsTheStudentWhenTheFileCannotBeWritten) {
     EXPECT_TRUE(
         machine.messages[0].startsWith(QStringLiteral("Принтер не найден, и отчёт не удалось записать")))
         << machine.messages[0].toStdString();
+}
+
+TEST_F(QtPrinterWithoutPrinter, TwoReportsInOneSecondGoToTwoFiles) {
+    for (int report = 0; report < 2; ++report) {
+        printer.PrintLine(QStringLiteral("отчёт %1").arg(report));
+        printer.EndReport();
+    }
+    const QDir written(folder.path() + QStringLiteral("/Документы"));
+    // Both written within the same second or in two: never one over the other.
+    EXPECT_EQ(written.entryList({QStringLiteral("*.pdf")}, QDir::Files).size(), 2);
+    EXPECT_EQ(QtPrinter::PdfFileName(QDateTime(QDate(2026, 12, 7), QTime(14, 35, 12)), 2),
+              QStringLiteral("RADIRAV-9 2026-12-07 14-35-12 (2).pdf"));
 }
 
 TEST(QtPrinterFileName, CarriesTheDateAndTime) {

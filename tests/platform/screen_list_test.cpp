@@ -40,7 +40,8 @@ TEST_P(UnloadOtherFormsKeepsTheLatest, WhateverNumberWasLoaded) {
     EXPECT_TRUE(windows.back()->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Counts, UnloadOtherFormsKeepsTheLatest, ::testing::Values(1, 2, 3, 5));
+INSTANTIATE_TEST_SUITE_P(Counts, UnloadOtherFormsKeepsTheLatest, ::testing::Values(1, 2, 3, 5),
+                         [](const auto& info) { return std::to_string(info.param) + "Loaded"; });
 
 TEST(ScreenList, KeepsScreensInLoadOrderAndForgetsUnloadedOnes) {
     ScreenList screens;

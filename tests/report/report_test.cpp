@@ -14,6 +14,7 @@ namespace {
 const std::string kDate = "07 декабря 2026г.        14:35:12";
 
 struct NumberCase {
+    const char* name;
     float value;
     int width, decimals;
     std::string text;
@@ -28,16 +29,21 @@ TEST_P(FormatResultNumberCases, RightAlignsWithFixedDecimals) {
 
 INSTANTIATE_TEST_SUITE_P(
     Numbers, FormatResultNumberCases,
-    ::testing::Values(NumberCase{0.5f, 11, 4, "     0.5000"}, NumberCase{123456.7f, 11, 4, "123456.7000"},
-                      NumberCase{1234567.0f, 11, 4, "1234567.0000"}, NumberCase{-0.25f, 11, 4, "    -0.2500"},
-                      NumberCase{-0.00001f, 11, 4, "     0.0000"}, NumberCase{0.99996f, 8, 4, "  1.0000"},
-                      NumberCase{2.0f, 4, 0, "   2"}));
+    ::testing::Values(NumberCase{"Half", 0.5f, 11, 4, "     0.5000"},
+                      NumberCase{"FillsTheWidth", 123456.7f, 11, 4, "123456.7000"},
+                      NumberCase{"WiderThanTheWidthKeptWhole", 1234567.0f, 11, 4, "1234567.0000"},
+                      NumberCase{"Negative", -0.25f, 11, 4, "    -0.2500"},
+                      NumberCase{"TinyNegativeShowsZero", -0.00001f, 11, 4, "     0.0000"},
+                      NumberCase{"RoundsUp", 0.99996f, 8, 4, "  1.0000"},
+                      NumberCase{"NoDecimals", 2.0f, 4, 0, "   2"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormatResultNumber, UsesTheGivenDecimalSeparator) {
     EXPECT_EQ(FormatResultNumber(0.5f, 7, 2, ','), "   0,50");
 }
 
 struct DateCase {
+    const char* name;
     DateTimeParts when;
     std::string text;
 };
@@ -50,10 +56,12 @@ TEST_P(FormatRussianDateCases, WritesTheMonthInTheGenitive) {
 
 INSTANTIATE_TEST_SUITE_P(
     Dates, FormatRussianDateCases,
-    ::testing::Values(DateCase{{2026, 12, 7, 14, 35, 12}, kDate},
-                      DateCase{{2027, 1, 31, 0, 0, 5}, "31 января 2027г.        00:00:05"},
-                      DateCase{{2027, 5, 1, 9, 5, 0}, "01 мая 2027г.        09:05:00"},
-                      DateCase{{2027, 13, 1, 9, 5, 0}, "01 декабря 2027г.        09:05:00"}));
+    ::testing::Values(
+        DateCase{"December", {2026, 12, 7, 14, 35, 12}, kDate},
+        DateCase{"JanuaryAtMidnight", {2027, 1, 31, 0, 0, 5}, "31 января 2027г.        00:00:05"},
+        DateCase{"MayWithLeadingZeros", {2027, 5, 1, 9, 5, 0}, "01 мая 2027г.        09:05:00"},
+        DateCase{"MonthBeyondTwelveIsDecember", {2027, 13, 1, 9, 5, 0}, "01 декабря 2027г.        09:05:00"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ResultsTableLines, RuleTwelveRowsWithBarsInFixedColumns) {
     ProgramState state = testing::SampleWithPoints();

@@ -27,7 +27,7 @@ protected:
 
     int bad = 0;
     QPointer<GroupWindow> form;
-    QPointer<ConfirmationWindow> confirmation;
+    QPointer<YesNoWindow> confirmation;
 };
 
 TEST_P(Confirmation, AsksWithTwoEvenlySpacedAnswers) {
@@ -90,12 +90,24 @@ TEST_P(Confirmation, NoEndsTheProgramLeavingNoWindow) {
     EXPECT_TRUE(confirmation.isNull());
 }
 
-TEST_P(Confirmation, TitleBarCloseAnswersNo) {
-    Open();
-    confirmation->close();
-    testing::DestroyUnloadedWindows();
-    EXPECT_EQ(machine.programEnds, 1);
-    EXPECT_EQ(machine.screens.Count(), 0);
+// Neither a stray Escape nor the title-bar button may throw away what was typed: both answer
+// "Да" and the student goes on correcting.
+TEST_P(Confirmation, TitleBarCloseAndEscapeGoOnCorrecting) {
+    for (const bool escape : {false, true}) {
+        Open();
+        if (escape) {
+            QTest::keyClick(confirmation->focusWidget(), Qt::Key_Escape);
+        } else {
+            confirmation->close();
+        }
+        testing::DestroyUnloadedWindows();
+        EXPECT_EQ(machine.programEnds, 0) << (escape ? "Escape" : "close");
+        EXPECT_TRUE(confirmation.isNull());
+        ASSERT_FALSE(form.isNull());
+        EXPECT_TRUE(form->List1->isVisible());
+        form->Unload();
+        testing::DestroyUnloadedWindows();
+    }
 }
 
 TEST_P(Confirmation, ListClickClosesItAndAsksForTheLine) {

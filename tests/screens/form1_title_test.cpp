@@ -1,4 +1,5 @@
 #include "screens/input/form1_title.h"
+#include "screens/recording_navigator.h"
 #include "screens/screen_test.h"
 
 #include "platform/keyboard_layout.h"
@@ -26,17 +27,21 @@ protected:
 class Form1Test : public ScreenTest {
 protected:
     Form1* Open() {
-        Form1HandOver handOver{[this] {
-                                   events << QStringLiteral("next screen");
-                                   machine.events << QStringLiteral("next screen");
-                                   (new NextScreen(machine.screens))->show();
-                               },
-                               [this] { machine.events << QStringLiteral("continue entry"); }};
-        form = new Form1(state, platform, std::move(handOver));
+        navigator.onAsk = [this](const QString& what) {
+            if (what == QStringLiteral("ShowNameBackdrop")) {
+                events << QStringLiteral("next screen");
+                machine.events << QStringLiteral("next screen");
+                (new NextScreen(machine.screens))->show();
+            } else if (what == QStringLiteral("EnterGroup 0")) {
+                machine.events << QStringLiteral("continue entry");
+            }
+        };
+        form = new Form1(state, platform, navigator);
         form->show();
         return form;
     }
 
+    testing::RecordingNavigator navigator;
     QPointer<Form1> form;
     QStringList events;
 };
@@ -223,13 +228,14 @@ TEST_P(Form1Quit, EndsTheProgramWithoutAQuestion) {
         form->close();
     }
     testing::DestroyUnloadedWindows();
-    EXPECT_EQ(machine.programEnds, 1);
+    EXPECT_EQ(navigator.asked, QStringList{QStringLiteral("EndProgram")});
     EXPECT_TRUE(machine.inputBoxes.empty());
     EXPECT_TRUE(form.isNull());
     EXPECT_EQ(machine.screens.Count(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, Form1Quit, ::testing::Values("QuitButton", "TitleBarClose"));
+INSTANTIATE_TEST_SUITE_P(Ways, Form1Quit, ::testing::Values("QuitButton", "TitleBarClose"),
+                         [](const auto& info) { return std::string(info.param); });
 
 } // namespace
 } // namespace radirav

@@ -1,5 +1,6 @@
 #include "platform/twips.h"
 #include "screens/group_test_support.h"
+#include "screens/recording_navigator.h"
 #include "screens/results/form11_results.h"
 
 #include <QLabel>
@@ -65,23 +66,25 @@ TEST_P(TrayTypeButtons, SetTheTrayTypeAndAskAboutVolatility) {
     EXPECT_TRUE(form->Command5->isVisible());
     EXPECT_EQ(form->Command5->text(), QStringLiteral(" Для данной системы\n  летучесть постоянна ? "));
     EXPECT_EQ(form->Command4->text(), QStringLiteral("Для данной системы\nлетучесть не постоянна ?"));
-    EXPECT_FALSE(form->Command4->isVisible()) << "no equilibrium review screen to go to yet";
 }
 
 INSTANTIATE_TEST_SUITE_P(FirstRun, TrayTypeButtons,
                          ::testing::Values(TrayButton{"Command6", "K"}, TrayButton{"Command7", "S"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(TrayChoice, NotConstantVolatilityLeavesForTheEquilibriumReview) {
-    int reviews = 0;
-    flow.Hooks().openEquilibriumReview = [&reviews] { ++reviews; };
+TEST_F(TrayChoice, NotConstantVolatilityLeavesForTheIdealityQuestion) {
+    testing::RecordingNavigator navigator;
+    navigator.offered = {Intent::ShowIdealityChoice};
     state.ConstantVolatility = true;
-    Open();
+    form = new Form6(state, platform, navigator);
+    machine.AnswerInputBoxes(testing::SampleAnswers(param::kFirstStripping, param::kSectionCount));
+    form->EnterGroup();
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
     QTest::mouseClick(form->Command7, Qt::LeftButton);
     ASSERT_TRUE(form->Command4->isVisible());
     QTest::mouseClick(form->Command4, Qt::LeftButton);
     testing::DestroyUnloadedWindows();
-    EXPECT_EQ(reviews, 1);
+    EXPECT_EQ(navigator.asked, QStringList{QStringLiteral("ShowIdealityChoice")});
     EXPECT_FALSE(state.ConstantVolatility);
     EXPECT_TRUE(form.isNull());
     EXPECT_EQ(machine.screens.Count(), 0);

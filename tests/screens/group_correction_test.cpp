@@ -179,7 +179,7 @@ TEST_P(GroupAcceptance, WithABadValueMarksItsLineAndAsksForConfirmation) {
     EXPECT_EQ(form->Label2->geometry(), TwipsRect(528, 3 * 195 + 1200, 9000, 200));
     EXPECT_EQ(form->Surface().Texts().size(), static_cast<std::size_t>(facts.count)) << "lines printed once";
 
-    ConfirmationWindow* confirmation = form->Confirmation();
+    YesNoWindow* confirmation = form->Confirmation();
     ASSERT_NE(confirmation, nullptr);
     EXPECT_TRUE(confirmation->isVisible());
     EXPECT_EQ(confirmation->pos(), TwipsToPixels(QPoint(500 + 1600, 4500)));
@@ -217,28 +217,6 @@ INSTANTIATE_TEST_SUITE_P(FirstRun, AcceptedGroup,
                          ::testing::Values(NextGroup{Group::General, "Form4", 8},
                                            NextGroup{Group::Rectifying, "Form6", 8}),
                          [](const auto& info) { return std::string(info.param.next); });
-
-TEST_F(GroupTest, ReopenedGroupReturnsToTheChangeMenuWhenThereIsOne) {
-    int menuOpened = 0;
-    flow.Hooks().openChangeMenu = [&menuOpened] { ++menuOpened; };
-    state.ChangeRectifyingMode = true;
-    GroupWindow* form = EnterSample(Group::Rectifying);
-    ASSERT_NE(form, nullptr);
-    QTest::mouseClick(form->Command1, Qt::LeftButton);
-    testing::DestroyUnloadedWindows();
-    EXPECT_EQ(menuOpened, 1);
-    EXPECT_EQ(machine.screens.Count(), 0);
-}
-
-TEST_F(GroupTest, ReopenedGroupGoesOnToTheNextGroupWhileThereIsNoMenu) {
-    state.ChangeGeneralMode = true;
-    GroupWindow* form = EnterSample(Group::General);
-    ASSERT_NE(form, nullptr);
-    machine.AnswerInputBoxes(testing::SampleAnswers(13, 8));
-    QTest::mouseClick(form->Command1, Qt::LeftButton);
-    testing::DestroyUnloadedWindows();
-    EXPECT_EQ(machine.screens.LoadedNames(), QStringList{QStringLiteral("Form4")});
-}
 
 TEST_F(GroupTest, TitleBarCloseEndsTheProgramLikeTheEndButtons) {
     GroupWindow* form = EnterSample(Group::Rectifying);

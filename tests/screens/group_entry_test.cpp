@@ -42,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
     FirstRun, GroupBoxes,
     ::testing::Values(BoxLayout{Group::General, "ВВОД ИСХОДНОЙ ИНФОРМАЦИИ", 1715},
                       BoxLayout{Group::Rectifying, "ВВОД ИСХОДНОЙ ИНФОРМАЦИИ (Укрепляющая часть)", 1680},
-                      BoxLayout{Group::Stripping, "ВВОД ИСХОДНОЙ ИНФОРМАЦИИ (Исчерпывающая часть)", 1680}));
+                      BoxLayout{Group::Stripping, "ВВОД ИСХОДНОЙ ИНФОРМАЦИИ (Исчерпывающая часть)", 1680}),
+    [](const auto& info) { return std::string(testing::FactsOf(info.param.group).name); });
 
 TEST_F(GroupTest, TypedGroupIsListedThenPrintedForControl) {
     GroupWindow* form = EnterWith(Group::Rectifying, 16, QStringLiteral("96,5"));

@@ -2,10 +2,10 @@
 
 #include "model/program_state.h"
 #include "model/sample_data.h"
+#include "screens/flow/screen_flow.h"
 #include "screens/input/form2_general.h"
 #include "screens/input/form4_rectifying.h"
 #include "screens/input/form6_stripping.h"
-#include "screens/input/input_flow.h"
 #include "screens/screen_test.h"
 
 #include <QListWidget>
@@ -70,13 +70,13 @@ protected:
         machine.AnswerInputBoxes(answers);
         switch (group) {
         case Group::General:
-            flow.EnterGeneralGroup();
+            flow.EnterGroup(ParamGroup::General);
             return LoadedScreen<Form2>();
         case Group::Rectifying:
-            flow.EnterRectifyingGroup();
+            flow.EnterGroup(ParamGroup::Rectifying);
             return LoadedScreen<Form4>();
         case Group::Stripping:
-            flow.EnterStrippingGroup();
+            flow.EnterGroup(ParamGroup::Stripping);
             return LoadedScreen<Form6>();
         }
         return nullptr;
@@ -95,7 +95,7 @@ protected:
         return Enter(group, answers);
     }
 
-    InputFlow flow{state, platform};
+    ScreenFlow flow{state, platform};
 };
 
 } // namespace radirav::testing

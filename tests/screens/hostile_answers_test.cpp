@@ -87,7 +87,7 @@ protected:
         ExpectInvariant();
     }
 
-    InputFlow flow{state, platform};
+    ScreenFlow flow{state, platform};
 };
 
 TEST_F(HostileRoad, EveryBoxTakesAnythingAndTheRoadStillEndsInAReport) {

@@ -3,6 +3,7 @@
 #include "model/text.h"
 #include "model/val.h"
 #include "report/results_text.h"
+#include "screens/flow/screen_flow.h"
 #include "screens/group_test_support.h"
 #include "screens/input/form1_title.h"
 #include "screens/input/form3_5_7_confirmations.h"
@@ -75,12 +76,11 @@ protected:
         return Only<Form11>();
     }
 
-    InputFlow flow{state, platform};
+    ScreenFlow flow{state, platform};
 };
 
 TEST_F(Road, StartShowsTheBareGeneralWindowBehindTheNameBoxesThenTypesIntoIt) {
-    const Form1HandOver handOver = flow.TitleHandOver();
-    handOver.showNextScreen();
+    flow.ShowNameBackdrop();
     QPointer<Form2> form2 = LoadedScreen<Form2>();
     ASSERT_FALSE(form2.isNull());
     EXPECT_TRUE(form2->isVisible());
@@ -90,7 +90,7 @@ TEST_F(Road, StartShowsTheBareGeneralWindowBehindTheNameBoxesThenTypesIntoIt) {
         EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
     }
     machine.AnswerInputBoxes(testing::SampleAnswers(1, 12));
-    handOver.continueEntry();
+    flow.EnterGroup(ParamGroup::General);
     EXPECT_EQ(LoadedScreen<Form2>(), form2.data()) << "the same window takes the general group";
     EXPECT_EQ(machine.screens.Count(), 1);
     EXPECT_TRUE(form2->Command1->isVisible());

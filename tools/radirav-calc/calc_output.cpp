@@ -1,11 +1,14 @@
 #include "calc_output.h"
 
+#include "model/text.h"
 #include "report/report_text.h"
 
 #include <nlohmann/json.hpp>
 
 #include <charconv>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 
 namespace radirav {
 
@@ -25,7 +28,8 @@ nlohmann::ordered_json Number(float value) {
 
 } // namespace
 
-std::string ResultJson(const ProgramState& state, const ColumnResult& result) {
+std::string ResultJson(const ProgramState& state, const ColumnResult& result,
+                       const std::vector<TrayRecord>* profile) {
     nlohmann::ordered_json json;
     json["trays"] = state.RequiredTrays;
     json["feed"] = state.FeedTray;
@@ -42,6 +46,22 @@ std::string ResultJson(const ProgramState& state, const ColumnResult& result) {
     const MaterialBalance& mb = result.balance;
     json["balance"] = {{"P", Number(mb.P)},   {"W", Number(mb.W)}, {"xP", Number(mb.xP)},
                        {"xW", Number(mb.xW)}, {"b", Number(mb.b)}, {"ys", Number(mb.ys)}};
+    if (profile) {
+        auto trays = nlohmann::ordered_json::array();
+        for (const TrayRecord& tray : *profile) {
+            trays.push_back(
+                {{"tray", tray.number},
+                 {"section", tray.section == ColumnSection::Stripping ? "stripping" : "rectifying"},
+                 {"x", Number(tray.x)},
+                 {"y", Number(tray.y)},
+                 {"yStar", Number(tray.yStar)},
+                 {"Ea", Number(tray.efficiency)},
+                 {"w", Number(tray.vapourVelocity)},
+                 {"F", Number(tray.fFactor)},
+                 {"h", Number(tray.clearLiquidHeight)}});
+        }
+        json["profile"] = trays;
+    }
     return json.dump(2);
 }
 
@@ -56,6 +76,118 @@ std::string ReportText(const ProgramState& state, const std::string& dateText) {
             text += line + "\n";
     }
     return text;
+}
+
+CaseFileResult ReadCasePath(const std::string& path) {
+    std::error_code ignored;
+    std::ifstream in;
+    if (!std::filesystem::is_directory(path, ignored))
+        in.open(path);
+    if (!in.is_open()) {
+        CaseFileResult failed;
+        failed.error = path + ": cannot be read";
+        return failed;
+    }
+    return ReadCaseFile(in, path);
+}
+
+std::string CsvField(const std::string& text) {
+    const bool plain = text.find_first_of(",\"\r\n") == std::string::npos && TrimBlanks(text) == text;
+    if (plain)
+        return text;
+    std::string quoted = "\"";
+    for (const char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+std::optional<SweepSpec> ParseSweepSpec(const std::string& text) {
+    if (text.size() < 2 || (text[0] != 'R' && text[0] != 'r') || text[1] != '=')
+        return std::nullopt;
+    const char* p = text.data() + 2;
+    const char* end = text.data() + text.size();
+    SweepSpec spec;
+    auto number = [&](double& value, bool last) {
+        const auto [next, fault] = std::from_chars(p, end, value);
+        if (fault != std::errc() || !std::isfinite(value) || value < 0.0)
+            return false;
+        p = next;
+        if (last)
+            return p == end;
+        if (p == end || *p != ':')
+            return false;
+        ++p;
+        return true;
+    };
+    double count = 0;
+    if (!number(spec.from, false) || !number(spec.to, false) || !number(count, true))
+        return std::nullopt;
+    if (count != std::floor(count) || count < 1 || count > 100000)
+        return std::nullopt;
+    spec.count = static_cast<int>(count);
+    return spec;
+}
+
+namespace {
+
+const char* StopCode(CalcStop stop) {
+    switch (stop) {
+    case CalcStop::None:
+        return "ok";
+    case CalcStop::TrayLimit:
+        return "tray_limit";
+    case CalcStop::InputDataError:
+        return "input_error";
+    case CalcStop::AntoineError:
+        return "antoine_error";
+    }
+    return "";
+}
+
+std::string ShortNumber(float value) {
+    char text[32];
+    return {text, std::to_chars(text, text + sizeof text, value).ptr};
+}
+
+const char* EquilibriumName(const ProgramState& state) {
+    const int kind = state.EquilibriumKind.value_or(0);
+    return kind == kKindConstantAlfa ? "alfa" : kind == kKindAntoine ? "antoine" : "points";
+}
+
+} // namespace
+
+void WriteSweepCsv(const std::vector<RefluxPoint>& points, const std::optional<double>& minimumReflux,
+                   std::ostream& out) {
+    if (minimumReflux)
+        out << "# minimum reflux " << ShortNumber(static_cast<float>(*minimumReflux)) << "\n";
+    out << "R,trays,feed,stop\n";
+    for (const RefluxPoint& point : points) {
+        out << ShortNumber(point.R) << ',' << point.trays << ',' << point.feed << ',' << StopCode(point.stop)
+            << "\n";
+    }
+}
+
+int WriteSummaryCsv(const std::vector<std::string>& paths, std::ostream& out) {
+    out << "file,student,system,tray,equilibrium,trays,feed,stop\n";
+    int status = 0;
+    for (const std::string& path : paths) {
+        CaseFileResult loaded = ReadCasePath(path);
+        out << CsvField(path) << ',';
+        if (loaded.error) {
+            out << ",,,,,," << CsvField(*loaded.error) << "\n";
+            status = 2;
+            continue;
+        }
+        ProgramState& state = loaded.state;
+        const ColumnResult result = CalculateColumn(state);
+        const std::optional<std::string> message = StopMessage(result.stop);
+        out << CsvField(TrimBlanks(state.StudentName)) << ',' << CsvField(TrimBlanks(state.SystemName)) << ','
+            << state.TrayType << ',' << EquilibriumName(state) << ',' << state.RequiredTrays << ','
+            << state.FeedTray << ',' << CsvField(message ? TrimBlanks(*message) : "") << "\n";
+        if (message && status == 0)
+            status = 1;
+    }
+    return status;
 }
 
 } // namespace radirav

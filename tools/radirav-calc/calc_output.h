@@ -1,16 +1,47 @@
 #pragma once
 
 #include "calc/column.h"
+#include "calc/reflux_sweep.h"
+#include "model/case_file.h"
 #include "model/program_state.h"
 
+#include <optional>
+#include <ostream>
 #include <string>
+#include <vector>
 
 namespace radirav {
 
-// {"trays", "feed", "error", "results" (14 rows x 3 columns), "balance"} of one calculation.
-std::string ResultJson(const ProgramState& state, const ColumnResult& result);
+// {"trays", "feed", "error", "results" (14 rows x 3 columns), "balance"} of one calculation,
+// and with a profile "profile": one object per tray from the bottom.
+std::string ResultJson(const ProgramState& state, const ColumnResult& result,
+                       const std::vector<TrayRecord>* profile = nullptr);
 
 // The report's documents, one line each, documents separated by a form-feed line.
 std::string ReportText(const ProgramState& state, const std::string& dateText);
+
+// The case file at `path`; a file that cannot be opened, or a folder, is an error of the result.
+CaseFileResult ReadCasePath(const std::string& path);
+
+// One CSV field (RFC 4180): quoted when it holds a comma, a quote, a line break or outer blanks.
+std::string CsvField(const std::string& text);
+
+// "R=FROM:TO:COUNT": reflux ratios FROM to TO (not negative), COUNT of them (1 to 100000).
+struct SweepSpec {
+    double from = 0, to = 0;
+    int count = 0;
+};
+std::optional<SweepSpec> ParseSweepSpec(const std::string& text);
+
+// The reflux study as CSV: a "# minimum reflux" comment line when there is one, the header
+// "R,trays,feed,stop", then one row per point (stop: ok, tray_limit, input_error, antoine_error).
+void WriteSweepCsv(const std::vector<RefluxPoint>& points, const std::optional<double>& minimumReflux,
+                   std::ostream& out);
+
+// The class summary: one CSV row per case file (file, student, system, tray, equilibrium,
+// trays, feed, stop) after a header. A file that cannot be read or calculated still gets its
+// row, the reason in the stop column. Returns the exit status: 0 all calculated, 1 some
+// calculation stopped, 2 some file unreadable or bad.
+int WriteSummaryCsv(const std::vector<std::string>& paths, std::ostream& out);
 
 } // namespace radirav

@@ -1,19 +1,24 @@
 // radirav-calc: the batch companion of the desktop program. Reads a case file, calculates the
-// column exactly as the program does and prints the report text or a JSON summary.
+// column exactly as the program does and prints the report text or a JSON summary; also the
+// reflux study of one case and the summary of a whole class's cases, both as CSV.
 
+#include "calc/reflux_sweep.h"
 #include "calc_output.h"
-#include "case_file.h"
+#include "model/case_file.h"
 #include "report/report_text.h"
 
 #include <chrono>
 #include <ctime>
-#include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
-constexpr const char* kHelp = R"(Usage: radirav-calc [--json] CASEFILE
+constexpr const char* kHelp = R"(Usage: radirav-calc [--json [--profile]] CASEFILE
+       radirav-calc --sweep [R=FROM:TO:COUNT] CASEFILE
+       radirav-calc --summary CASEFILE...
        radirav-calc --help
 
 Calculates the number of trays of a binary distillation column from a case file and prints the
@@ -22,8 +27,23 @@ report of the desktop program RADIRAV-9 (documents separated by a form-feed line
   {"trays": int, "feed": int, "error": null or the message of the results screen,
    "results": 14 rows x 3 numbers (first tray from the bottom, feed tray, top tray),
    "balance": {"P", "W", "xP", "xW", "b", "ys"}}
+--profile (implies --json) adds "profile": one object per tray from the bottom,
+  {"tray", "section": "stripping" | "rectifying", "x", "y" (vapour leaving), "yStar",
+   "Ea" (Murphree efficiency with entrainment), "w" (m/s), "F" (F-factor), "h" (m)}.
 
-Case file: UTF-8 text, one KEY = value per line, # starts a comment, blank lines are ignored.
+--sweep: the reflux study as CSV, the case calculated for COUNT reflux ratios from FROM to TO:
+  # minimum reflux Rmin       (the asymptote of the tray count, when the column can reach xP)
+  R,trays,feed,stop           stop: ok, tray_limit, input_error or antoine_error
+  Without R=... the range runs from just above the smallest R that reaches the top within 300
+  trays to five times it, 200 points.
+
+--summary: one CSV row per case file, for a whole class:
+  file,student,system,tray,equilibrium,trays,feed,stop
+  equilibrium: alfa, antoine or points; stop: empty, or the message of the results screen, or
+  why the file could not be read (the remaining files are still calculated).
+
+Case file: UTF-8 text, one KEY = value per line, # starts a comment, blank lines are ignored;
+a value in double quotes is taken literally (NAME = "Иванов #3").
   F XF XP XW RW M1 M2 DY DX PRES R Q          general parameters
   LSUK HPUK SUK TUK ROUK M1UK M2UK EUK        rectifying section
   LSIS HPIS SIS TIS ROIS M1IS M2IS EIS        stripping section
@@ -37,8 +57,9 @@ Absent keys keep the ethanol-water sample values; without an equilibrium key the
 points are used. A decimal comma is accepted. Values are checked against the same ranges as on
 the program's screens.
 
-Exit status: 0 calculated, 1 the calculation stopped (input error or more than 300 trays),
-2 bad command line or case file.
+Exit status: 0 calculated, 1 the calculation stopped (input error or more than 300 trays; for
+--summary: in some file; for --sweep: no reflux reaches the top), 2 bad command line or case
+file (for --summary: some file bad, its row says why).
 )";
 
 std::string NowAsRussianDate() {
@@ -49,47 +70,89 @@ std::string NowAsRussianDate() {
         {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec});
 }
 
+enum class Mode { Report, Json, Sweep, Summary };
+
+int Usage(const std::string& what) {
+    std::cerr << "radirav-calc: " << what << " (see --help)\n";
+    return 2;
+}
+
+int RunSweep(radirav::ProgramState& state, const std::optional<radirav::SweepSpec>& spec) {
+    const std::optional<double> minimum = radirav::MinimumReflux(state);
+    std::vector<radirav::RefluxPoint> points;
+    if (spec) {
+        points = radirav::SweepReflux(state, spec->from, spec->to, spec->count);
+    } else {
+        const std::optional<radirav::RefluxRange> range = radirav::DefaultRefluxRange(state);
+        if (!range) {
+            std::cerr
+                << "radirav-calc: no reflux ratio reaches the distillate composition; give R=FROM:TO:COUNT\n";
+            return 1;
+        }
+        points = radirav::SweepReflux(state, range->from, range->to, radirav::kDefaultRefluxPoints);
+    }
+    radirav::WriteSweepCsv(points, minimum, std::cout);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    bool json = false;
-    std::string path;
+    Mode mode = Mode::Report;
+    bool profile = false;
+    std::optional<radirav::SweepSpec> sweep;
+    std::vector<std::string> paths;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             std::cout << kHelp;
             return 0;
         }
+        const bool modeOption = arg == "--json" || arg == "--sweep" || arg == "--summary";
+        if (modeOption && mode != Mode::Report && !(arg == "--json" && mode == Mode::Json))
+            return Usage("--json, --sweep and --summary do not go together");
         if (arg == "--json") {
-            json = true;
+            mode = Mode::Json;
+        } else if (arg == "--profile") {
+            profile = true;
+        } else if (arg == "--sweep") {
+            mode = Mode::Sweep;
+            if (i + 1 < argc && (argv[i + 1][0] == 'R' || argv[i + 1][0] == 'r') && argv[i + 1][1] == '=') {
+                sweep = radirav::ParseSweepSpec(argv[++i]);
+                if (!sweep)
+                    return Usage(std::string("bad reflux range ") + argv[i] + ", expected R=FROM:TO:COUNT");
+            }
+        } else if (arg == "--summary") {
+            mode = Mode::Summary;
         } else if (!arg.empty() && arg[0] == '-') {
-            std::cerr << "radirav-calc: unknown option " << arg << " (see --help)\n";
-            return 2;
-        } else if (path.empty()) {
-            path = arg;
+            return Usage("unknown option " + arg);
         } else {
-            std::cerr << "radirav-calc: one case file at a time (see --help)\n";
-            return 2;
+            paths.push_back(arg);
         }
     }
-    if (path.empty()) {
-        std::cerr << "radirav-calc: no case file given (see --help)\n";
-        return 2;
-    }
-    std::ifstream in(path);
-    if (!in) {
-        std::cerr << "radirav-calc: " << path << ": cannot be read\n";
-        return 2;
-    }
-    radirav::CaseFileResult loaded = radirav::ReadCaseFile(in, path);
+    if (profile && mode == Mode::Report)
+        mode = Mode::Json;
+    if (profile && mode != Mode::Json)
+        return Usage("--profile goes with --json");
+    if (paths.empty())
+        return Usage("no case file given");
+    if (mode == Mode::Summary)
+        return radirav::WriteSummaryCsv(paths, std::cout);
+    if (paths.size() > 1)
+        return Usage("one case file at a time");
+
+    radirav::CaseFileResult loaded = radirav::ReadCasePath(paths.front());
     if (loaded.error) {
         std::cerr << "radirav-calc: " << *loaded.error << "\n";
         return 2;
     }
     radirav::ProgramState& state = loaded.state;
-    const radirav::ColumnResult result = radirav::CalculateColumn(state);
-    if (json)
-        std::cout << radirav::ResultJson(state, result) << "\n";
+    if (mode == Mode::Sweep)
+        return RunSweep(state, sweep);
+    std::vector<radirav::TrayRecord> trays;
+    const radirav::ColumnResult result = radirav::CalculateColumn(state, profile ? &trays : nullptr);
+    if (mode == Mode::Json)
+        std::cout << radirav::ResultJson(state, result, profile ? &trays : nullptr) << "\n";
     else if (result.stop == radirav::CalcStop::None)
         std::cout << radirav::ReportText(state, NowAsRussianDate());
     else

@@ -44,9 +44,9 @@ QFont ButtonFont() {
 
 } // namespace
 
-Form1::Form1(ProgramState& state, Platform platform, Form1HandOver handOver)
+Form1::Form1(ProgramState& state, Platform platform, Navigator& navigator)
     : ScreenWindow(platform.screens, QStringLiteral("Form1")), state_(state), platform_(platform),
-      handOver_(std::move(handOver)) {
+      navigator_(navigator) {
     setWindowTitle(kCaption);
     setFont(ScreenFont(QStringLiteral("Courier"), 15, true, true));
 
@@ -73,16 +73,16 @@ Form1::Form1(ProgramState& state, Platform platform, Form1HandOver handOver)
     PaintControl(Command2, 0x80FF);
     setTabOrder(Command1, Command2);
     Command1->setFocus();
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1Click);
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2Click);
+    Command1->OnClick([this] { Command1Click(); });
+    Command2->OnClick([this] { Command2Click(); });
 
     Load();
 }
 
 void Form1::Load() {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move(screen.topLeft());
-    resize(TwipsToPixels(kWindowWidthTwips), screen.height());
+    // As tall as the screen leaves room for, frame included.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    SetOuterGeometry({screen.topLeft(), QSize(TwipsToPixels(kWindowWidthTwips), screen.height())});
 
     // From here on the controls are placed in pixels.
     Label1->setGeometry(120, Label1->y(), 540, Label1->height());
@@ -129,9 +129,7 @@ void Form1::Command1Click() {
 
     Unload();
     platform_.screens.UnloadOtherForms();
-    if (handOver_.showNextScreen) {
-        handOver_.showNextScreen();
-    }
+    navigator_.ShowNameBackdrop();
 
     // Names are typed in Cyrillic, the numbers that follow in Latin.
     platform_.keyboard.Activate(kRussianLayout);
@@ -141,14 +139,12 @@ void Form1::Command1Click() {
     state_.SystemName = ProperCase(system.toStdString());
     platform_.keyboard.Activate(kEnglishUsLayout);
 
-    if (handOver_.continueEntry) {
-        handOver_.continueEntry();
-    }
+    navigator_.EnterGroup(ParamGroup::General);
 }
 
 void Form1::Command2Click() {
     Unload();
-    platform_.programEnd.EndProgram();
+    navigator_.EndProgram();
 }
 
 } // namespace radirav

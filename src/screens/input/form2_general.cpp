@@ -24,14 +24,15 @@ GroupDesign GeneralDesign() {
     design.correctionBoxBaseTwips = 1680;
     design.focusAcceptWhenValid = true;
     design.hintCentredOnList = false;
+    design.nextGroup = ParamGroup::Rectifying;
     design.changeFlag = &ProgramState::ChangeGeneralMode;
     return design;
 }
 
 } // namespace
 
-Form2::Form2(ProgramState& state, Platform platform, GroupHandOver handOver)
-    : GroupWindow(state, platform, GeneralDesign(), std::move(handOver)) {}
+Form2::Form2(ProgramState& state, Platform platform, Navigator& navigator)
+    : GroupWindow(state, platform, navigator, GeneralDesign()) {}
 
 void Form2::PrepareForNames() {
     setWindowTitle(Design().typingCaption);
@@ -51,8 +52,8 @@ void Form2::EnterRectifyingParams() {
     LeaveForNextGroup();
 }
 
-ConfirmationWindow* Form2::MakeConfirmation() {
-    return new Form3(*this, platform_);
+YesNoWindow* Form2::MakeConfirmation() {
+    return MakeConfirmationOf<Form3>();
 }
 
 } // namespace radirav

@@ -8,7 +8,7 @@ namespace radirav {
 class Form2 final : public GroupWindow {
     Q_OBJECT
 public:
-    Form2(ProgramState& state, Platform platform, GroupHandOver handOver);
+    Form2(ProgramState& state, Platform platform, Navigator& navigator);
 
     // Only the window and its caption, standing behind the name questions.
     void PrepareForNames();
@@ -17,7 +17,7 @@ public:
 
 protected:
     void Accept() override { EnterRectifyingParams(); }
-    ConfirmationWindow* MakeConfirmation() override;
+    YesNoWindow* MakeConfirmation() override;
 };
 
 } // namespace radirav

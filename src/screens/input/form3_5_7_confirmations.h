@@ -1,57 +1,27 @@
 #pragma once
 
-#include "platform/platform.h"
-#include "platform/screen_window.h"
-
-#include <QPointer>
-
-class QLabel;
-class QPushButton;
+#include "screens/common/yes_no_window.h"
 
 namespace radirav {
 
-class GroupWindow;
-
 // Asks whether the student will correct a group that failed its check: "Да" goes back to the
-// group's list, "Нет" ends the program. Form3, Form5 and Form7 are twins serving Form2, Form4
-// and Form6.
-class ConfirmationWindow : public ScreenWindow {
+// group's list, "Нет" ends the program. Form3, Form5 and Form7 serve Form2, Form4 and Form6.
+class Form3 final : public YesNoWindow {
     Q_OBJECT
 public:
-    QLabel* Label1;
-    QLabel* Label2;
-    QPushButton* Command1; // "Да"
-    QPushButton* Command2; // "Нет"
-
-    void Command1Click();
-    void Command2Click();
-
-protected:
-    ConfirmationWindow(GroupWindow& group, Platform platform, const QString& name);
-    // The title-bar button answers like the program's end button "Нет".
-    void OnCloseRequested() override { Command2Click(); }
-
-private:
-    QPointer<GroupWindow> group_;
-    Platform platform_;
+    Form3(ScreenList& screens, std::function<void()> yes, std::function<void()> no);
 };
 
-class Form3 final : public ConfirmationWindow {
+class Form5 final : public YesNoWindow {
     Q_OBJECT
 public:
-    Form3(GroupWindow& group, Platform platform);
+    Form5(ScreenList& screens, std::function<void()> yes, std::function<void()> no);
 };
 
-class Form5 final : public ConfirmationWindow {
+class Form7 final : public YesNoWindow {
     Q_OBJECT
 public:
-    Form5(GroupWindow& group, Platform platform);
-};
-
-class Form7 final : public ConfirmationWindow {
-    Q_OBJECT
-public:
-    Form7(GroupWindow& group, Platform platform);
+    Form7(ScreenList& screens, std::function<void()> yes, std::function<void()> no);
 };
 
 } // namespace radirav

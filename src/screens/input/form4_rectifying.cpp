@@ -22,14 +22,15 @@ GroupDesign RectifyingDesign() {
     // A valid rectifying group leaves the focus where it was.
     design.focusAcceptWhenValid = false;
     design.hintCentredOnList = true;
+    design.nextGroup = ParamGroup::Stripping;
     design.changeFlag = &ProgramState::ChangeRectifyingMode;
     return design;
 }
 
 } // namespace
 
-Form4::Form4(ProgramState& state, Platform platform, GroupHandOver handOver)
-    : GroupWindow(state, platform, RectifyingDesign(), std::move(handOver)) {}
+Form4::Form4(ProgramState& state, Platform platform, Navigator& navigator)
+    : GroupWindow(state, platform, navigator, RectifyingDesign()) {}
 
 void Form4::EnterStrippingParams() {
     if (!PassesAcceptanceCheck() || LeftForChangeMenu()) {
@@ -38,8 +39,8 @@ void Form4::EnterStrippingParams() {
     LeaveForNextGroup();
 }
 
-ConfirmationWindow* Form4::MakeConfirmation() {
-    return new Form5(*this, platform_);
+YesNoWindow* Form4::MakeConfirmation() {
+    return MakeConfirmationOf<Form5>();
 }
 
 } // namespace radirav

@@ -8,14 +8,14 @@ namespace radirav {
 class Form4 final : public GroupWindow {
     Q_OBJECT
 public:
-    Form4(ProgramState& state, Platform platform, GroupHandOver handOver);
+    Form4(ProgramState& state, Platform platform, Navigator& navigator);
 
     // Accepts the rectifying group, then the stripping group follows.
     void EnterStrippingParams();
 
 protected:
     void Accept() override { EnterStrippingParams(); }
-    ConfirmationWindow* MakeConfirmation() override;
+    YesNoWindow* MakeConfirmation() override;
 };
 
 } // namespace radirav

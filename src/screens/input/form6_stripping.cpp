@@ -1,6 +1,7 @@
 #include "screens/input/form6_stripping.h"
 
 #include "model/checks.h"
+#include "model/equilibrium_choice.h"
 #include "model/text.h"
 #include "model/val.h"
 #include "platform/controls.h"
@@ -10,7 +11,6 @@
 
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <cmath>
 
 namespace radirav {
@@ -55,7 +55,7 @@ GroupDesign StrippingDesign() {
 }
 
 // Two buttons side by side with three equal gaps across `inner` pixels.
-void SpreadPair(QPushButton* left, QPushButton* right, int inner) {
+void SpreadPair(QWidget* left, QWidget* right, int inner) {
     const int gap = static_cast<int>(std::lround((inner - left->width() - right->width()) / 3.0));
     left->move(gap, left->y());
     right->move(gap + left->width() + gap, right->y());
@@ -63,9 +63,8 @@ void SpreadPair(QPushButton* left, QPushButton* right, int inner) {
 
 } // namespace
 
-Form6::Form6(ProgramState& state, Platform platform, Form6HandOver handOver)
-    : GroupWindow(state, platform, StrippingDesign(), {{}, handOver.openChangeMenu}),
-      form6HandOver_(std::move(handOver)) {
+Form6::Form6(ProgramState& state, Platform platform, Navigator& navigator)
+    : GroupWindow(state, platform, navigator, StrippingDesign()) {
     const QFont answerFont = ScreenFont(QStringLiteral("MS Sans Serif"), 10, true);
     const QFont trayFont = ScreenFont(QStringLiteral("Courier"), 12, true);
     const int choiceWidth = TwipsToPixels(kChoiceWidth);
@@ -78,7 +77,7 @@ Form6::Form6(ProgramState& state, Platform platform, Form6HandOver handOver)
                           {0, choiceTop, choiceWidth, TwipsToPixels(kTrayButtonHeight)}, trayFont);
     Command7 = MakeButton(this, QStringLiteral("Command7"), kSieveCaption,
                           {0, choiceTop, choiceWidth, TwipsToPixels(kTrayButtonHeight)}, trayFont);
-    for (QPushButton* button : {Command6, Command7}) {
+    for (CommandButton* button : {Command6, Command7}) {
         button->setFont(FitFontToWidth(trayFont, button->text(), choiceWidth - 8));
     }
     SpreadPair(Command4, Command5, width());
@@ -93,10 +92,10 @@ Form6::Form6(ProgramState& state, Platform platform, Form6HandOver handOver)
     Label4->setText(kTrayQuestion);
     HideFurtherControls();
 
-    connect(Command4, &QPushButton::clicked, this, &Form6::Command4Click);
-    connect(Command5, &QPushButton::clicked, this, &Form6::Command5Click);
-    connect(Command6, &QPushButton::clicked, this, &Form6::Command6Click);
-    connect(Command7, &QPushButton::clicked, this, &Form6::Command7Click);
+    Command4->OnClick([this] { Command4Click(); });
+    Command5->OnClick([this] { Command5Click(); });
+    Command6->OnClick([this] { Command6Click(); });
+    Command7->OnClick([this] { Command7Click(); });
 }
 
 void Form6::HideFurtherControls() {
@@ -105,8 +104,8 @@ void Form6::HideFurtherControls() {
     }
 }
 
-ConfirmationWindow* Form6::MakeConfirmation() {
-    return new Form7(*this, platform_);
+YesNoWindow* Form6::MakeConfirmation() {
+    return MakeConfirmationOf<Form7>();
 }
 
 void Form6::ChooseTrayType() {
@@ -134,8 +133,7 @@ void Form6::ShowTrayChoice() {
 void Form6::SetTrayType(const char* trayType) {
     state_.TrayType = trayType;
     setWindowTitle(kVolatilityCaption);
-    // The equilibrium review screen is not always there to go to.
-    Command4->setVisible(static_cast<bool>(form6HandOver_.openEquilibriumReview));
+    Command4->setVisible(navigator_.Offers(Intent::ShowIdealityChoice));
     Command5->show();
     Command6->hide();
     Command7->hide();
@@ -143,41 +141,31 @@ void Form6::SetTrayType(const char* trayType) {
 }
 
 void Form6::Command4Click() {
-    if (!form6HandOver_.openEquilibriumReview) {
-        return;
-    }
-    state_.ConstantVolatility = false;
+    ChooseVariableVolatility(state_);
     Unload();
     platform_.screens.UnloadOtherForms();
-    form6HandOver_.openEquilibriumReview();
+    navigator_.ShowIdealityChoice();
 }
 
 void Form6::Command5Click() {
     setWindowTitle(kAlfaEntryCaption);
     Command4->hide();
     Command5->hide();
-    state_.TableMode = false;
-    state_.AntoineMode = false;
-    state_.ConstantVolatility = true;
-    state_.EquilibriumKind = kKindConstantAlfa;
+    ChooseConstantAlfa(state_);
     if (!AskAlfa()) {
         return;
     }
-    state_.AlfaEntered = true;
+    MarkAlfaEntered(state_);
     Unload();
     platform_.screens.UnloadOtherForms();
-    if (form6HandOver_.showAlfaResults) {
-        form6HandOver_.showAlfaResults();
-    }
+    navigator_.CalculateAndShow();
 }
 
 bool Form6::AskAlfa() {
     for (;;) {
         const QString answer =
             platform_.dialogs.InputBox({kAlfaPrompt, kAlfaTitle, {}, QPoint(kAlfaBoxX, kAlfaBoxY)});
-        state_.AlfaText = NormalizeDecimalText(answer.toStdString());
-        state_.Alfa = Val(state_.AlfaText);
-        if (IsAlfaInRange(*state_.Alfa)) {
+        if (StoreTypedAlfa(state_, answer.toStdString())) {
             return true;
         }
         platform_.dialogs.Beep();

@@ -6,11 +6,10 @@
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
-#include "screens/input/form3_5_7_confirmations.h"
+#include "screens/common/yes_no_window.h"
 
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 
 namespace radirav {
 namespace {
@@ -42,9 +41,9 @@ constexpr double kWindowFontPoints = 9.75;
 
 } // namespace
 
-GroupWindow::GroupWindow(ProgramState& state, Platform platform, GroupDesign design, GroupHandOver handOver)
-    : ScreenWindow(platform.screens, design.name), state_(state), platform_(platform),
-      design_(std::move(design)), handOver_(std::move(handOver)) {
+GroupWindow::GroupWindow(ProgramState& state, Platform platform, Navigator& navigator, GroupDesign design)
+    : ScreenWindow(platform.screens, design.name), state_(state), platform_(platform), navigator_(navigator),
+      design_(std::move(design)) {
     const QFont windowFont = ScreenFont(QStringLiteral("Courier"), kWindowFontPoints);
     setFont(windowFont);
     Surface().SetFontFamily(windowFont.family());
@@ -57,7 +56,7 @@ GroupWindow::GroupWindow(ProgramState& state, Platform platform, GroupDesign des
     Command2 = MakeButton(this, QStringLiteral("Command2"), design_.command2Caption, {}, buttonFont);
     Command3 = MakeButton(this, QStringLiteral("Command3"), kEndCorrectionsCaption,
                           TwipsRect(kCommand3Left, kCommand3Top, kCommand3Width, kButtonHeight), buttonFont);
-    for (QPushButton* button : {Command1, Command2, Command3}) {
+    for (CommandButton* button : {Command1, Command2, Command3}) {
         PaintControl(button, kGreen);
     }
 
@@ -77,11 +76,10 @@ GroupWindow::GroupWindow(ProgramState& state, Platform platform, GroupDesign des
     Label3->setWordWrap(true);
     PaintControl(Label3, kHintBack, kHintText);
 
-    connect(Command1, &QPushButton::clicked, this, &GroupWindow::Command1Click);
-    connect(Command2, &QPushButton::clicked, this, &GroupWindow::Command2Click);
-    connect(Command3, &QPushButton::clicked, this, &GroupWindow::Command3Click);
-    connect(List1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { List1Click(List1->row(item) + 1); });
+    Command1->OnClick([this] { Command1Click(); });
+    Command2->OnClick([this] { Command2Click(); });
+    Command3->OnClick([this] { Command3Click(); });
+    OnListRowChosen(List1, [this](int row) { List1Click(row); });
 
     Load();
 }
@@ -94,8 +92,7 @@ void GroupWindow::Load() {
     Label2->hide();
     Label3->hide();
     const QRect& frame = design_.windowTwips;
-    move(TwipsToPixels(frame.left()), TwipsToPixels(frame.top()));
-    resize(TwipsToPixels(frame.width()), TwipsToPixels(frame.height()));
+    SetOuterGeometryTwips(frame.left(), frame.top(), frame.width(), frame.height());
     const int inner = width();
 
     List1->setGeometry(TwipsRect(kListLeft, kListTop, kListWidth, design_.listHeightTwips));
@@ -245,19 +242,19 @@ bool GroupWindow::PassesAcceptanceCheck() {
 }
 
 bool GroupWindow::LeftForChangeMenu() {
-    if (!(state_.*design_.changeFlag) || !handOver_.openChangeMenu) {
+    if (!(state_.*design_.changeFlag) || !navigator_.Offers(Intent::ReturnToChangeMenu)) {
         return false;
     }
     Unload();
-    handOver_.openChangeMenu();
+    navigator_.ReturnToChangeMenu();
     return true;
 }
 
 void GroupWindow::LeaveForNextGroup() {
     Unload();
     platform_.screens.UnloadOtherForms();
-    if (handOver_.nextGroup) {
-        handOver_.nextGroup();
+    if (design_.nextGroup) {
+        navigator_.EnterGroup(*design_.nextGroup);
     }
 }
 
@@ -272,7 +269,7 @@ void GroupWindow::ResumeCorrecting() {
     CloseConfirmation();
 }
 
-ConfirmationWindow* GroupWindow::Confirmation() const {
+YesNoWindow* GroupWindow::Confirmation() const {
     return confirmation_.data();
 }
 
@@ -286,8 +283,7 @@ void GroupWindow::CloseConfirmation() {
 void GroupWindow::EndProgram() {
     CloseConfirmation();
     Unload();
-    platform_.screens.UnloadOtherForms();
-    platform_.programEnd.EndProgram();
+    navigator_.EndProgram();
 }
 
 } // namespace radirav

@@ -1,21 +1,22 @@
 #pragma once
 
 #include "model/program_state.h"
+#include "platform/controls.h"
 #include "platform/platform.h"
 #include "platform/screen_window.h"
+#include "screens/flow/navigator.h"
 
 #include <QPointer>
 #include <QRect>
 #include <QString>
-#include <functional>
+#include <optional>
 
 class QLabel;
 class QListWidget;
-class QPushButton;
 
 namespace radirav {
 
-class ConfirmationWindow;
+class YesNoWindow;
 
 // What tells the three parameter-group windows apart.
 struct GroupDesign {
@@ -38,14 +39,8 @@ struct GroupDesign {
     bool hintCentredOnList = false;
     // Set when the change-input menu re-opened the group: acceptance returns there.
     bool ProgramState::*changeFlag = nullptr;
-};
-
-// Where an accepted group leads.
-struct GroupHandOver {
-    std::function<void()> nextGroup;
-    // The change-input menu; while it is not built an accepted group with its change flag set
-    // goes on to the next group as on the first run.
-    std::function<void()> openChangeMenu;
+    // The group typed next on the first run; none after the last one.
+    std::optional<ParamGroup> nextGroup;
 };
 
 // A parameter group typed value by value in input boxes, shown for control, corrected line by
@@ -56,9 +51,9 @@ class GroupWindow : public ScreenWindow {
 public:
     ~GroupWindow() override;
 
-    QPushButton* Command1; // accept as typed
-    QPushButton* Command2; // correct
-    QPushButton* Command3; // end of corrections
+    CommandButton* Command1; // accept as typed
+    CommandButton* Command2; // correct
+    CommandButton* Command3; // end of corrections
     QListWidget* List1;
     QLabel* Label1; // group header
     QLabel* Label2; // highlight over the first bad line
@@ -75,30 +70,53 @@ public:
 
     // Back from the confirmation's "Да": the list to correct, no highlight, no end button yet.
     void ResumeCorrecting();
-    ConfirmationWindow* Confirmation() const;
+    YesNoWindow* Confirmation() const;
     const GroupDesign& Design() const { return design_; }
 
 protected:
-    GroupWindow(ProgramState& state, Platform platform, GroupDesign design, GroupHandOver handOver);
+    GroupWindow(ProgramState& state, Platform platform, Navigator& navigator, GroupDesign design);
 
     // The group's acceptance routine.
     virtual void Accept() = 0;
-    virtual ConfirmationWindow* MakeConfirmation() = 0;
+    // The group's own confirmation window asking whether the student corrects the input.
+    virtual YesNoWindow* MakeConfirmation() = 0;
     // Further controls of a twin that stay hidden while the group is typed.
     virtual void HideFurtherControls() {}
 
+    // A confirmation window of type T: "Да" resumes correcting this group, "Нет" ends the program.
+    template <typename T> YesNoWindow* MakeConfirmationOf() {
+        QPointer<GroupWindow> group(this);
+        return new T(
+            platform_.screens,
+            [group] {
+                if (group) {
+                    group->ResumeCorrecting();
+                }
+            },
+            [group] {
+                if (group) {
+                    group->EndProgram();
+                }
+            });
+    }
+
     // Checks the group; on a failure marks the bad line, opens the confirmation and says false.
     bool PassesAcceptanceCheck();
-    // With the group's change flag set, leaves for the change-input menu when it exists.
+    // With the group's change flag set, goes back to the change-input menu.
     bool LeftForChangeMenu();
     void LeaveForNextGroup();
     void PrintGroupLines();
+
+public:
     // Closes every window and ends the program.
     void EndProgram();
+
+protected:
     void OnCloseRequested() override { EndProgram(); }
 
     ProgramState& state_;
     Platform platform_;
+    Navigator& navigator_;
 
 private:
     void Load();
@@ -106,8 +124,7 @@ private:
     void CloseConfirmation();
 
     GroupDesign design_;
-    GroupHandOver handOver_;
-    QPointer<ConfirmationWindow> confirmation_;
+    QPointer<YesNoWindow> confirmation_;
 };
 
 } // namespace radirav

@@ -11,7 +11,6 @@
 #include "screens/results/print_report.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 namespace radirav {
 namespace {
@@ -30,12 +29,11 @@ QFont ButtonFont() {
 
 } // namespace
 
-Form11::Form11(ProgramState& state, Platform platform, Form11HandOver handOver)
+Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     : ScreenWindow(platform.screens, QStringLiteral("Form11")), state_(state), platform_(platform),
-      handOver_(std::move(handOver)) {
+      navigator_(navigator) {
     setWindowTitle(kCaption);
-    move(TwipsToPixels(10), TwipsToPixels(5));
-    resize(TwipsToPixels(12000), TwipsToPixels(9000));
+    SetOuterGeometryTwips(10, 5, 12000, 9000);
     Surface().SetFontFamily(FixedPitchCyrillicFamily(QStringLiteral("Courier New")));
 
     Command1 =
@@ -53,17 +51,17 @@ Form11::Form11(ProgramState& state, Platform platform, Form11HandOver handOver)
     Label2->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
     Label2->move(200, 200);
 
-    Command2->setVisible(static_cast<bool>(handOver_.openGraphEditor));
+    Command2->setVisible(navigator_.Offers(Intent::OpenGraphEditor));
     Command3->hide();
     Command4->hide();
     Command5->hide();
     Label2->hide();
 
-    connect(Command1, &QPushButton::clicked, this, &Form11::Command1Click);
-    connect(Command2, &QPushButton::clicked, this, &Form11::Command2Click);
-    connect(Command3, &QPushButton::clicked, this, &Form11::Command3Click);
-    connect(Command4, &QPushButton::clicked, this, &Form11::Command4Click);
-    connect(Command5, &QPushButton::clicked, this, &Form11::Command5Click);
+    Command1->OnClick([this] { Command1Click(); });
+    Command2->OnClick([this] { Command2Click(); });
+    Command3->OnClick([this] { Command3Click(); });
+    Command4->OnClick([this] { Command4Click(); });
+    Command5->OnClick([this] { Command5Click(); });
 }
 
 void Form11::PrepareForDirectResults() {
@@ -83,7 +81,7 @@ void Form11::Calculate() {
     }
     ShowResults();
     Command3->setVisible(!state_.InputError);
-    Command4->setVisible(static_cast<bool>(handOver_.openChangeMenu));
+    Command4->setVisible(navigator_.Offers(Intent::OpenChangeMenu));
     Command5->show();
 }
 
@@ -97,7 +95,7 @@ void Form11::ShowStop(CalcStop stop) {
     Command1->hide();
     Command2->hide();
     Command3->hide();
-    Command4->setVisible(static_cast<bool>(handOver_.openChangeMenu));
+    Command4->setVisible(navigator_.Offers(Intent::OpenChangeMenu));
     Command5->show();
 }
 
@@ -133,17 +131,15 @@ void Form11::ShowResults() {
     }
 }
 
-void Form11::LeaveFor(const std::function<void()>& next) {
+void Form11::Leave() {
     Unload();
     platform_.screens.UnloadOtherForms();
-    if (next) {
-        next();
-    }
 }
 
 void Form11::Command2Click() {
     state_.EditMode = false;
-    LeaveFor(handOver_.openGraphEditor);
+    Leave();
+    navigator_.OpenGraphEditor();
 }
 
 void Form11::Command3Click() {
@@ -155,11 +151,13 @@ void Form11::Command3Click() {
 }
 
 void Form11::Command4Click() {
-    LeaveFor(handOver_.openChangeMenu);
+    Leave();
+    navigator_.OpenChangeMenu();
 }
 
 void Form11::Command5Click() {
-    LeaveFor([this] { platform_.programEnd.EndProgram(); });
+    Leave();
+    navigator_.EndProgram();
 }
 
 } // namespace radirav

@@ -2,33 +2,26 @@
 
 #include "calc/calc_stop.h"
 #include "model/program_state.h"
+#include "platform/controls.h"
 #include "platform/platform.h"
 #include "platform/screen_window.h"
-
-#include <functional>
+#include "screens/flow/navigator.h"
 
 class QLabel;
-class QPushButton;
 
 namespace radirav {
-
-// Screens reached from the calculation window. A button whose screen is not wired stays hidden.
-struct Form11HandOver {
-    std::function<void()> openGraphEditor; // Command2
-    std::function<void()> openChangeMenu;  // Command4
-};
 
 // The calculation window: starts the calculation and shows the results table or the stop.
 class Form11 final : public ScreenWindow {
     Q_OBJECT
 public:
-    Form11(ProgramState& state, Platform platform, Form11HandOver handOver);
+    Form11(ProgramState& state, Platform platform, Navigator& navigator);
 
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QPushButton* Command4;
-    QPushButton* Command5;
+    CommandButton* Command1; // calculate from the equilibrium graph
+    CommandButton* Command2; // back to the graph editor
+    CommandButton* Command3; // print
+    CommandButton* Command4; // change the input
+    CommandButton* Command5; // end
     QLabel* Label2;
 
     // For callers that calculate straight away: results caption, no start or graph buttons.
@@ -48,11 +41,12 @@ protected:
 
 private:
     void ShowStop(CalcStop stop);
-    void LeaveFor(const std::function<void()>& next);
+    // Unloads this window and every other one before the next screen.
+    void Leave();
 
     ProgramState& state_;
     Platform platform_;
-    Form11HandOver handOver_;
+    Navigator& navigator_;
 };
 
 } // namespace radirav

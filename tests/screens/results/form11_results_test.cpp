@@ -1,3 +1,4 @@
+#include "screens/recording_navigator.h"
 #include "screens/results/form11_results.h"
 #include "screens/screen_test.h"
 
@@ -22,13 +23,10 @@ const QColor kPink(255, 192, 192), kGreen(0, 128, 0), kNavy(0, 0, 128), kRed(255
 
 class Form11Test : public ScreenTest {
 protected:
-    Form11* Open(ProgramState prepared, bool changeMenuWired = true) {
+    Form11* Open(ProgramState prepared, std::set<Intent> offered = {Intent::OpenChangeMenu}) {
         state = std::move(prepared);
-        Form11HandOver handOver;
-        if (changeMenuWired) {
-            handOver.openChangeMenu = [this] { ++changeMenuOpened; };
-        }
-        form = new Form11(state, platform, std::move(handOver));
+        navigator.offered = std::move(offered);
+        form = new Form11(state, platform, navigator);
         form->show();
         return form;
     }
@@ -46,8 +44,8 @@ protected:
         return names;
     }
 
+    testing::RecordingNavigator navigator;
     QPointer<Form11> form;
-    int changeMenuOpened = 0;
 };
 
 TEST_F(Form11Test, LoadsAsTheCalculationWindow) {
@@ -65,20 +63,15 @@ TEST_F(Form11Test, LoadsAsTheCalculationWindow) {
     EXPECT_EQ(form->Command4->pos(), QPoint(280, 400));
     EXPECT_EQ(form->Command5->pos(), QPoint(300, 450));
     EXPECT_EQ(form->Label2->pos(), QPoint(200, 200));
-    // The graph editor is not wired, so its button is not offered.
-    EXPECT_EQ(Visible(), QStringList{QStringLiteral("Command1")});
 }
 
-TEST_F(Form11Test, OffersTheGraphEditorOnlyWhenWired) {
-    state = SampleWithPoints();
-    int opened = 0;
-    form = new Form11(state, platform, {[&opened] { ++opened; }, {}});
-    form->show();
+TEST_F(Form11Test, GraphEditorButtonLeavesForTheEditorOutOfEditMode) {
+    Open(SampleWithPoints(), {Intent::OpenGraphEditor});
     EXPECT_EQ(Visible(), (QStringList{"Command1", "Command2"}));
     state.EditMode = true;
     QTest::mouseClick(form->Command2, Qt::LeftButton);
     testing::DestroyUnloadedWindows();
-    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(navigator.asked, QStringList{QStringLiteral("OpenGraphEditor")});
     EXPECT_FALSE(state.EditMode);
     EXPECT_TRUE(form.isNull());
 }
@@ -212,18 +205,12 @@ INSTANTIATE_TEST_SUITE_P(
                                "Параметры уравнения Антуана введены с ошибкой !!!  "}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Form11Test, ChangeButtonIsHiddenUntilTheChangeMenuIsWired) {
-    Open(SampleWithAlfa(3.0), false);
-    QTest::mouseClick(form->Command1, Qt::LeftButton);
-    EXPECT_EQ(Visible(), QStringList{QStringLiteral("Command5")});
-}
-
 TEST_F(Form11Test, ChangeButtonLeavesForTheChangeMenu) {
     Open(SampleWithAlfa(3.0));
     QTest::mouseClick(form->Command1, Qt::LeftButton);
     QTest::mouseClick(form->Command4, Qt::LeftButton);
     testing::DestroyUnloadedWindows();
-    EXPECT_EQ(changeMenuOpened, 1);
+    EXPECT_EQ(navigator.asked, QStringList{QStringLiteral("OpenChangeMenu")});
     EXPECT_TRUE(form.isNull());
     EXPECT_EQ(machine.programEnds, 0);
 }
@@ -256,12 +243,13 @@ TEST_P(Form11End, UnloadsEveryScreenAndEndsTheProgram) {
         form->close();
     }
     testing::DestroyUnloadedWindows();
-    EXPECT_EQ(machine.programEnds, 1);
+    EXPECT_EQ(navigator.asked, QStringList{QStringLiteral("EndProgram")});
     EXPECT_TRUE(form.isNull());
     EXPECT_EQ(machine.screens.Count(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, Form11End, ::testing::Values("EndButton", "TitleBarClose"));
+INSTANTIATE_TEST_SUITE_P(Ways, Form11End, ::testing::Values("EndButton", "TitleBarClose"),
+                         [](const auto& info) { return std::string(info.param); });
 
 TEST_F(Form11Test, DirectResultsCarryTheResultsCaptionWithoutStartButtons) {
     Open(SampleWithPoints());

@@ -1,7 +1,9 @@
-#include "case_file.h"
+#include "model/case_file.h"
 
 #include "model/checks.h"
 #include "model/entry.h"
+#include "model/equilibrium_choice.h"
+#include "model/param_codes.h"
 #include "model/sample_data.h"
 #include "model/text.h"
 #include "model/val.h"
@@ -10,22 +12,36 @@
 #include <array>
 #include <map>
 #include <sstream>
+#include <string_view>
 #include <vector>
 
 namespace radirav {
 
 namespace {
 
-constexpr std::array<const char*, param::kCount> kParamKeys{
-    "F",    "XF",   "XP",   "XW",   "RW",   "M1",   "M2",   "DY",   "DX",   "PRES",
-    "R",    "Q",    "LSUK", "HPUK", "SUK",  "TUK",  "ROUK", "M1UK", "M2UK", "EUK",
-    "LSIS", "HPIS", "SIS",  "TIS",  "ROIS", "M1IS", "M2IS", "EIS"};
-
 std::string TrimWhite(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r\n");
     if (first == std::string::npos)
         return {};
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
+
+// The value after "=": up to a comment, or, when it opens with a double quote, everything up to
+// the last quote that only blanks or a comment follow. Empty when the closing quote is missing.
+std::optional<std::string> ReadValue(const std::string& rest) {
+    const std::string trimmed = TrimWhite(rest);
+    if (trimmed.empty() || trimmed.front() != '"')
+        return TrimWhite(rest.substr(0, rest.find('#')));
+    for (std::size_t close = trimmed.size() - 1; close > 0; --close) {
+        if (trimmed[close] != '"')
+            continue;
+        const std::string after = TrimWhite(trimmed.substr(close + 1));
+        if (after.empty() || after.front() == '#')
+            return trimmed.substr(1, close - 1);
+    }
+    return std::nullopt;
 }
 
 std::vector<std::string> SplitWords(const std::string& text) {
@@ -36,11 +52,27 @@ std::vector<std::string> SplitWords(const std::string& text) {
     return words;
 }
 
-int ParamIndex(const std::string& key) {
-    for (int i = 0; i < param::kCount; ++i)
-        if (key == kParamKeys[static_cast<std::size_t>(i)])
-            return i + 1;
-    return 0;
+// A scalar value as one line keeps it: quoted when a comment sign, an opening quote or outer
+// blanks would be lost; a line break becomes a blank.
+std::string QuotedIfNeeded(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    const bool plain = text.find('#') == std::string::npos && (text.empty() || text.front() != '"') &&
+                       TrimWhite(text) == text;
+    return plain ? text : '"' + text + '"';
+}
+
+// A typed number as one blank-free word that reads to the same value: the reading skips blanks
+// and line feeds and stops at the first character that cannot continue a number.
+std::string NumberWord(const std::string& text) {
+    std::string word;
+    for (const char c : text) {
+        if (c == '#' || c == '"' || c == '\r')
+            break;
+        if (c != ' ' && c != '\t' && c != '\n')
+            word += c;
+    }
+    return word.empty() ? "0" : word;
 }
 
 struct Entry {
@@ -70,22 +102,29 @@ private:
     bool Collect(std::istream& in) {
         std::string raw;
         for (int number = 1; std::getline(in, raw); ++number) {
-            const std::string text = TrimWhite(raw.substr(0, raw.find('#')));
-            if (text.empty())
-                continue;
-            const auto equals = text.find('=');
-            if (equals == std::string::npos)
-                return Fail(number, TrimWhite(text), "missing \"=\" (expected KEY = value)");
-            std::string key = TrimWhite(text.substr(0, equals));
+            if (number == 1 && raw.starts_with(kByteOrderMark))
+                raw.erase(0, std::string_view(kByteOrderMark).size());
+            const auto equals = raw.find('=');
+            const auto hash = raw.find('#');
+            if (equals == std::string::npos || hash < equals) {
+                const std::string text = TrimWhite(raw.substr(0, hash));
+                if (text.empty())
+                    continue;
+                return Fail(number, text, "missing \"=\" (expected KEY = value)");
+            }
+            std::string key = TrimWhite(raw.substr(0, equals));
             std::transform(key.begin(), key.end(), key.begin(),
                            [](unsigned char c) { return std::toupper(c); });
-            const std::string value = TrimWhite(text.substr(equals + 1));
+            const std::optional<std::string> read = ReadValue(raw.substr(equals + 1));
+            if (!read)
+                return Fail(number, key, "missing closing quote");
+            const std::string& value = *read;
             if (key == "POINT") {
                 points_.push_back({number, value});
                 continue;
             }
-            const bool known = ParamIndex(key) > 0 || key == "TRAY" || key == "NAME" || key == "SYSTEM" ||
-                               key == "ALFA" || key == "ANTOINE";
+            const bool known = ParamIndexOfKey(key) > 0 || key == "TRAY" || key == "NAME" ||
+                               key == "SYSTEM" || key == "ALFA" || key == "ANTOINE";
             if (!known)
                 return Fail(number, key, "unknown key (see radirav-calc --help)");
             if (entries_.count(key)) {
@@ -102,7 +141,7 @@ private:
     bool ApplyScalars() {
         ProgramState& state = result_.state;
         for (int i = 1; i <= param::kCount; ++i) {
-            const auto found = entries_.find(kParamKeys[static_cast<std::size_t>(i - 1)]);
+            const auto found = entries_.find(std::string(ParamKey(i)));
             if (found != entries_.end())
                 EnterParamValue(state, i, found->second.value);
         }
@@ -140,14 +179,11 @@ private:
 
     bool ApplyAlfa(const Entry& entry) {
         ProgramState& state = result_.state;
-        state.AlfaText = NormalizeDecimalText(entry.value);
-        state.Alfa = Val(state.AlfaText);
-        if (!IsAlfaInRange(*state.Alfa))
+        ChooseConstantAlfa(state);
+        if (!StoreTypedAlfa(state, entry.value))
             return Fail(entry.line, "ALFA",
                         "\"" + entry.value + "\" is out of range, accepted " + kAlfaRangeText);
-        state.EquilibriumKind = kKindConstantAlfa;
-        state.ConstantVolatility = state.AlfaEntered = true;
-        state.TableMode = state.AntoineMode = false;
+        MarkAlfaEntered(state);
         return true;
     }
 
@@ -163,9 +199,9 @@ private:
                         state.AntoineNames[bad] + " = " + state.AntoineTexts[bad] +
                             " is out of range, accepted " + DescribeAntoineRange(bad));
         }
-        state.EquilibriumKind = kKindAntoine;
-        state.AntoineMode = state.AntoineEntered = true;
-        state.TableMode = state.ConstantVolatility = false;
+        ChooseVariableVolatility(state);
+        ChooseAntoineConstants(state);
+        FinishAntoineEntry(state);
         return true;
     }
 
@@ -199,9 +235,10 @@ private:
                             " (points sorted by x; each 0 < x < 1, 0 < y < 1, y >= x, "
                             "x and y increasing)");
         }
-        state.EquilibriumKind = state.EqPointCount;
-        state.TableMode = state.PointsEntered = true;
-        state.AntoineMode = state.ConstantVolatility = false;
+        ChooseVariableVolatility(state);
+        ChooseTabulatedPoints(state);
+        FinishPointsEntry(state);
+        AcceptPointTable(state);
         return true;
     }
 
@@ -221,7 +258,7 @@ private:
             const int bad = CheckGroupOf(state, first);
             if (bad == 0)
                 continue;
-            const std::string key = kParamKeys[static_cast<std::size_t>(bad - 1)];
+            const std::string key(ParamKey(bad));
             const auto found = entries_.find(key);
             const int line = found == entries_.end() ? 0 : found->second.line;
             return Fail(line, key,
@@ -241,6 +278,41 @@ private:
 
 CaseFileResult ReadCaseFile(std::istream& in, const std::string& fileName) {
     return CaseReader(fileName).Read(in);
+}
+
+CaseFileResult ReadCaseText(const std::string& text, const std::string& fileName) {
+    std::istringstream in(text);
+    return ReadCaseFile(in, fileName);
+}
+
+std::string FormatCaseFile(const ProgramState& state) {
+    std::string text = "# RADIRAV-9 case: KEY = value, # starts a comment\n";
+    text += "NAME = " + QuotedIfNeeded(state.StudentName) + "\n";
+    text += "SYSTEM = " + QuotedIfNeeded(state.SystemName) + "\n";
+    if (!state.TrayType.empty())
+        text += "TRAY = " + state.TrayType + "\n";
+    for (int i = 1; i <= param::kCount; ++i) {
+        if (i == param::kFirstGeneral || i == param::kFirstRectifying || i == param::kFirstStripping)
+            text += "\n";
+        std::string line = std::string(ParamKey(i)) + " = " + QuotedIfNeeded(state.InputValueTexts[i]);
+        if (const std::string label = TrimBlanks(state.InputParams[i].Label); !label.empty())
+            line += PadSpaces(line, 24) + "  # " + label;
+        text += line + "\n";
+    }
+    text += "\n";
+    const int kind = state.EquilibriumKind.value_or(0);
+    if (kind == kKindConstantAlfa) {
+        text += "ALFA = " + QuotedIfNeeded(state.AlfaText) + "\n";
+    } else if (kind == kKindAntoine) {
+        text += "ANTOINE =";
+        for (int i = 1; i <= 6; ++i)
+            text += " " + NumberWord(state.AntoineTexts[i]);
+        text += "\n";
+    } else if (kind > 0) {
+        for (int i = 1; i <= state.EqPointCount; ++i)
+            text += "POINT = " + NumberWord(state.EqXText[i]) + " " + NumberWord(state.EqYText[i]) + "\n";
+    }
+    return text;
 }
 
 } // namespace radirav

@@ -1,19 +1,15 @@
-#include "calc_output.h"
-#include "case_file.h"
+#include "model/case_file.h"
+
+#include "calc/column.h"
+#include "support/sample_state.h"
 
 #include <gtest/gtest.h>
-
-#include <nlohmann/json.hpp>
-
-#include <fstream>
-#include <sstream>
 
 namespace radirav {
 namespace {
 
 CaseFileResult Read(const std::string& text) {
-    std::istringstream in(text);
-    return ReadCaseFile(in, "test.case");
+    return ReadCaseText(text, "test.case");
 }
 
 struct CalcCase {
@@ -53,21 +49,86 @@ TEST(CaseFile, KeepsValuesAsTypedForTheReport) {
     EXPECT_TRUE(loaded.state.TableMode);
 }
 
-TEST(CaseFile, ExampleFileGivesTheSampleColumn) {
-    std::ifstream in(RADIRAV_EXAMPLES_DIR "/ethanol-water.case");
-    ASSERT_TRUE(in);
-    CaseFileResult loaded = ReadCaseFile(in, "ethanol-water.case");
-    ASSERT_FALSE(loaded.error) << *loaded.error;
-    CalculateColumn(loaded.state);
-    EXPECT_EQ(loaded.state.RequiredTrays, 59);
-    EXPECT_EQ(loaded.state.FeedTray, 10);
-}
-
 std::string EightPoints(const std::string& eighth = "0.8 0.9") {
     return "POINT = 0.1 0.3\nPOINT = 0.2 0.45\nPOINT = 0.3 0.55\nPOINT = 0.4 0.62\nPOINT = 0.5 0.7\n"
            "POINT = 0.6 0.77\nPOINT = 0.7 0.83\nPOINT = " +
            eighth + "\n";
 }
+
+struct TextFormCase {
+    const char* name;
+    std::string text;
+    std::string student; // as read
+    std::string xf;      // the XF text as read
+};
+
+class CaseTextForms : public ::testing::TestWithParam<TextFormCase> {};
+
+TEST_P(CaseTextForms, ReadLikePlainLines) {
+    const CaseFileResult loaded = Read(GetParam().text);
+    ASSERT_FALSE(loaded.error) << *loaded.error;
+    EXPECT_EQ(loaded.state.StudentName, GetParam().student);
+    EXPECT_EQ(loaded.state.InputValueTexts[param::kXF], GetParam().xf);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Editors, CaseTextForms,
+    ::testing::Values(
+        // Windows Notepad opens a UTF-8 file with a byte-order mark.
+        TextFormCase{"ByteOrderMarkBeforeTheFirstKey", "\xEF\xBB\xBFNAME = Ан\r\nXF = 0.1\r\n", "Ан", "0.1"},
+        TextFormCase{"ByteOrderMarkBeforeAComment", "\xEF\xBB\xBF# c\nNAME = Б\n", "Б", "0.08"},
+        TextFormCase{"QuotedKeepsCommentSignAndBlanks", "NAME = \" Ан #2 \"  # c\nXF = \"0.1\"\n", " Ан #2 ",
+                     "0.1"},
+        TextFormCase{"QuoteInsideAPlainValue", "NAME = Ан \"Б\" # c\n", "Ан \"Б\"", "0.08"},
+        TextFormCase{"CommentHoldingAnEqualsSign", "# NAME = x\nNAME = y\n", "y", "0.08"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct RoundTripCase {
+    const char* name;
+    ProgramState (*make)();
+};
+
+ProgramState Parsed(const std::string& text) {
+    CaseFileResult loaded = ReadCaseText(text, "typed.case");
+    EXPECT_FALSE(loaded.error) << *loaded.error;
+    return loaded.state;
+}
+
+class SavedCase : public ::testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(SavedCase, ReadsBackToTheSameInputAndCalculation) {
+    ProgramState original = GetParam().make();
+    const std::string saved = FormatCaseFile(original);
+    CaseFileResult loaded = ReadCaseText(saved, "saved.case");
+    ASSERT_FALSE(loaded.error) << *loaded.error << "\n" << saved;
+    ProgramState& copy = loaded.state;
+    EXPECT_EQ(copy.StudentName, original.StudentName);
+    EXPECT_EQ(copy.SystemName, original.SystemName);
+    EXPECT_EQ(copy.TrayType, original.TrayType);
+    EXPECT_EQ(copy.EquilibriumKind, original.EquilibriumKind);
+    for (int i = 1; i <= param::kCount; ++i)
+        EXPECT_EQ(copy.InputValueTexts[i], original.InputValueTexts[i]) << i;
+
+    const ColumnResult expected = CalculateColumn(original);
+    const ColumnResult result = CalculateColumn(copy);
+    EXPECT_EQ(result.stop, expected.stop);
+    EXPECT_EQ(copy.RequiredTrays, original.RequiredTrays);
+    EXPECT_EQ(copy.FeedTray, original.FeedTray);
+    EXPECT_EQ(copy.TrayResults, original.TrayResults);
+    EXPECT_GT(copy.RequiredTrays, 2); // a real column, not an early stop
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ThreeKinds, SavedCase,
+    ::testing::Values(
+        RoundTripCase{"ConstantAlfaTypedWithCommas",
+                      [] { return Parsed("ALFA = 10,0\nR = 4,5\nNAME = \"Ан #5 \"\nSYSTEM = A-B\n"); }},
+        RoundTripCase{"AntoineOnSieveTrays",
+                      [] { return Parsed("ANTOINE = 18.5 3578 -50 18.3 3816 -46\nTRAY = S\nPRES = 760\n"); }},
+        RoundTripCase{"SampleAntoineConstants", [] { return testing::SampleWithAntoine(); }},
+        RoundTripCase{"SampleTableOnSieveTrays", [] { return testing::SampleWithPoints("S"); }},
+        RoundTripCase{"EightTypedPoints", [] { return Parsed(EightPoints() + "XP = 0.8\n"); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct ErrorCase {
     const char* name;
@@ -113,33 +174,13 @@ INSTANTIATE_TEST_SUITE_P(
                   "test.case:8: POINT: ОШИБКА :     Y[8] < Y[7] или Y[8] = 0 (points sorted by x; each 0 < x "
                   "< 1, 0 < y < 1, "
                   "y >= x, x and y increasing)"},
+        ErrorCase{"NegativeLowestPoint", "XF = 0.08\n" + EightPoints("-0.5 0.17"),
+                  "test.case:9: POINT: ОШИБКА :     X[1] = 0 или Y[1] = 1 (points sorted by x; each 0 < x "
+                  "< 1, 0 < y < 1, y >= x, x and y increasing)"},
+        ErrorCase{"UnclosedQuote", "NAME = \"Петров # гр. 5\n", "test.case:1: NAME: missing closing quote"},
         ErrorCase{"TrayType", "TRAY = X\n",
                   "test.case:1: TRAY: \"X\" is neither K (bubble-cap) nor S (sieve)"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ResultJson, CarriesCountsErrorTableAndBalance) {
-    CaseFileResult loaded = Read("ALFA = 3\n");
-    ASSERT_FALSE(loaded.error);
-    const ColumnResult result = CalculateColumn(loaded.state);
-    const auto json = nlohmann::json::parse(ResultJson(loaded.state, result));
-    EXPECT_EQ(json["trays"], 300);
-    EXPECT_EQ(json["feed"], 0);
-    EXPECT_EQ(json["error"], "                      ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК > 300");
-    ASSERT_EQ(json["results"].size(), 14u);
-    EXPECT_EQ(json["results"][0].size(), 3u);
-    EXPECT_NEAR(json["balance"]["b"].get<double>(), 0.24104, 5e-6);
-    // Written as the shortest decimal that reads back to the same single-precision value.
-    EXPECT_EQ(static_cast<float>(json["balance"]["xP"].get<double>()), result.balance.xP);
-}
-
-TEST(ReportText, SeparatesDocumentsWithAFormFeedLine) {
-    CaseFileResult loaded = Read("");
-    CalculateColumn(loaded.state);
-    const std::string text = ReportText(loaded.state, "DATE");
-    EXPECT_EQ(text.find("\f\n"), text.rfind("\f\n"));
-    EXPECT_NE(text.find("Solmina-9  стр.2"), std::string::npos);
-    EXPECT_GT(text.find("Solmina-9  стр.2"), text.find("\f\n"));
-}
 
 } // namespace
 } // namespace radirav

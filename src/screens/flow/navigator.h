@@ -1,0 +1,58 @@
+#pragma once
+
+namespace radirav {
+
+// The three parameter groups, in the order the first run types them.
+enum class ParamGroup { General, Rectifying, Stripping };
+
+// Which equilibrium data the re-entry choice is about.
+enum class EquilibriumData { Points, Antoine };
+
+// What the student can do next that another screen carries out.
+enum class Intent {
+    EnterGroup,
+    EditGroup,
+    ReturnToChangeMenu,
+    ShowIdealityChoice,
+    EnterEquilibriumPoints,
+    ShowEquilibriumCheck,
+    OpenGraphEditor,
+    EnterAntoineConstants,
+    CalculateAndShow,
+    OpenChangeMenu,
+    OpenReentryChoice,
+    EndProgram,
+};
+
+// The screens' one way to each other. A screen says what the student does next; the navigator
+// knows which window carries it out, creates or finds it and shows it. A screen shows a button
+// that leads somewhere only while that intent is offered.
+class Navigator {
+public:
+    virtual ~Navigator() = default;
+
+    virtual bool Offers(Intent intent) const = 0;
+
+    // The general window stands bare behind the two name questions of the title screen.
+    virtual void ShowNameBackdrop() = 0;
+    // First-run typing of a group, value by value.
+    virtual void EnterGroup(ParamGroup group) = 0;
+    // The group's list to correct, re-opened from the change-input menu.
+    virtual void EditGroup(ParamGroup group) = 0;
+    // A group changed from the menu is done: the menu again, as it was left.
+    virtual void ReturnToChangeMenu() = 0;
+    // "The volatility is not constant": ideal or non-ideal mixture.
+    virtual void ShowIdealityChoice() = 0;
+    virtual void EnterEquilibriumPoints() = 0;
+    virtual void ShowEquilibriumCheck() = 0;
+    virtual void OpenGraphEditor() = 0;
+    virtual void EnterAntoineConstants() = 0;
+    // The results window calculates the column from the state and shows the results or the stop.
+    virtual void CalculateAndShow() = 0;
+    virtual void OpenChangeMenu() = 0;
+    virtual void OpenReentryChoice(EquilibriumData data) = 0;
+    // Closes every window and ends the program.
+    virtual void EndProgram() = 0;
+};
+
+} // namespace radirav

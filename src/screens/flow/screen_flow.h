@@ -1,0 +1,47 @@
+#pragma once
+
+#include "model/program_state.h"
+#include "platform/platform.h"
+#include "screens/flow/navigator.h"
+
+#include <QPointer>
+
+namespace radirav {
+
+class Form1;
+class Form2;
+
+// Who opens whom: the one place that knows every screen. Outlives every screen it opens (main
+// or a test owns it, beside the state and the platform).
+class ScreenFlow final : public Navigator {
+public:
+    ScreenFlow(ProgramState& state, Platform platform);
+    ScreenFlow(const ScreenFlow&) = delete;
+    ScreenFlow& operator=(const ScreenFlow&) = delete;
+
+    // The program's first window.
+    Form1* ShowTitle();
+
+    bool Offers(Intent intent) const override;
+
+    void ShowNameBackdrop() override;
+    void EnterGroup(ParamGroup group) override;
+    void EditGroup(ParamGroup group) override;
+    void ReturnToChangeMenu() override;
+    void ShowIdealityChoice() override;
+    void EnterEquilibriumPoints() override;
+    void ShowEquilibriumCheck() override;
+    void OpenGraphEditor() override;
+    void EnterAntoineConstants() override;
+    void CalculateAndShow() override;
+    void OpenChangeMenu() override;
+    void OpenReentryChoice(EquilibriumData data) override;
+    void EndProgram() override;
+
+private:
+    ProgramState& state_;
+    Platform platform_;
+    QPointer<Form2> nameBackdrop_; // the general window standing behind the name questions
+};
+
+} // namespace radirav

@@ -1,0 +1,70 @@
+#include "calc/column.h"
+#include "support/sample_state.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace radirav {
+namespace {
+
+struct ProfileCase {
+    const char* name;
+    ProgramState (*make)();
+};
+
+class TrayProfile : public ::testing::TestWithParam<ProfileCase> {};
+
+TEST_P(TrayProfile, AgreesWithTheResultTableAndTheMurphreeStep) {
+    ProgramState plain = GetParam().make();
+    const ColumnResult plainResult = CalculateColumn(plain);
+    ProgramState state = GetParam().make();
+    std::vector<TrayRecord> profile(3); // stale records are dropped
+    const ColumnResult result = CalculateColumn(state, &profile);
+    ASSERT_EQ(result.stop, CalcStop::None);
+    EXPECT_EQ(state.TrayResults, plain.TrayResults); // asking for the profile changes nothing
+    ASSERT_EQ(static_cast<int>(profile.size()), state.RequiredTrays);
+    ASSERT_GT(state.FeedTray, 1);
+
+    // The first, feed and top trays are the three columns of the result table (rows w, F, h, Ea).
+    const int trays[] = {1, state.FeedTray, state.RequiredTrays};
+    for (int column = 1; column <= 3; ++column) {
+        const TrayRecord& tray = profile[static_cast<std::size_t>(trays[column - 1] - 1)];
+        SCOPED_TRACE(tray.number);
+        EXPECT_EQ(tray.vapourVelocity, state.TrayResults(1, column));
+        EXPECT_EQ(tray.fFactor, state.TrayResults(2, column));
+        EXPECT_EQ(tray.clearLiquidHeight, state.TrayResults(4, column));
+        EXPECT_EQ(tray.efficiency, state.TrayResults(14, column));
+    }
+
+    // Each tray moves the vapour entering it towards y* by Ea; the bottom vapour is xW.
+    float yIn = plainResult.balance.xW;
+    for (const TrayRecord& tray : profile) {
+        SCOPED_TRACE(tray.number);
+        EXPECT_EQ(tray.number, &tray - profile.data() + 1);
+        EXPECT_EQ(tray.section,
+                  tray.number > state.FeedTray ? ColumnSection::Rectifying : ColumnSection::Stripping);
+        EXPECT_GT(tray.yStar, tray.x);
+        EXPECT_NEAR(tray.y, yIn + tray.efficiency * (tray.yStar - yIn), 2e-7f);
+        yIn = tray.y;
+    }
+    EXPECT_GT(profile.back().y, plainResult.balance.xP);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sample, TrayProfile,
+    ::testing::Values(ProfileCase{"TableBubbleCap", [] { return testing::SampleWithPoints(); }},
+                      ProfileCase{"TableSieve", [] { return testing::SampleWithPoints("S"); }},
+                      ProfileCase{"Alfa10", [] { return testing::SampleWithAlfa(10.0); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TrayProfile, EndsWithTheLastWholeTrayOfALimitStop) {
+    ProgramState state = testing::SampleWithAlfa(3.0);
+    std::vector<TrayRecord> profile;
+    EXPECT_EQ(CalculateColumn(state, &profile).stop, CalcStop::TrayLimit);
+    EXPECT_EQ(profile.size(), static_cast<std::size_t>(kMaxTrays));
+}
+
+} // namespace
+} // namespace radirav

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "screens/flow/navigator.h"
+
+#include <QStringList>
+#include <functional>
+#include <set>
+
+namespace radirav::testing {
+
+// A navigator that only writes down what a screen asked for, for tests of one screen alone.
+class RecordingNavigator final : public Navigator {
+public:
+    bool Offers(Intent intent) const override { return offered.contains(intent); }
+
+    void ShowNameBackdrop() override { Ask(QStringLiteral("ShowNameBackdrop")); }
+    void EnterGroup(ParamGroup group) override { Ask(QStringLiteral("EnterGroup %1").arg(int(group))); }
+    void EditGroup(ParamGroup group) override { Ask(QStringLiteral("EditGroup %1").arg(int(group))); }
+    void ReturnToChangeMenu() override { Ask(QStringLiteral("ReturnToChangeMenu")); }
+    void ShowIdealityChoice() override { Ask(QStringLiteral("ShowIdealityChoice")); }
+    void EnterEquilibriumPoints() override { Ask(QStringLiteral("EnterEquilibriumPoints")); }
+    void ShowEquilibriumCheck() override { Ask(QStringLiteral("ShowEquilibriumCheck")); }
+    void OpenGraphEditor() override { Ask(QStringLiteral("OpenGraphEditor")); }
+    void EnterAntoineConstants() override { Ask(QStringLiteral("EnterAntoineConstants")); }
+    void CalculateAndShow() override { Ask(QStringLiteral("CalculateAndShow")); }
+    void OpenChangeMenu() override { Ask(QStringLiteral("OpenChangeMenu")); }
+    void OpenReentryChoice(EquilibriumData data) override {
+        Ask(QStringLiteral("OpenReentryChoice %1").arg(int(data)));
+    }
+    void EndProgram() override { Ask(QStringLiteral("EndProgram")); }
+
+    std::set<Intent> offered;
+    QStringList asked;
+    // Runs on every request, after it is written down, e.g. to show a stand-in screen.
+    std::function<void(const QString&)> onAsk;
+
+private:
+    void Ask(const QString& what) {
+        asked << what;
+        if (onAsk) {
+            onAsk(what);
+        }
+    }
+};
+
+} // namespace radirav::testing

@@ -1,0 +1,149 @@
+#include "calc_output.h"
+#include "model/case_file.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace radirav {
+namespace {
+
+CaseFileResult Read(const std::string& text) {
+    return ReadCaseText(text, "test.case");
+}
+
+TEST(CaseFile, ExampleFileGivesTheSampleColumn) {
+    std::ifstream in(RADIRAV_EXAMPLES_DIR "/ethanol-water.case");
+    ASSERT_TRUE(in);
+    CaseFileResult loaded = ReadCaseFile(in, "ethanol-water.case");
+    ASSERT_FALSE(loaded.error) << *loaded.error;
+    CalculateColumn(loaded.state);
+    EXPECT_EQ(loaded.state.RequiredTrays, 59);
+    EXPECT_EQ(loaded.state.FeedTray, 10);
+}
+
+TEST(ResultJson, CarriesCountsErrorTableAndBalance) {
+    CaseFileResult loaded = Read("ALFA = 3\n");
+    ASSERT_FALSE(loaded.error);
+    const ColumnResult result = CalculateColumn(loaded.state);
+    const auto json = nlohmann::json::parse(ResultJson(loaded.state, result));
+    EXPECT_EQ(json["trays"], 300);
+    EXPECT_EQ(json["feed"], 0);
+    EXPECT_EQ(json["error"], "                      ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК > 300");
+    ASSERT_EQ(json["results"].size(), 14u);
+    EXPECT_EQ(json["results"][0].size(), 3u);
+    EXPECT_NEAR(json["balance"]["b"].get<double>(), 0.24104, 5e-6);
+    // Written as the shortest decimal that reads back to the same single-precision value.
+    EXPECT_EQ(static_cast<float>(json["balance"]["xP"].get<double>()), result.balance.xP);
+}
+
+TEST(ReportText, SeparatesDocumentsWithAFormFeedLine) {
+    CaseFileResult loaded = Read("");
+    CalculateColumn(loaded.state);
+    const std::string text = ReportText(loaded.state, "DATE");
+    EXPECT_EQ(text.find("\f\n"), text.rfind("\f\n"));
+    EXPECT_NE(text.find("Solmina-9  стр.2"), std::string::npos);
+    EXPECT_GT(text.find("Solmina-9  стр.2"), text.find("\f\n"));
+}
+
+TEST(ResultJson, ProfileCarriesEveryTrayWithTheResultTablesFirstTray) {
+    CaseFileResult loaded = Read("");
+    std::vector<TrayRecord> profile;
+    const ColumnResult result = CalculateColumn(loaded.state, &profile);
+    const auto json = nlohmann::json::parse(ResultJson(loaded.state, result, &profile));
+    ASSERT_EQ(json["profile"].size(), 59u);
+    EXPECT_EQ(json["profile"][0]["w"], json["results"][0][0]);
+    EXPECT_EQ(json["profile"][9]["section"], "stripping"); // feed tray 10
+    EXPECT_EQ(json["profile"][10]["section"], "rectifying");
+    EXPECT_FALSE(nlohmann::json::parse(ResultJson(loaded.state, result)).contains("profile"));
+}
+
+struct SweepSpecCase {
+    const char* name;
+    std::string text;
+    std::optional<std::tuple<double, double, int>> spec;
+};
+
+class SweepSpecs : public ::testing::TestWithParam<SweepSpecCase> {};
+
+TEST_P(SweepSpecs, ReadFromToAndCount) {
+    const std::optional<SweepSpec> spec = ParseSweepSpec(GetParam().text);
+    ASSERT_EQ(spec.has_value(), GetParam().spec.has_value());
+    if (spec) {
+        EXPECT_EQ(std::make_tuple(spec->from, spec->to, spec->count), *GetParam().spec);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, SweepSpecs,
+    ::testing::Values(SweepSpecCase{"Plain", "R=3.3:16.5:1000", std::make_tuple(3.3, 16.5, 1000)},
+                      SweepSpecCase{"LowerCaseKeyOnePoint", "r=5:5:1", std::make_tuple(5.0, 5.0, 1)},
+                      SweepSpecCase{"CountMissing", "R=1:5", std::nullopt},
+                      SweepSpecCase{"ZeroCount", "R=1:5:0", std::nullopt},
+                      SweepSpecCase{"FractionalCount", "R=1:5:2.5", std::nullopt},
+                      SweepSpecCase{"NegativeReflux", "R=-1:5:3", std::nullopt},
+                      SweepSpecCase{"TrailingText", "R=1:5:3x", std::nullopt},
+                      SweepSpecCase{"OtherParameter", "Q=1:5:3", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SweepCsv, RowsAtTheSampleRefluxAndBelowTheMinimum) {
+    CaseFileResult loaded = Read("");
+    std::ostringstream out;
+    WriteSweepCsv(SweepReflux(loaded.state, 5.25, 3.0, 2), 3.27, out);
+    EXPECT_EQ(out.str(), "# minimum reflux 3.27\nR,trays,feed,stop\n5.25,59,10,ok\n3,300,11,tray_limit\n");
+}
+
+TEST(CsvField, QuotesOnlyWhatWouldSplitOrLoseTheField) {
+    EXPECT_EQ(CsvField("Петров П.П."), "Петров П.П.");
+    EXPECT_EQ(CsvField("Ив, гр. 5"), "\"Ив, гр. 5\"");
+    EXPECT_EQ(CsvField("a \"b\""), "\"a \"\"b\"\"\"");
+    EXPECT_EQ(CsvField(" x"), "\" x\"");
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+TEST(Summary, KeepsGoingPastBadFilesAndReportsTheWorstStatus) {
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("radirav-summary-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const auto write = [&](const char* name, const char* text) {
+        std::ofstream(folder / name) << text;
+        return (folder / name).string();
+    };
+    const std::string bad = write("bad.case", "XF = 0.1\nFOO = 1\n");
+    const std::string limit = write("limit.case", "NAME = Ив, гр. 5\nALFA = 3\n");
+    const std::string example = RADIRAV_EXAMPLES_DIR "/ethanol-water.case";
+    const std::string missing = (folder / "missing.case").string();
+
+    std::ostringstream out;
+    EXPECT_EQ(WriteSummaryCsv({bad, missing, limit, example}, out), 2);
+    const std::vector<std::string> lines = Lines(out.str());
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "file,student,system,tray,equilibrium,trays,feed,stop");
+    EXPECT_EQ(lines[1], bad + ",,,,,,," + bad + ":2: FOO: unknown key (see radirav-calc --help)");
+    EXPECT_EQ(lines[2], missing + ",,,,,,," + missing + ": cannot be read");
+    EXPECT_EQ(lines[3], limit + ",\"Ив, гр. 5\",Этанол-Вода,K,alfa,300,0,ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК > 300");
+    EXPECT_EQ(lines[4], example + ",Петров П.П. гр. 5-12,Этанол-Вода,K,points,59,10,");
+
+    std::ostringstream quiet;
+    EXPECT_EQ(WriteSummaryCsv({limit, example}, quiet), 1);
+    EXPECT_EQ(WriteSummaryCsv({example}, quiet), 0);
+    std::filesystem::remove_all(folder);
+}
+
+} // namespace
+} // namespace radirav
