@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the program and the tests need (only those missing).
+# With the argument "fuzz" also clang and its runtime with libFuzzer, for scripts/fuzz.sh.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,9 @@ packages=(
   fonts-dejavu-core fonts-liberation
   xvfb xdotool imagemagick x11-utils
 )
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang-14 libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test. In CI (CI set) the suite runs once more under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer and the fuzz targets get a short run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,4 +20,7 @@ if [ -n "${CI:-}" ]; then
   cmake --build build/asan -j2
   ASAN_OPTIONS=abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --preset asan -j2
+
+  # Every fuzz target over its corpus, then 30 s of fuzzing each; any finding fails.
+  bash scripts/fuzz.sh
 fi

@@ -169,6 +169,8 @@ private:
             CopyColumn(2, 1);
         if (state_.RequiredTrays == state_.FeedTray)
             CopyColumn(3, 2);
+        if (state_.RequiredTrays == 1)
+            CopyColumn(3, 1); // the first tray from the bottom is the top tray
         return end;
     }
 

@@ -35,6 +35,10 @@ CalcStop EquilibriumModel::RelativeVolatility(float x, float& trayTemperature, d
     if (kind_ < 2 || kind_ > kMaxEqPoints)
         return CalcStop::InputDataError; // no usable table
     alfa = InterpolatedVolatility(x);    // stored in single precision
+    // A straight line through two point volatilities, extended past the table, can fall to zero
+    // or below: no vapour-liquid equilibrium has that, so the table does not describe this x.
+    if (!(alfa > 0.0))
+        return CalcStop::InputDataError;
     return CalcStop::None;
 }
 

@@ -17,7 +17,7 @@ public:
 
     // Alpha for liquid mole fraction x. In the Antoine kind the tray temperature (deg C) is the
     // starting guess and is replaced by the bubble point. Tabulated kind: the segment only
-    // moves forward from tray to tray.
+    // moves forward from tray to tray; an interpolated alpha of zero or below is an input error.
     CalcStop RelativeVolatility(float x, float& trayTemperature, double& alfa);
 
 private:

@@ -170,6 +170,8 @@ std::string FormatShortSingle(float value) {
     // Seven significant digits in the general form (locale-independent): trailing zeros dropped,
     // the exponent form chosen for large and small magnitudes; then the program's own spelling.
     char buffer[32];
+    if (value == 0.0f)
+        value = 0.0f; // negative zero shows as zero, with the blank of a non-negative value
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7).ptr;
     std::string text(buffer, end);
     if (const auto e = text.find('e'); e != std::string::npos)

@@ -1,5 +1,6 @@
 #include "calc/column.h"
 #include "model/entry.h"
+#include "model/equilibrium_points.h"
 #include "support/sample_state.h"
 
 #include <gtest/gtest.h>
@@ -99,8 +100,28 @@ TEST(CalculateColumn, VapourJumpingPastFeedAndTopOnOneTrayHasNoFeedTray) {
     EXPECT_EQ(result.stop, CalcStop::None);
     EXPECT_EQ(state.RequiredTrays, 1);
     EXPECT_EQ(state.FeedTray, 0);
-    for (int i = 1; i <= kResultRows; ++i)
+    for (int i = 1; i <= kResultRows; ++i) {
         EXPECT_EQ(state.TrayResults(i, 2), 0.0f) << i;
+        // The first tray is the top tray: its column shows that tray, not zeros.
+        EXPECT_EQ(state.TrayResults(i, 1), state.TrayResults(i, 3)) << i;
+    }
+    EXPECT_GT(state.TrayResults(1, 1), 0.0f);
+}
+
+TEST(CalculateColumn, TableWhoseVolatilityExtrapolatesBelowZeroStops) {
+    // A first point (0.2337, 0) has ALFA 0; the line from it to (0.2608, 0.558), ALFA 3.578,
+    // reaches -30.8 at the bottoms composition xW = 0.000235.
+    ProgramState state = testing::SampleWithPoints();
+    state.EqX[1] = 0.2337f;
+    state.EqY[1] = 0.0f;
+    state.EqX[2] = 0.2608f;
+    state.EqY[2] = 0.558f;
+    ComputePointAlfa(state, 1);
+    ComputePointAlfa(state, 2);
+    ASSERT_EQ(state.EqAlfa[1], 0.0f);
+    const ColumnResult result = CalculateColumn(state);
+    EXPECT_EQ(result.stop, CalcStop::InputDataError);
+    EXPECT_TRUE(state.InputError);
 }
 
 TEST(CalculateColumn, AntoineSampleReachesTheTop) {

@@ -59,6 +59,16 @@ INSTANTIATE_TEST_SUITE_P(Segments, TabulatedVolatility,
                                            InterpolationCase{"SegmentNeverMovesBack", {0.6f, 0.2f}, 4.5}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(TabulatedVolatility, ExtrapolatedToZeroOrBelowStops) {
+    ProgramState state = FourPointTable();
+    state.EqAlfa[1] = 1.0f; // line through (0.1, 1) and (0.3, 4): 1 - 1.5 = -0.5 at x = 0
+    EquilibriumModel model(state);
+    float temperature = 50.0f;
+    double alfa = 0;
+    EXPECT_EQ(model.RelativeVolatility(0.0f, temperature, alfa), CalcStop::InputDataError);
+    EXPECT_NEAR(alfa, -0.5, 1e-6);
+}
+
 TEST(BubblePoint, ConvergesAndCarriesTheTemperature) {
     ProgramState state = testing::SampleWithAntoine();
     EquilibriumModel model(state);

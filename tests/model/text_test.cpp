@@ -94,13 +94,15 @@ TEST_P(FormatShortSingleCases, UsesSignBlankAndNoLeadingZero) {
     EXPECT_EQ(FormatShortSingle(GetParam().value), GetParam().text);
 }
 
+// Negative zero is not negative: the ALFA of a point (1, 2) is (1 - 1) * 2 / 1 / (1 - 2) = -0.
 INSTANTIATE_TEST_SUITE_P(Values, FormatShortSingleCases,
                          ::testing::Values(ShortNumberCase{"SevenDigits", 26.0f / 3.0f, " 8.666667"},
                                            ShortNumberCase{"HalfWithoutZero", 0.5f, " .5"},
                                            ShortNumberCase{"NegativeQuarter", -0.25f, "-.25"},
                                            ShortNumberCase{"Whole", 3.0f, " 3"},
                                            ShortNumberCase{"LargeUsesExponent", 12345678.0f, " 1.234568E+07"},
-                                           ShortNumberCase{"SmallUsesExponent", 0.00001f, " 1E-05"}),
+                                           ShortNumberCase{"SmallUsesExponent", 0.00001f, " 1E-05"},
+                                           ShortNumberCase{"NegativeZeroAsZero", -0.0f, " 0"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormatCount, ReservesABlankForTheSign) {

@@ -1,0 +1,127 @@
+// Fuzz target: 0..25 arbitrary typed (x, y) answers entered as equilibrium points (the table
+// holds 20; more are refused at entry), sorted with their ALFA, re-read and checked like the
+// check screen does; an accepted table of 8..20 points is calculated. Sorting keeps texts with
+// their numbers, an accepted table obeys every rule, and no result is ever a non-finite number.
+
+#include "fuzz_checks.h"
+
+#include "calc/column.h"
+#include "model/equilibrium_points.h"
+#include "model/sample_data.h"
+#include "model/text.h"
+#include "model/val.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+namespace {
+
+using radirav::ProgramState;
+using radirav::fuzz::IsValidUtf8;
+using radirav::fuzz::Require;
+
+bool Outside01(float value) {
+    return value > 1.0f || value < 0.0f;
+}
+
+void CheckSorted(const ProgramState& state, bool typedValidUtf8) {
+    const int n = state.EqPointCount;
+    for (int i = 1; i <= n; ++i) {
+        Require(i == 1 || state.EqX[i - 1] <= state.EqX[i], "points sorted by ascending x");
+        for (const auto& [text, value] :
+             {std::pair{state.EqXText[i], state.EqX[i]}, {state.EqYText[i], state.EqY[i]}}) {
+            if (Outside01(value))
+                Require(text == radirav::kOutOfRangeMarker, "a coordinate outside 0..1 shows the marker");
+            else
+                Require(radirav::ToSingle(radirav::Val(text)) == value, "a text moves with its number");
+            Require(!typedValidUtf8 || IsValidUtf8(text), "point texts stay valid UTF-8");
+        }
+        const bool noAlfa = std::fabs(state.EqY[i] - 1.0f) <= 1e-11f || std::fabs(state.EqX[i]) <= 1e-11f;
+        if (noAlfa)
+            Require(state.EqAlfaText[i] == radirav::kNoAlfaMarker, "x = 0 or y = 1 has no ALFA");
+        else
+            Require(state.EqAlfaText[i] == radirav::FormatShortSingle(state.EqAlfa[i]),
+                    "the ALFA text shows the point's ALFA");
+    }
+}
+
+void CheckAccepted(const ProgramState& state) {
+    const int n = state.EqPointCount;
+    Require(!state.InputError, "an accepted table clears InputError");
+    for (int i = 1; i <= n; ++i) {
+        Require(state.EqAlfaText[i] != radirav::kNoAlfaMarker, "every accepted point has an ALFA");
+        Require(state.EqX[i] >= 0.0f && state.EqY[i] >= 0.0f, "accepted points are not negative");
+        Require(state.EqXText[i] != radirav::kOutOfRangeMarker &&
+                    state.EqYText[i] != radirav::kOutOfRangeMarker,
+                "no accepted coordinate was typed outside 0..1");
+        if (i == 1)
+            continue;
+        Require(state.EqX[i] > state.EqX[i - 1] && state.EqY[i] > state.EqY[i - 1],
+                "x and y strictly increase");
+        Require(state.EqY[i] >= state.EqX[i], "y is not below x");
+        Require(state.EqX[i] < 1.0f && state.EqY[i] < 1.0f, "x and y stay below 1");
+    }
+}
+
+void CheckCalculation(ProgramState& state) {
+    const radirav::ColumnResult result = radirav::CalculateColumn(state);
+    Require(state.InputError == (result.stop != radirav::CalcStop::None),
+            "InputError after every stop, only then");
+    for (int i = 1; i <= radirav::kResultRows; ++i)
+        for (int j = 1; j <= radirav::kResultColumns; ++j)
+            Require(std::isfinite(state.TrayResults(i, j)), "never a non-finite number in a result");
+    if (result.stop != radirav::CalcStop::None)
+        return;
+    Require(state.RequiredTrays >= 1 && state.RequiredTrays < radirav::kMaxTrays,
+            "a finished column has 1..299 trays");
+    Require(state.FeedTray >= 0 && state.FeedTray < state.RequiredTrays, "the feed tray lies below the top");
+    Require(state.Alfa && std::isfinite(*state.Alfa) && *state.Alfa > 0,
+            "the last tray's volatility is positive");
+    for (int j = 1; j <= radirav::kResultColumns; ++j)
+        if (j != 2 || state.FeedTray != 0)
+            Require(state.TrayResults(6, j) > 0, "every shown tray has a positive volatility");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    ProgramState state;
+    radirav::LoadSampleData(state);
+    state.TrayType = in.ConsumeBool() ? "K" : "S";
+    const int typed = in.ConsumeIntegralInRange<int>(0, 25);
+    const int n = std::min(typed, radirav::kMaxEqPoints);
+    bool validUtf8 = true;
+    for (int i = 1; i <= typed; ++i) {
+        const std::string x = in.ConsumeRandomLengthString(40);
+        const std::string y = in.ConsumeRandomLengthString(40);
+        validUtf8 = validUtf8 && IsValidUtf8(x) && IsValidUtf8(y);
+        if (i > n)
+            continue;
+        radirav::EnterPointX(state, i, x);
+        radirav::EnterPointY(state, i, y);
+        radirav::ComputePointAlfa(state, i);
+    }
+    state.EqPointCount = n;
+
+    radirav::SortPointsAndComputeAlfa(state);
+    CheckSorted(state, validUtf8);
+    radirav::RereadPointTexts(state);
+    const radirav::PointCheck check = radirav::CheckEquilibriumPoints(state);
+    if (check.point != 0) {
+        Require(state.InputError && check.point <= n && check.rule >= 1 && check.rule <= 5,
+                "a failed check names a point and a rule");
+        Require(IsValidUtf8(check.caption), "the check caption is valid UTF-8");
+        return 0;
+    }
+    CheckAccepted(state);
+    if (n < 8)
+        return 0; // entry accepts 8 to 20 points
+    state.EquilibriumKind = n;
+    state.TableMode = state.PointsEntered = true;
+    CheckCalculation(state);
+    return 0;
+}
