@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace radirav {
@@ -168,6 +169,56 @@ INSTANTIATE_TEST_SUITE_P(
         // No pressure: the partial pressure of component 2 is 0 and has no logarithm.
         AntoineStopCase{"ZeroPressure", {23, 1200, -120, 12, 1100, -145}, 0, CalcStop::InputDataError}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A bubble-point iteration that converges slowly: for pure component 1 (x = 1) and equal C, each
+// pass shrinks the temperature error by 1 - B1/B2 = 0.99. Passes are counted here by redoing the
+// successive substitution in double precision.
+constexpr double kSlow[6] = {6.776, 50, 0, 12, 5000, 0};
+
+int PassesToConverge(double t) {
+    for (int pass = 1; pass < 100000; ++pass) {
+        const double p1 = std::exp(kSlow[0] - kSlow[1] / (t + kSlow[2] + 273.15));
+        const double p2sat = std::exp(kSlow[3] - kSlow[4] / (t + kSlow[5] + 273.15));
+        const double p2 = 760 / (p1 / p2sat); // x = 1
+        const double next = kSlow[4] / (kSlow[3] - std::log(p2)) - kSlow[5] - 273.15;
+        const double change = std::fabs(next - t);
+        t = static_cast<float>(next);
+        if (change < 0.01)
+            return pass;
+    }
+    return 0;
+}
+
+// The lowest start temperature that needs at least `passes` passes (more passes the farther the
+// start lies above the bubble point, about 77 deg C), by bisection.
+double FirstStartNeeding(int passes) {
+    double low = 80, high = 400;
+    for (int i = 0; i < 60; ++i) {
+        const double mid = (low + high) / 2;
+        (PassesToConverge(mid) >= passes ? high : low) = mid;
+    }
+    return high;
+}
+
+// A start temperature in the middle of those that need exactly `passes` passes.
+float StartNeeding(int passes) {
+    return static_cast<float>((FirstStartNeeding(passes) + FirstStartNeeding(passes + 1)) / 2);
+}
+
+TEST(BubblePoint, GivesUpAfterTheLastAllowedPass) {
+    ProgramState state = testing::SampleWithAntoine();
+    for (int i = 1; i <= 6; ++i)
+        state.AntoineValues[i] = static_cast<float>(kSlow[i - 1]);
+    const int limit = EquilibriumModel::kMaxBubblePointPasses;
+    for (const auto& [passes, stop] :
+         {std::pair{limit, CalcStop::None}, std::pair{limit + 1, CalcStop::AntoineError}}) {
+        float temperature = StartNeeding(passes);
+        ASSERT_EQ(PassesToConverge(temperature), passes);
+        EquilibriumModel model(state);
+        double alfa = 0;
+        EXPECT_EQ(model.RelativeVolatility(1.0f, temperature, alfa), stop) << passes << " passes";
+    }
+}
 
 } // namespace
 } // namespace radirav
