@@ -46,6 +46,13 @@ foreach(smoke IN ITEMS "Title;Введение;radirav-title.png;radirav" "Resul
   set_tests_properties(RadiravWindowOnVirtualDisplay.${name} PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 60)
 endforeach()
 
+# Space, Enter, Escape and Tab on the real windows never get past a range error; the keyboard
+# alone reaches the results.
+add_test(NAME RadiravKeyboardOnVirtualDisplay.NoKeyGetsPastARangeError
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/screens/keyboard_road.sh $<TARGET_FILE:radirav> ${CMAKE_BINARY_DIR}/shots)
+set_tests_properties(RadiravKeyboardOnVirtualDisplay.NoKeyGetsPastARangeError
+  PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 240 RUN_SERIAL TRUE)
+
 # Without any display the program says where the windowless calculator is and fails.
 add_test(NAME RadiravWithoutDisplay.PointsToTheBatchCalculator
   COMMAND sh -c "out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"$0\" 2>&1); rc=$?; echo \"$out\"; [ $rc -ne 0 ] && echo \"$out\" | grep -q radirav-calc"
