@@ -15,7 +15,6 @@ add_library(radirav_ui STATIC
   platform/screen_window.cpp
   screens/input/form1_title.cpp
   screens/input/form2_general.cpp
-  screens/input/form3_5_7_confirmations.cpp
   screens/input/form4_rectifying.cpp
   screens/input/form6_stripping.cpp
   screens/input/group_window.cpp
