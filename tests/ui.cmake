@@ -20,6 +20,7 @@ add_executable(radirav_ui_tests
   screens/results/form11_results_test.cpp
   screens/results/print_report_test.cpp
   screens/road_test.cpp
+  screens/common/equilibrium_drawing_test.cpp
   screens/group_entry_test.cpp
   screens/group_correction_test.cpp
   screens/confirmations_test.cpp
