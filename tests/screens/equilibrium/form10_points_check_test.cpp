@@ -91,20 +91,14 @@ TEST_P(PointCount, IsAskedUntilEightToTwentyOrTheStudentStops) {
     EXPECT_TRUE(state.TableMode);
 }
 
+// The values themselves are the core's; here the box, the question and the end.
 INSTANTIATE_TEST_SUITE_P(
     Answers, PointCount,
     ::testing::Values(CountCase{"seven and a half", {QStringLiteral("7.5")}, {}, 8},
-                      CountCase{"twenty and a half", {QStringLiteral("20.5")}, {}, 20},
-                      CountCase{"eight comma four", {QStringLiteral("8,4")}, {}, 8},
-                      CountCase{"empty then nine", {QStringLiteral(""), QStringLiteral("9")}, {true}, 9},
-                      CountCase{"cancelled then nine", {std::nullopt, QStringLiteral("9")}, {true}, 9},
-                      CountCase{"1e39 then nine", {QStringLiteral("1e39"), QStringLiteral("9")}, {true}, 9},
-                      CountCase{"nan and 70000 then ten",
-                                {QStringLiteral("nan"), QStringLiteral("70000"), QStringLiteral("10")},
+                      CountCase{"empty then 1e39 then nine",
+                                {QStringLiteral(""), QStringLiteral("1e39"), QStringLiteral("9")},
                                 {true, true},
-                                10},
-                      CountCase{
-                          "text then eight", {QStringLiteral("восемь"), QStringLiteral("8")}, {true}, 8},
+                                9},
                       CountCase{"twenty one and no", {QStringLiteral("21")}, {false}, 0}),
     [](const auto& info) { return testing::CaseName(info.param.name); });
 
@@ -178,8 +172,6 @@ TEST_F(Form10Test, FailingPointEightIsHighlightedAt2560TwipsUnderTheQuestion) {
     Form12* form12 = form->Confirmation();
     ASSERT_NE(form12, nullptr);
     EXPECT_EQ(form12->windowTitle(), QStringLiteral("ВНИМАНИЕ !"));
-    EXPECT_EQ(form12->Label1->text(), QStringLiteral("Ошибка в исходной информации."));
-    EXPECT_EQ(form12->Label2->text(), QStringLiteral("Изменяете исходную информацию?"));
     const int printTwips = PixelsToTwips(static_cast<int>(form->Surface().CurrentY()));
     EXPECT_GT(printTwips, 2560); // below the last row
     EXPECT_EQ(form12->pos().y(), TwipsToPixels(printTwips + 800));
@@ -223,6 +215,16 @@ INSTANTIATE_TEST_SUITE_P(
                                  [](Form12* f) { QTest::keyClick(f, Qt::Key_Escape); },
                                  QStringLiteral("OpenGraphEditor")}),
     [](const auto& info) { return testing::CaseName(info.param.name); });
+
+TEST_F(Form10Test, WithoutTheEditorTheAnswerYesTypesThePointsAgain) {
+    Answers points = ValidPoints(8);
+    points[3] = QStringLiteral("0.01");
+    Enter({QStringLiteral("8")}, points);
+    navigator.offered.clear();
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    QTest::mouseClick(form->Confirmation()->Command1, Qt::LeftButton);
+    EXPECT_EQ(navigator.asked, QStringList{QStringLiteral("EnterEquilibriumPoints")});
+}
 
 TEST_F(Form10Test, ChangeButtonOpensTheEditorAndClosingTheWindowEnds) {
     Enter({QStringLiteral("8")}, ValidPoints(8));

@@ -7,6 +7,7 @@
 #include "screens/results/form11_results.h"
 #include "screens/screen_test.h"
 
+#include <QLabel>
 #include <QTest>
 
 namespace radirav {
@@ -74,6 +75,20 @@ TEST_F(PointsRoad, NineUnsortedPointsAcceptedDrawnAndCalculatedAsTheSameTableSor
     EXPECT_EQ(state.FeedTray, direct.feedTray);
     EXPECT_EQ(state.TrayResults, expected.TrayResults);
     EXPECT_TRUE(form11->Command5->isVisible());
+}
+
+// The editor's way back with a table that still fails: the failing row and the question at once.
+TEST_F(PointsRoad, CheckAskedWithAFailingTableHighlightsItAndAsks) {
+    UseSampleTabulatedEquilibrium(state);
+    StorePointCell(state, 5, PointColumn::Y, "0.3", true); // below point 4
+    flow.ShowEquilibriumCheck();
+    auto* form10 = LoadedScreen<Form10>();
+    ASSERT_NE(form10, nullptr);
+    EXPECT_EQ(state.ErrorIndex, 5);
+    EXPECT_TRUE(form10->isVisible());
+    EXPECT_TRUE(form10->Label2->isVisible());
+    EXPECT_FALSE(form10->Command1->isVisible());
+    EXPECT_NE(form10->Confirmation(), nullptr);
 }
 
 } // namespace
