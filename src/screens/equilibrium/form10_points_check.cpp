@@ -11,6 +11,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QWindow>
 
 namespace radirav {
 namespace {
@@ -241,6 +242,10 @@ void Form10::ShowCheckError() {
             }
         });
     confirmation_->show();
+    // Kept above this window, so a click on the table cannot bury the only way on.
+    if (QWindow* question = confirmation_->windowHandle()) {
+        question->setTransientParent(windowHandle());
+    }
     // Below what is printed, centred on this window's inside; the frame is known once shown.
     const int top =
         TwipsToPixels(PixelsToTwips(static_cast<int>(Surface().CurrentY())) + kConfirmationBelowPrint);

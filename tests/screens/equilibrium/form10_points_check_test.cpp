@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QTest>
+#include <QWindow>
 
 namespace radirav {
 namespace {
@@ -172,6 +173,7 @@ TEST_F(Form10Test, FailingPointEightIsHighlightedAt2560TwipsUnderTheQuestion) {
     Form12* form12 = form->Confirmation();
     ASSERT_NE(form12, nullptr);
     EXPECT_EQ(form12->windowTitle(), QStringLiteral("ВНИМАНИЕ !"));
+    EXPECT_EQ(form12->windowHandle()->transientParent(), form->windowHandle());
     const int printTwips = PixelsToTwips(static_cast<int>(form->Surface().CurrentY()));
     EXPECT_GT(printTwips, 2560); // below the last row
     EXPECT_EQ(form12->pos().y(), TwipsToPixels(printTwips + 800));
