@@ -4,6 +4,7 @@
 #include "model/text.h"
 #include "platform/drawing_surface.h"
 
+#include <algorithm>
 #include <array>
 
 namespace radirav {
@@ -15,6 +16,11 @@ const QColor kGreen(0, 255, 0);
 const QColor kRed(255, 0, 0);
 const QColor kDiagonal(200, 100, 20);
 constexpr double kCharWidth = 8; // drawing units per character, for centring
+
+// The points a table can hold, whatever the count says.
+int PlottedCount(const ProgramState& state) {
+    return std::clamp(state.EqPointCount, 0, kMaxEqPoints);
+}
 
 void PrintAt(DrawingSurface& surface, double x, double y, const QString& text) {
     surface.SetCurrentX(x);
@@ -57,9 +63,7 @@ void DrawEquilibriumDiagram(DrawingSurface& surface, ProgramState& state, int le
     }
     surface.Line({l, t + s}, {l + s, t}, kDiagonal);
 
-    const int n = state.EqPointCount;
-    if (n < 1)
-        return;
+    const int n = PlottedCount(state);
     for (int i = 1; i <= n; ++i) {
         const ScreenPoint p = ToScreen(state.EqX[i], state.EqY[i], left, top, size);
         state.PointScreenX[i] = p.x;
@@ -67,23 +71,25 @@ void DrawEquilibriumDiagram(DrawingSurface& surface, ProgramState& state, int le
     }
     auto at = [&state](int i) { return QPointF(state.PointScreenX[i], state.PointScreenY[i]); };
 
-    // The polyline starts at the origin and ends at (1, 1) unless its end points lie there.
-    int penWidth = 3;
-    if (state.EqX[1] != 0.0f)
-        surface.Line({l, t + s}, at(1), kGreen, penWidth);
-    if (state.EqX[n] != 1.0f)
-        surface.Line(at(n), {l + s, t}, kGreen, penWidth);
-    for (int i = 1; i <= n; ++i) {
-        if (i < n)
-            surface.Line(at(i), at(i + 1), kGreen, penWidth);
-        penWidth = 2; // only the first segment is drawn with the wide pen
-        surface.Circle(at(i), 2, kRed, penWidth);
+    if (n > 0) {
+        // The polyline starts at the origin and ends at (1, 1) unless its end points lie there.
+        int penWidth = 3;
+        if (state.EqX[1] != 0.0f)
+            surface.Line({l, t + s}, at(1), kGreen, penWidth);
+        if (state.EqX[n] != 1.0f)
+            surface.Line(at(n), {l + s, t}, kGreen, penWidth);
+        for (int i = 1; i <= n; ++i) {
+            if (i < n)
+                surface.Line(at(i), at(i + 1), kGreen, penWidth);
+            penWidth = 2; // only the first segment is drawn with the wide pen
+            surface.Circle(at(i), 2, kRed, penWidth);
+        }
     }
     surface.SetForeColor(textAfter);
 }
 
 void DrawEquilibriumTable(DrawingSurface& surface, ProgramState& state) {
-    const int n = state.EqPointCount;
+    const int n = PlottedCount(state);
     const QColor rule = surface.ForeColor();
     const double right = TableLeft + NumberColumnWidth + 3 * ColumnWidth;
     for (int j = 0; j <= n + 1; ++j) {
