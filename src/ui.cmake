@@ -21,6 +21,9 @@ add_library(radirav_ui STATIC
   platform/controls.cpp
   screens/flow/screen_flow.cpp
   screens/common/yes_no_window.cpp
+  screens/common/equilibrium_drawing.cpp
+  screens/equilibrium/form10_points_check.cpp
+  screens/equilibrium/form12_points_error.cpp
   screens/results/form11_results.cpp
   screens/results/print_report.cpp
 )

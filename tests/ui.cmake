@@ -21,6 +21,9 @@ add_executable(radirav_ui_tests
   screens/results/form11_results_test.cpp
   screens/results/print_report_test.cpp
   screens/road_test.cpp
+  screens/common/equilibrium_drawing_test.cpp
+  screens/equilibrium/form10_points_check_test.cpp
+  screens/equilibrium/points_road_test.cpp
   screens/group_entry_test.cpp
   screens/group_correction_test.cpp
   screens/confirmations_test.cpp
