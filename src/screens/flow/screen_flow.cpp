@@ -1,5 +1,6 @@
 #include "screens/flow/screen_flow.h"
 
+#include "screens/equilibrium/form8_review.h"
 #include "screens/input/form1_title.h"
 #include "screens/input/form2_general.h"
 #include "screens/input/form4_rectifying.h"
@@ -19,18 +20,18 @@ Form1* ScreenFlow::ShowTitle() {
 bool ScreenFlow::Offers(Intent intent) const {
     switch (intent) {
     case Intent::EnterGroup:
+    case Intent::ShowIdealityChoice:
+    case Intent::EnterAntoineConstants:
+    case Intent::CorrectAntoineConstants:
     case Intent::CalculateAndShow:
     case Intent::EndProgram:
         return true;
     case Intent::EditGroup:
     case Intent::ReturnToChangeMenu:
-    case Intent::ShowIdealityChoice:
     case Intent::EnterEquilibriumPoints:
     case Intent::ShowEquilibriumCheck:
     case Intent::OpenGraphEditor:
     case Intent::ShowEquilibriumGraph:
-    case Intent::EnterAntoineConstants:
-    case Intent::CorrectAntoineConstants:
     case Intent::OpenChangeMenu:
     case Intent::OpenReentryChoice:
         return false;
@@ -61,6 +62,25 @@ void ScreenFlow::EnterGroup(ParamGroup group) {
     window->EnterGroup();
 }
 
+Form8* ScreenFlow::Review() {
+    if (!review_ || review_->IsUnloading()) {
+        review_ = new Form8(state_, platform_, *this);
+    }
+    return review_.data();
+}
+
+void ScreenFlow::ShowIdealityChoice() {
+    Review()->ShowIdealityChoice();
+}
+
+void ScreenFlow::EnterAntoineConstants() {
+    Review()->EnterAntoineConstants();
+}
+
+void ScreenFlow::CorrectAntoineConstants() {
+    Review()->CorrectConstants();
+}
+
 void ScreenFlow::CalculateAndShow() {
     auto* form11 = new Form11(state_, platform_, *this);
     form11->PrepareForDirectResults();
@@ -76,13 +96,10 @@ void ScreenFlow::EndProgram() {
 // Intents whose screens the program does not have yet: never offered, so no button leads here.
 void ScreenFlow::EditGroup(ParamGroup) {}
 void ScreenFlow::ReturnToChangeMenu() {}
-void ScreenFlow::ShowIdealityChoice() {}
 void ScreenFlow::EnterEquilibriumPoints() {}
 void ScreenFlow::ShowEquilibriumCheck() {}
 void ScreenFlow::OpenGraphEditor() {}
 void ScreenFlow::ShowEquilibriumGraph() {}
-void ScreenFlow::EnterAntoineConstants() {}
-void ScreenFlow::CorrectAntoineConstants() {}
 void ScreenFlow::OpenChangeMenu() {}
 void ScreenFlow::OpenReentryChoice(EquilibriumData) {}
 
