@@ -1,4 +1,5 @@
 #include "calc/column.h"
+#include "model/sample_data.h"
 #include "screens/equilibrium/form8_review.h"
 #include "screens/equilibrium/form9_antoine_question.h"
 #include "screens/group_test_support.h"
@@ -6,6 +7,7 @@
 #include "screens/results/form11_results.h"
 #include "support/sample_state.h"
 
+#include <QListWidget>
 #include <QPointer>
 
 namespace radirav {
@@ -83,6 +85,22 @@ TEST_F(AntoineRoad, ACorrectedConstantReachesTheResultsAndTheReport) {
         QStringLiteral("         A1                  23                  A2                  12")));
     EXPECT_TRUE(page.contains(
         QStringLiteral("         C1                  -120                C2                  -145")));
+}
+
+// The re-entry choice's "correct the entered constants" lands here with the choice as the menu made it.
+TEST_F(AntoineRoad, CorrectingFromElsewhereListsTheConstantsAndLeavesTheChoiceAlone) {
+    LoadSampleData(state);
+    state.AntoineMode = true;
+    state.EquilibriumKind = 15;
+    flow.CorrectAntoineConstants();
+    auto* form8 = Only<Form8>();
+    ASSERT_NE(form8, nullptr);
+    EXPECT_TRUE(form8->isVisible());
+    ASSERT_EQ(form8->List1->count(), 6);
+    EXPECT_EQ(form8->List1->item(5)->text(), QStringLiteral("C2") + QString(28, QLatin1Char(' ')) + "-145");
+    EXPECT_TRUE(form8->List1->isEnabled());
+    EXPECT_FALSE(form8->Command5->isVisible());
+    EXPECT_EQ(state.EquilibriumKind, 15) << "until a line is corrected";
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QWindow>
 
 namespace radirav {
 namespace {
@@ -327,6 +328,10 @@ void Form8::OpenErrorQuestion(int topPixels) {
     // Centred on this window.
     errorQuestion_->move(x() + (frameGeometry().width() - errorQuestion_->frameGeometry().width()) / 2,
                          topPixels);
+    // The question is the only way on from here: a click on this window must not bury it.
+    winId();
+    errorQuestion_->winId();
+    errorQuestion_->windowHandle()->setTransientParent(windowHandle());
     errorQuestion_->show();
 }
 
