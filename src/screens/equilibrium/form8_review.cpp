@@ -12,7 +12,6 @@
 
 #include <QLabel>
 #include <QListWidget>
-#include <QWindow>
 
 namespace radirav {
 namespace {
@@ -323,15 +322,14 @@ void Form8::OpenErrorQuestion(int topPixels) {
             navigator.CorrectAntoineConstants();
         },
         [&navigator] { navigator.EndProgram(); });
+    // The question is the only way on from here: as a dialog of this window it stays above it
+    // when the student clicks here, and goes with it.
+    errorQuestion_->setParent(this, Qt::Dialog);
     // The question's load takes the end of corrections away until the student answers.
     Command5->hide();
     // Centred on this window.
     errorQuestion_->move(x() + (frameGeometry().width() - errorQuestion_->frameGeometry().width()) / 2,
                          topPixels);
-    // The question is the only way on from here: a click on this window must not bury it.
-    winId();
-    errorQuestion_->winId();
-    errorQuestion_->windowHandle()->setTransientParent(windowHandle());
     errorQuestion_->show();
 }
 

@@ -234,6 +234,7 @@ TEST_F(Antoine, AcceptingABadListHighlightsItsRowAndAsks) {
     EXPECT_TRUE(question->Command2->focusPolicy() & Qt::TabFocus);
     ASSERT_NE(question->windowHandle(), nullptr);
     EXPECT_EQ(question->windowHandle()->transientParent(), form->windowHandle()) << "stays above the list";
+    EXPECT_EQ(question->windowType(), Qt::Dialog) << "window managers keep only dialogs above their window";
 }
 
 // "Да", Escape and the title-bar close keep the work; "Нет" and closing the review window end.
