@@ -26,6 +26,8 @@ add_library(radirav_ui STATIC
   screens/equilibrium/form12_points_error.cpp
   screens/results/form11_results.cpp
   screens/results/print_report.cpp
+  screens/equilibrium/form8_review.cpp
+  screens/equilibrium/form9_antoine_question.cpp
 )
 set_target_properties(radirav_ui PROPERTIES AUTOMOC ON)
 target_include_directories(radirav_ui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})

@@ -2,6 +2,7 @@
 
 #include "model/equilibrium_choice.h"
 #include "screens/equilibrium/form10_points_check.h"
+#include "screens/equilibrium/form8_review.h"
 #include "screens/input/form1_title.h"
 #include "screens/input/form2_general.h"
 #include "screens/input/form4_rectifying.h"
@@ -21,6 +22,9 @@ Form1* ScreenFlow::ShowTitle() {
 bool ScreenFlow::Offers(Intent intent) const {
     switch (intent) {
     case Intent::EnterGroup:
+    case Intent::ShowIdealityChoice:
+    case Intent::EnterAntoineConstants:
+    case Intent::CorrectAntoineConstants:
     case Intent::CalculateAndShow:
     case Intent::EndProgram:
     case Intent::EnterEquilibriumPoints:
@@ -29,10 +33,7 @@ bool ScreenFlow::Offers(Intent intent) const {
         return true;
     case Intent::EditGroup:
     case Intent::ReturnToChangeMenu:
-    case Intent::ShowIdealityChoice:
     case Intent::OpenGraphEditor:
-    case Intent::EnterAntoineConstants:
-    case Intent::CorrectAntoineConstants:
     case Intent::OpenChangeMenu:
     case Intent::OpenReentryChoice:
         return false;
@@ -61,6 +62,25 @@ void ScreenFlow::EnterGroup(ParamGroup group) {
         break;
     }
     window->EnterGroup();
+}
+
+Form8* ScreenFlow::Review() {
+    if (!review_ || review_->IsUnloading()) {
+        review_ = new Form8(state_, platform_, *this);
+    }
+    return review_.data();
+}
+
+void ScreenFlow::ShowIdealityChoice() {
+    Review()->ShowIdealityChoice();
+}
+
+void ScreenFlow::EnterAntoineConstants() {
+    Review()->EnterAntoineConstants();
+}
+
+void ScreenFlow::CorrectAntoineConstants() {
+    Review()->CorrectConstants();
 }
 
 void ScreenFlow::CalculateAndShow() {
@@ -106,10 +126,7 @@ void ScreenFlow::EndProgram() {
 // Intents whose screens the program does not have yet: never offered, so no button leads here.
 void ScreenFlow::EditGroup(ParamGroup) {}
 void ScreenFlow::ReturnToChangeMenu() {}
-void ScreenFlow::ShowIdealityChoice() {}
 void ScreenFlow::OpenGraphEditor() {}
-void ScreenFlow::EnterAntoineConstants() {}
-void ScreenFlow::CorrectAntoineConstants() {}
 void ScreenFlow::OpenChangeMenu() {}
 void ScreenFlow::OpenReentryChoice(EquilibriumData) {}
 

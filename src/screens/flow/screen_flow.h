@@ -11,6 +11,7 @@ namespace radirav {
 class Form1;
 class Form2;
 class Form10;
+class Form8;
 
 // Who opens whom: the one place that knows every screen. Outlives every screen it opens (main
 // or a test owns it, beside the state and the platform).
@@ -43,11 +44,14 @@ public:
 
 private:
     Form10* PointCheckScreen();
+    // The review window of the equilibrium input while it is loaded, or a new one.
+    Form8* Review();
 
     ProgramState& state_;
     Platform platform_;
     QPointer<Form2> nameBackdrop_; // the general window standing behind the name questions
     QPointer<Form10> pointCheck_;  // the point entry and check window while it is loaded
+    QPointer<Form8> review_;       // the ideality question and the Antoine constants
 };
 
 } // namespace radirav
