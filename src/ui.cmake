@@ -23,6 +23,8 @@ add_library(radirav_ui STATIC
   screens/flow/screen_flow.cpp
   screens/common/yes_no_window.cpp
   screens/common/equilibrium_drawing.cpp
+  screens/equilibrium/form13_graph_editor.cpp
+  screens/equilibrium/form14_remove_point.cpp
   screens/results/form11_results.cpp
   screens/results/print_report.cpp
 )

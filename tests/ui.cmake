@@ -26,6 +26,8 @@ add_executable(radirav_ui_tests
   screens/confirmations_test.cpp
   screens/form6_choice_test.cpp
   screens/hostile_answers_test.cpp
+  screens/equilibrium/form13_graph_editor_test.cpp
+  screens/equilibrium/graph_editor_road_test.cpp
 )
 set_target_properties(radirav_ui_tests PROPERTIES AUTOMOC ON)
 target_link_libraries(radirav_ui_tests PRIVATE radirav_test_platform Qt6::Test radirav_warnings)

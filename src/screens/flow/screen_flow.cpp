@@ -1,5 +1,6 @@
 #include "screens/flow/screen_flow.h"
 
+#include "screens/equilibrium/form13_graph_editor.h"
 #include "screens/input/form1_title.h"
 #include "screens/input/form2_general.h"
 #include "screens/input/form4_rectifying.h"
@@ -19,6 +20,7 @@ Form1* ScreenFlow::ShowTitle() {
 bool ScreenFlow::Offers(Intent intent) const {
     switch (intent) {
     case Intent::EnterGroup:
+    case Intent::OpenGraphEditor:
     case Intent::CalculateAndShow:
     case Intent::EndProgram:
         return true;
@@ -27,7 +29,6 @@ bool ScreenFlow::Offers(Intent intent) const {
     case Intent::ShowIdealityChoice:
     case Intent::EnterEquilibriumPoints:
     case Intent::ShowEquilibriumCheck:
-    case Intent::OpenGraphEditor:
     case Intent::ShowEquilibriumGraph:
     case Intent::EnterAntoineConstants:
     case Intent::CorrectAntoineConstants:
@@ -68,6 +69,20 @@ void ScreenFlow::CalculateAndShow() {
     form11->show();
 }
 
+void ScreenFlow::OpenGraphEditor() {
+    if (!graphEditor_ || graphEditor_->IsUnloading()) {
+        graphEditor_ = new Form13(state_, platform_, *this);
+    }
+    graphEditor_->RefreshEditor();
+    state_.PointPicked = false;
+    graphEditor_->show();
+    graphEditor_->raise();
+    graphEditor_->activateWindow();
+    if (state_.InputError) {
+        graphEditor_->Command5->setFocus();
+    }
+}
+
 void ScreenFlow::EndProgram() {
     platform_.screens.UnloadAll();
     platform_.programEnd.EndProgram();
@@ -79,7 +94,6 @@ void ScreenFlow::ReturnToChangeMenu() {}
 void ScreenFlow::ShowIdealityChoice() {}
 void ScreenFlow::EnterEquilibriumPoints() {}
 void ScreenFlow::ShowEquilibriumCheck() {}
-void ScreenFlow::OpenGraphEditor() {}
 void ScreenFlow::ShowEquilibriumGraph() {}
 void ScreenFlow::EnterAntoineConstants() {}
 void ScreenFlow::CorrectAntoineConstants() {}

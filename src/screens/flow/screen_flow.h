@@ -10,6 +10,7 @@ namespace radirav {
 
 class Form1;
 class Form2;
+class Form13;
 
 // Who opens whom: the one place that knows every screen. Outlives every screen it opens (main
 // or a test owns it, beside the state and the platform).
@@ -44,6 +45,7 @@ private:
     ProgramState& state_;
     Platform platform_;
     QPointer<Form2> nameBackdrop_; // the general window standing behind the name questions
+    QPointer<Form13> graphEditor_; // found again while loaded, to be shown as it was left
 };
 
 } // namespace radirav
