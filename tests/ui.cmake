@@ -37,8 +37,12 @@ gtest_discover_tests(radirav_ui_tests DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
 # The results window with the sample calculated, for its screenshot.
 add_executable(radirav_results_demo screens/results_demo_main.cpp)
 target_link_libraries(radirav_results_demo PRIVATE radirav_ui radirav_warnings)
+# The graph editor on the sample points with one wrong value.
+add_executable(radirav_editor_demo screens/editor_demo_main.cpp)
+target_link_libraries(radirav_editor_demo PRIVATE radirav_ui radirav_warnings)
 
-foreach(smoke IN ITEMS "Title;Введение;radirav-title.png;radirav" "Results;РЕЗУЛЬТАТЫ РАСЧЁТА;radirav-results.png;radirav_results_demo")
+foreach(smoke IN ITEMS "Title;Введение;radirav-title.png;radirav" "Results;РЕЗУЛЬТАТЫ РАСЧЁТА;radirav-results.png;radirav_results_demo"
+       "Editor;Коррекция равновесной зависимости;radirav-editor.png;radirav_editor_demo")
   list(GET smoke 0 name)
   list(GET smoke 1 title)
   list(GET smoke 2 shot)

@@ -234,7 +234,7 @@ void Form13::OnMouseDown(QPointF where, Qt::MouseButton button) {
     if (state_.PointPicked) {
         // The value typed so far goes into its cell before another is picked; the sorted
         // redraw may move the points, so the click is looked at again.
-        StoreTypedText(false);
+        StoreTypedText();
         RefreshEditor();
         cell = CellUnder(x, y);
     }
@@ -266,8 +266,9 @@ void Form13::PickCell(TableCell cell) {
     Label3->hide();
 }
 
-void Form13::StoreTypedText(bool normalize) {
-    StorePointCell(state_, picked_.row, picked_.column, Text1->text().toStdString(), normalize);
+void Form13::StoreTypedText() {
+    // Every way out of the box reads a typed comma as the decimal point, not only Enter.
+    StorePointCell(state_, picked_.row, picked_.column, Text1->text().toStdString(), true);
 }
 
 bool Form13::Text1KeyPress(int key) {
@@ -284,7 +285,7 @@ bool Form13::Text1KeyPress(int key) {
 
 void Form13::Text1KeyEnter() {
     Text1->setText(QString::fromStdString(NormalizeDecimalText(Text1->text().toStdString())));
-    StoreTypedText(false);
+    StoreTypedText();
     ShowIdleButtons();
     Redraw();
 }
@@ -301,7 +302,7 @@ void Form13::Text1Click() {
     const float& value = picked_.column == PointColumn::X ? state_.EqX[picked_.row] : state_.EqY[picked_.row];
     const float before = value;
     state_.EditMode = true;
-    StoreTypedText(false);
+    StoreTypedText();
     if (value != before) {
         ShowIdleButtons();
         Redraw();

@@ -69,7 +69,7 @@ private:
     // The cell a click picks while editing: a mark on the diagram picks its y.
     TableCell CellUnder(int x, int y) const;
     void PickCell(TableCell cell);
-    void StoreTypedText(bool normalize);
+    void StoreTypedText();
     void OfferRemoval(int row);
     void HighlightRow(int row);
     void UnloadScreensButThis();
