@@ -24,6 +24,8 @@ add_library(radirav_ui STATIC
   screens/common/equilibrium_drawing.cpp
   screens/equilibrium/form10_points_check.cpp
   screens/equilibrium/form12_points_error.cpp
+  screens/equilibrium/form13_graph_editor.cpp
+  screens/equilibrium/form14_remove_point.cpp
   screens/results/form11_results.cpp
   screens/results/print_report.cpp
   screens/equilibrium/form8_review.cpp

@@ -31,6 +31,8 @@ add_executable(radirav_ui_tests
   screens/hostile_answers_test.cpp
   screens/equilibrium/form8_antoine_test.cpp
   screens/antoine_road_test.cpp
+  screens/equilibrium/form13_graph_editor_test.cpp
+  screens/equilibrium/graph_editor_road_test.cpp
 )
 set_target_properties(radirav_ui_tests PROPERTIES AUTOMOC ON)
 target_link_libraries(radirav_ui_tests PRIVATE radirav_test_platform Qt6::Test radirav_warnings)
@@ -40,8 +42,12 @@ gtest_discover_tests(radirav_ui_tests DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
 # The results window with the sample calculated, for its screenshot.
 add_executable(radirav_results_demo screens/results_demo_main.cpp)
 target_link_libraries(radirav_results_demo PRIVATE radirav_ui radirav_warnings)
+# The graph editor on the sample points with one wrong value.
+add_executable(radirav_editor_demo screens/editor_demo_main.cpp)
+target_link_libraries(radirav_editor_demo PRIVATE radirav_ui radirav_warnings)
 
-foreach(smoke IN ITEMS "Title;Введение;radirav-title.png;radirav" "Results;РЕЗУЛЬТАТЫ РАСЧЁТА;radirav-results.png;radirav_results_demo")
+foreach(smoke IN ITEMS "Title;Введение;radirav-title.png;radirav" "Results;РЕЗУЛЬТАТЫ РАСЧЁТА;radirav-results.png;radirav_results_demo"
+       "Editor;Коррекция равновесной зависимости;radirav-editor.png;radirav_editor_demo")
   list(GET smoke 0 name)
   list(GET smoke 1 title)
   list(GET smoke 2 shot)

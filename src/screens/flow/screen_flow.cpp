@@ -2,6 +2,7 @@
 
 #include "model/equilibrium_choice.h"
 #include "screens/equilibrium/form10_points_check.h"
+#include "screens/equilibrium/form13_graph_editor.h"
 #include "screens/equilibrium/form8_review.h"
 #include "screens/input/form1_title.h"
 #include "screens/input/form2_general.h"
@@ -25,6 +26,7 @@ bool ScreenFlow::Offers(Intent intent) const {
     case Intent::ShowIdealityChoice:
     case Intent::EnterAntoineConstants:
     case Intent::CorrectAntoineConstants:
+    case Intent::OpenGraphEditor:
     case Intent::CalculateAndShow:
     case Intent::EndProgram:
     case Intent::EnterEquilibriumPoints:
@@ -33,7 +35,6 @@ bool ScreenFlow::Offers(Intent intent) const {
         return true;
     case Intent::EditGroup:
     case Intent::ReturnToChangeMenu:
-    case Intent::OpenGraphEditor:
     case Intent::OpenChangeMenu:
     case Intent::OpenReentryChoice:
         return false;
@@ -118,6 +119,20 @@ void ScreenFlow::ShowEquilibriumGraph() {
     form11->show();
 }
 
+void ScreenFlow::OpenGraphEditor() {
+    if (!graphEditor_ || graphEditor_->IsUnloading()) {
+        graphEditor_ = new Form13(state_, platform_, *this);
+    }
+    graphEditor_->RefreshEditor();
+    state_.PointPicked = false;
+    graphEditor_->show();
+    graphEditor_->raise();
+    graphEditor_->activateWindow();
+    if (state_.InputError) {
+        graphEditor_->Command5->setFocus();
+    }
+}
+
 void ScreenFlow::EndProgram() {
     platform_.screens.UnloadAll();
     platform_.programEnd.EndProgram();
@@ -126,7 +141,6 @@ void ScreenFlow::EndProgram() {
 // Intents whose screens the program does not have yet: never offered, so no button leads here.
 void ScreenFlow::EditGroup(ParamGroup) {}
 void ScreenFlow::ReturnToChangeMenu() {}
-void ScreenFlow::OpenGraphEditor() {}
 void ScreenFlow::OpenChangeMenu() {}
 void ScreenFlow::OpenReentryChoice(EquilibriumData) {}
 

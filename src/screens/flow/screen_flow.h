@@ -12,6 +12,7 @@ class Form1;
 class Form2;
 class Form10;
 class Form8;
+class Form13;
 
 // Who opens whom: the one place that knows every screen. Outlives every screen it opens (main
 // or a test owns it, beside the state and the platform).
@@ -52,6 +53,7 @@ private:
     QPointer<Form2> nameBackdrop_; // the general window standing behind the name questions
     QPointer<Form10> pointCheck_;  // the point entry and check window while it is loaded
     QPointer<Form8> review_;       // the ideality question and the Antoine constants
+    QPointer<Form13> graphEditor_; // found again while loaded, to be shown as it was left
 };
 
 } // namespace radirav

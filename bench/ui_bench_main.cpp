@@ -1,0 +1,69 @@
+// Timing of the graph editor's full redraw: table, check, sort and diagram of 20 points.
+// Runs the real window on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
+
+#include "model/equilibrium_points.h"
+#include "platform/qt_platform.h"
+#include "screens/equilibrium/form13_graph_editor.h"
+#include "screens/flow/navigator.h"
+#include "support/sample_state.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <string>
+
+namespace radirav {
+namespace {
+
+// Nothing leads anywhere: the redraw alone is timed.
+class NoNavigator final : public Navigator {
+public:
+    bool Offers(Intent) const override { return false; }
+    void ShowNameBackdrop() override {}
+    void EnterGroup(ParamGroup) override {}
+    void EditGroup(ParamGroup) override {}
+    void ReturnToChangeMenu() override {}
+    void ShowIdealityChoice() override {}
+    void EnterEquilibriumPoints() override {}
+    void ShowEquilibriumCheck() override {}
+    void OpenGraphEditor() override {}
+    void ShowEquilibriumGraph() override {}
+    void EnterAntoineConstants() override {}
+    void CorrectAntoineConstants() override {}
+    void CalculateAndShow() override {}
+    void OpenChangeMenu() override {}
+    void OpenReentryChoice(EquilibriumData) override {}
+    void EndProgram() override {}
+};
+
+void RefreshEditorTwentyPoints(benchmark::State& bench) {
+    ProgramState state = testing::SampleWithPoints();
+    // Five more points up to the largest table, between the sample's top points.
+    for (const char* x : {"0.91", "0.92", "0.93", "0.94", "0.95"}) {
+        InsertPoint(state, x, std::to_string(std::stod(x) + 0.01).c_str());
+    }
+    QtPlatform machine;
+    NoNavigator navigator;
+    Form13 editor(state, machine.Get(), navigator);
+    for (auto _ : bench) {
+        editor.RefreshEditor();
+        benchmark::DoNotOptimize(editor.Surface().Ops().size());
+    }
+    if (state.EqPointCount != kMaxEqPoints || state.InputError)
+        bench.SkipWithError("the table is not 20 sound points");
+    bench.counters["drawOps"] = static_cast<double>(editor.Surface().Ops().size());
+}
+
+BENCHMARK(RefreshEditorTwentyPoints)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace radirav
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

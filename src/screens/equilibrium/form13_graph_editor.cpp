@@ -1,0 +1,419 @@
+#include "screens/equilibrium/form13_graph_editor.h"
+
+#include "model/editor_geometry.h"
+#include "model/equilibrium_choice.h"
+#include "model/equilibrium_points.h"
+#include "model/text.h"
+#include "platform/colors.h"
+#include "platform/fonts.h"
+#include "platform/twips.h"
+#include "screens/common/equilibrium_drawing.h"
+#include "screens/equilibrium/form14_remove_point.h"
+
+#include <QLabel>
+#include <cmath>
+
+namespace radirav {
+namespace {
+
+const QString kCaption = QStringLiteral("Коррекция равновесной зависимости");
+const QString kEndCaption = QStringLiteral("КОНЕЦ ИЗМЕНЕНИЙ");
+const QString kQuitCaption = QStringLiteral("Окончание работы с программой");
+const QString kAddCaption = QStringLiteral("Увеличение количества пар точек равновесной зависимости ");
+const QString kRemoveCaption = QStringLiteral("Уменьшение количества пар точек равновесной зависимости");
+const QString kEditCaption = QStringLiteral("Изменения задания точек");
+const QString kEditHint =
+    QStringLiteral("  Подведите указатель мыши     к точке на графике или к               строке, которую Вы "
+                   "            собираетесь исправлять и        щёлкните левой кнопкой");
+const QString kRemoveHint =
+    QStringLiteral("  Подведите указатель мыши       к точке на графике или к               строке, которую "
+                   "Вы               собираетесь изымать и        щёлкните левой кнопкой");
+
+const QColor kBlue(0, 0, 255), kYellow(255, 255, 0), kWhite(255, 255, 255), kBlack(0, 0, 0);
+// A table keeps 8 to 20 points: fewer cannot be removed, more cannot be added.
+constexpr int kFewestPoints = 8;
+constexpr std::uint32_t kRedBgr = 0x0000FF, kGreenBgr = 0x00FF00;
+
+// Editor units (pixels).
+constexpr int kModeButtonLeft = 465, kModeButtonWidth = 330, kButtonHeight = 36;
+constexpr int kHintLeft = 480, kHintTop = 400, kHintWidth = 300, kHintHeight = 110;
+constexpr int kPickMarkRadius = 8, kPickMarkPen = 3;
+// Text1 shows the start of a long typed value selected, so typing replaces it.
+constexpr int kSelectedOnPick = 20;
+// Where the added point's two input boxes stand, twips.
+const QPoint kAddBoxPosition(500, 6000);
+
+QFont ButtonFont(const QString& caption, int width) {
+    return FitFontToWidth(ScreenFont(QStringLiteral("MS Sans Serif"), 10, true), caption, width - 8);
+}
+
+CommandButton* Button(QWidget* parent, const QString& name, const QString& caption, QRect geometry) {
+    return MakeButton(parent, name, caption, geometry, ButtonFont(caption, geometry.width()));
+}
+
+QLabel* Hint(QWidget* parent, const QString& name, const QString& text) {
+    QLabel* label = MakeLabel(parent, name, {kHintLeft, kHintTop, kHintWidth, kHintHeight},
+                              ScreenFont(QStringLiteral("MS Sans Serif"), 10, true));
+    label->setWordWrap(true);
+    label->setText(text);
+    label->hide();
+    return label;
+}
+
+int CellLeft(PointColumn column) {
+    return (static_cast<int>(column) - 1) * ColumnWidth + NumberColumnWidth + TableLeft;
+}
+
+// Left edge that centres `text` in a column `width` wide starting at `left`, 8 units a character.
+double CentredIn(int left, int width, const std::string& text) {
+    return left + (width - 8.0 * static_cast<double>(CharCount(text))) / 2.0;
+}
+
+} // namespace
+
+Form13::Form13(ProgramState& state, Platform platform, Navigator& navigator)
+    : ScreenWindow(platform.screens, QStringLiteral("Form13")), state_(state), platform_(platform),
+      navigator_(navigator) {
+    setWindowTitle(kCaption);
+    SetOuterGeometryTwips(10, 5, 12000, 9000);
+    Surface().SetFontFamily(FixedPitchCyrillicFamily(QStringLiteral("Courier New")));
+    Surface().SetBackColor(QColor(192, 192, 192));
+
+    Command5 = Button(this, QStringLiteral("Command5"), kEditCaption,
+                      {kModeButtonLeft, 380, kModeButtonWidth, kButtonHeight});
+    Command1 = Button(this, QStringLiteral("Command1"), kEndCaption, {140, 420, 145, kButtonHeight});
+    Command3 = Button(this, QStringLiteral("Command3"), kAddCaption,
+                      {kModeButtonLeft, 420, kModeButtonWidth, kButtonHeight});
+    Command2 = Button(this, QStringLiteral("Command2"), kQuitCaption, {120, 460, 185, kButtonHeight});
+    Command4 = Button(this, QStringLiteral("Command4"), kRemoveCaption,
+                      {kModeButtonLeft, 480, kModeButtonWidth, kButtonHeight});
+
+    Text1 = new TextBox(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAlignment(Qt::AlignCenter);
+    Text1->setFont(ScreenFont(QStringLiteral("Courier New"), 10));
+    Text1->hide();
+    Text1->keyPress = [this](int key) { return Text1KeyPress(key); };
+    Text1->click = [this] { Text1Click(); };
+    Text1->mouseDown = [this](QPointF, Qt::MouseButton) { Text1MouseDown(); };
+
+    Label3 = Hint(this, QStringLiteral("Label3"), kEditHint);
+    Label1 = Hint(this, QStringLiteral("Label1"), kRemoveHint);
+
+    ShowIdleButtons();
+
+    Command1->OnClick([this] { Command1Click(); });
+    Command2->OnClick([this] { Command2Click(); });
+    Command3->OnClick([this] { Command3Click(); });
+    Command4->OnClick([this] { Command4Click(); });
+    Command5->OnClick([this] { Command5Click(); });
+}
+
+void Form13::RefreshEditor() {
+    DrawingSurface& surface = Surface();
+    surface.Cls();
+    // Sorted before the table is drawn, so that the row a click picks is the row on screen.
+    SortPointsAndComputeAlfa(state_);
+    DrawEquilibriumTable(surface, state_);
+    state_.ErrorIndex = CheckEquilibriumPoints(state_).point;
+    DrawEquilibriumDiagram(surface, state_, state_.GraphLeft, state_.GraphTop, state_.GraphSize, kWhite,
+                           kBlack);
+    const std::uint32_t colour = state_.InputError ? kRedBgr : kGreenBgr;
+    if (colour != endButtonColour_) {
+        // Restyling a button costs more than the whole drawing; only a change repaints it.
+        PaintControl(Command1, colour);
+        endButtonColour_ = colour;
+    }
+}
+
+bool Form13::Busy() const {
+    return form14_ && !form14_->IsUnloading();
+}
+
+void Form13::ShowIdleButtons() {
+    mode_ = Mode::Idle;
+    // The picked cell is consumed: its row may hold another point once the table is sorted.
+    picked_ = {};
+    state_.PointPicked = false;
+    Command1->show();
+    Command2->show();
+    Command2->setEnabled(true);
+    Command3->setVisible(state_.EqPointCount < kMaxEqPoints);
+    Command4->setVisible(state_.EqPointCount > kFewestPoints);
+    Command5->show();
+    Label1->hide();
+    Label3->hide();
+}
+
+void Form13::HideModeButtons() {
+    Command1->hide();
+    Command3->hide();
+    Command4->hide();
+    Command5->hide();
+    Command2->setEnabled(false);
+}
+
+void Form13::Redraw() {
+    Text1->hide();
+    RefreshEditor();
+}
+
+void Form13::MarkPoint(int point) {
+    Surface().Circle(QPointF(state_.PointScreenX[point], state_.PointScreenY[point]), kPickMarkRadius, kBlue,
+                     kPickMarkPen);
+    Surface().SetForeColor(kBlack);
+}
+
+void Form13::Command5Click() {
+    state_.EditMode = true;
+    state_.RemoveMode = false;
+    HideModeButtons();
+    mode_ = Mode::Editing;
+    Label3->show();
+}
+
+void Form13::Command4Click() {
+    state_.RemoveMode = true;
+    state_.EditMode = false;
+    HideModeButtons();
+    mode_ = Mode::Removal;
+    Redraw();
+    Label1->show();
+}
+
+void Form13::Command3Click() {
+    Command3->hide();
+    Command4->hide();
+    Command5->hide();
+    state_.RemoveMode = false;
+    state_.EditMode = false;
+    if (state_.EqPointCount < kMaxEqPoints) {
+        const QString n = QString::number(state_.EqPointCount + 1);
+        const QString x = platform_.dialogs.InputBox({QStringLiteral(" X [ ") + n + QStringLiteral(" ] = "),
+                                                      QStringLiteral("ВВОД X РАВНОВЕСНОГО "),
+                                                      {},
+                                                      kAddBoxPosition});
+        const QString y = platform_.dialogs.InputBox({QStringLiteral(" Y [ ") + n + QStringLiteral(" ] = "),
+                                                      QStringLiteral("ВВОД Y РАВНОВЕСНОГО"),
+                                                      {},
+                                                      kAddBoxPosition});
+        InsertPoint(state_, x.toStdString(), y.toStdString());
+    }
+    ShowIdleButtons();
+    Redraw();
+}
+
+void Form13::OnMouseDown(QPointF where, Qt::MouseButton button) {
+    if (IdleOrBusy()) {
+        const bool wasBusy = Busy();
+        Redraw();
+        if (wasBusy) {
+            // A click beside the removal question withdraws the offer, as "Нет" does.
+            form14_->Unload();
+            KeepOfferedPoint();
+        }
+        return;
+    }
+    const int x = static_cast<int>(std::floor(where.x()));
+    const int y = static_cast<int>(std::floor(where.y()));
+    if (mode_ == Mode::Removal) {
+        if (const int hit = PickPlottedPoint(state_, x, y); hit != 0) {
+            MarkPoint(hit);
+            OfferRemoval(hit);
+        } else {
+            OfferRemoval(PickTableRow(x, y, state_.EqPointCount));
+        }
+        return;
+    }
+    TableCell cell = CellUnder(x, y);
+    if (cell.row == 0) {
+        RefreshEditor();
+        return;
+    }
+    const bool onMark = PickPlottedPoint(state_, x, y) != 0;
+    if (state_.PointPicked) {
+        // The value typed so far goes into its cell before another is picked; the sorted
+        // redraw may move the points, so the click is looked at again.
+        StoreTypedText();
+        RefreshEditor();
+        cell = CellUnder(x, y);
+    }
+    if (cell.row != 0 && (onMark || button == Qt::LeftButton)) {
+        PickCell(cell);
+    }
+}
+
+TableCell Form13::CellUnder(int x, int y) const {
+    if (const int hit = PickPlottedPoint(state_, x, y); hit != 0) {
+        return {hit, PointColumn::Y};
+    }
+    return PickTableCell(x, y, state_.EqPointCount);
+}
+
+void Form13::PickCell(TableCell cell) {
+    picked_ = cell;
+    state_.PointPicked = true;
+    const std::string& text =
+        cell.column == PointColumn::X ? state_.EqXText[cell.row] : state_.EqYText[cell.row];
+    Text1->setGeometry(CellLeft(cell.column), cell.row * RowHeight + TableTop, ColumnWidth, RowHeight);
+    Text1->setText(QString::fromStdString(TrimBlanks(text)));
+    Text1->show();
+    Text1->setFocus();
+    Text1->setSelection(0, kSelectedOnPick);
+    RefreshEditor();
+    MarkPoint(cell.row);
+    Label1->hide();
+    Label3->hide();
+}
+
+void Form13::StoreTypedText() {
+    // Every way out of the box reads a typed comma as the decimal point, not only Enter.
+    StorePointCell(state_, picked_.row, picked_.column, Text1->text().toStdString(), true);
+}
+
+bool Form13::Text1KeyPress(int key) {
+    if (IdleOrBusy()) {
+        Redraw();
+        return true;
+    }
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) {
+        return false;
+    }
+    Text1KeyEnter();
+    return true;
+}
+
+void Form13::Text1KeyEnter() {
+    Text1->setText(QString::fromStdString(NormalizeDecimalText(Text1->text().toStdString())));
+    StoreTypedText();
+    ShowIdleButtons();
+    Redraw();
+}
+
+void Form13::Text1Click() {
+    if (IdleOrBusy()) {
+        Redraw();
+        return;
+    }
+    if (!state_.PointPicked || picked_.row == 0) {
+        RefreshEditor();
+        return;
+    }
+    const float& value = picked_.column == PointColumn::X ? state_.EqX[picked_.row] : state_.EqY[picked_.row];
+    const float before = value;
+    state_.EditMode = true;
+    StoreTypedText();
+    if (value != before) {
+        ShowIdleButtons();
+        Redraw();
+        return;
+    }
+    RefreshEditor();
+    MarkPoint(picked_.row);
+}
+
+void Form13::Text1MouseDown() {
+    if (IdleOrBusy()) {
+        Redraw();
+    }
+}
+
+void Form13::OfferRemoval(int row) {
+    if (row < 1 || row > state_.EqPointCount) {
+        // Nothing to remove: the editor is idle again, "КОНЕЦ ИЗМЕНЕНИЙ" included.
+        state_.RemoveMode = false;
+        ShowIdleButtons();
+        RefreshEditor();
+        return;
+    }
+    HighlightRow(row);
+    Command1->hide();
+    platform_.dialogs.Beep();
+    Label1->hide();
+    Command2->hide();
+    offeredRow_ = row;
+    form14_ = new Form14(
+        platform_.screens, row, [this] { RemoveOfferedPoint(); }, [this] { KeepOfferedPoint(); });
+    form14_->move(TwipsToPixels(QPoint(850, 7000)));
+    form14_->show();
+}
+
+void Form13::HighlightRow(int row) {
+    RefreshEditor();
+    DrawingSurface& surface = Surface();
+    const int top = TableTop + row * RowHeight;
+    surface.Rectangle(QPointF(TableLeft, top),
+                      QPointF(TableLeft + NumberColumnWidth + 3 * ColumnWidth, top + RowHeight), kBlue, true);
+    surface.SetForeColor(kYellow);
+    const double textTop = top + 4;
+    const std::string number = std::to_string(row);
+    const std::string x = TrimBlanks(state_.EqXText[row]);
+    const std::string y = TrimBlanks(state_.EqYText[row]);
+    const AlfaCell alfa = FormatAlfaCell(state_, row);
+    const std::pair<double, std::string> cells[] = {
+        {CentredIn(TableLeft, NumberColumnWidth, number), number},
+        {CentredIn(CellLeft(PointColumn::X), ColumnWidth, x), x},
+        {CentredIn(CellLeft(PointColumn::Y), ColumnWidth, y), y},
+        {static_cast<double>(alfa.x), alfa.text},
+    };
+    for (const auto& [left, text] : cells) {
+        surface.SetCurrentX(left);
+        surface.SetCurrentY(textTop);
+        surface.PrintText(QString::fromStdString(text));
+    }
+    surface.SetForeColor(kBlack);
+}
+
+void Form13::UnloadScreensButThis() {
+    const std::vector<ScreenWindow*> loaded = platform_.screens.Loaded();
+    for (ScreenWindow* screen : loaded) {
+        if (screen != this) {
+            screen->Unload();
+        }
+    }
+}
+
+void Form13::RemoveOfferedPoint() {
+    RemovePoint(state_, offeredRow_);
+    state_.RemoveMode = false;
+    ShowIdleButtons();
+    UnloadScreensButThis();
+    Redraw();
+    state_.PointPicked = false;
+    show();
+}
+
+void Form13::KeepOfferedPoint() {
+    Surface().Cls();
+    Surface().SetForeColor(kBlue);
+    state_.PointPicked = false;
+    state_.RemoveMode = false;
+    ShowIdleButtons();
+    UnloadScreensButThis();
+    Redraw();
+    show();
+}
+
+void Form13::Command1Click() {
+    state_.ErrorIndex = CheckEquilibriumPoints(state_).point;
+    if (state_.InputError && !navigator_.Offers(Intent::ShowEquilibriumCheck)) {
+        platform_.dialogs.Beep();
+        return;
+    }
+    Unload();
+    platform_.screens.UnloadOtherForms();
+    if (state_.InputError) {
+        navigator_.ShowEquilibriumCheck();
+        return;
+    }
+    AcceptPointTable(state_);
+    navigator_.CalculateAndShow();
+}
+
+void Form13::Command2Click() {
+    Unload();
+    platform_.screens.UnloadOtherForms();
+    navigator_.EndProgram();
+}
+
+} // namespace radirav

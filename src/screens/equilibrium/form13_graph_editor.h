@@ -1,0 +1,91 @@
+#pragma once
+
+#include "model/editor_geometry.h"
+#include "model/program_state.h"
+#include "platform/controls.h"
+#include "platform/platform.h"
+#include "platform/screen_window.h"
+#include "screens/flow/navigator.h"
+
+#include <QPointer>
+#include <cstdint>
+
+class QLabel;
+
+namespace radirav {
+
+class Form14;
+
+// The graph editor: the point table and the x-y diagram, where the student retypes a point's x
+// or y by picking its cell or its mark, adds a point or removes one. Idle, every button but
+// the end one leads into a mode (editing, removal) that ends with Enter in the text box or the
+// answer of the removal question; a point added is typed at once.
+class Form13 final : public ScreenWindow {
+    Q_OBJECT
+public:
+    Form13(ProgramState& state, Platform platform, Navigator& navigator);
+
+    CommandButton* Command1; // "КОНЕЦ ИЗМЕНЕНИЙ": red while the table breaks a rule
+    CommandButton* Command2; // end of the program
+    CommandButton* Command3; // add a point
+    CommandButton* Command4; // remove a point
+    CommandButton* Command5; // retype a point
+    TextBox* Text1;          // the picked cell's value, typed over the cell
+    QLabel* Label1;          // removal hint
+    QLabel* Label3;          // editing hint
+
+    // Clears the window and draws the table and diagram from the state (sorting the points),
+    // and colours Command1 by the table's check.
+    void RefreshEditor();
+
+    void Command1Click();
+    void Command2Click();
+    void Command3Click();
+    void Command4Click();
+    void Command5Click();
+
+    // The removal question's answers.
+    void RemoveOfferedPoint();
+    void KeepOfferedPoint();
+
+    // The cell Text1 edits (row 0: none).
+    TableCell PickedCell() const { return picked_; }
+
+protected:
+    void OnMouseDown(QPointF where, Qt::MouseButton button) override;
+    void OnCloseRequested() override { Command2Click(); }
+
+private:
+    enum class Mode { Idle, Editing, Removal };
+
+    // The removal question is on screen.
+    bool Busy() const;
+    bool IdleOrBusy() const { return mode_ == Mode::Idle || Busy(); }
+    // Back to idle: every button the point count allows, Command2 enabled, no hint.
+    void ShowIdleButtons();
+    void HideModeButtons();
+    void Redraw();
+    void MarkPoint(int point);
+    // The cell a click picks while editing: a mark on the diagram picks its y.
+    TableCell CellUnder(int x, int y) const;
+    void PickCell(TableCell cell);
+    void StoreTypedText();
+    void OfferRemoval(int row);
+    void HighlightRow(int row);
+    void UnloadScreensButThis();
+    void Text1KeyEnter();
+    bool Text1KeyPress(int key);
+    void Text1Click();
+    void Text1MouseDown();
+
+    ProgramState& state_;
+    Platform platform_;
+    Navigator& navigator_;
+    Mode mode_ = Mode::Idle;
+    TableCell picked_;
+    int offeredRow_ = 0;                         // the point the removal question is about
+    std::uint32_t endButtonColour_ = 0xFFFFFFFF; // Command1's back colour, 0xBBGGRR; none yet
+    QPointer<Form14> form14_;
+};
+
+} // namespace radirav
