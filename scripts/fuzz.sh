@@ -35,7 +35,8 @@ run() {
 for target in "${targets[@]}"; do
   binary=build/fuzz/fuzz/${target}_fuzz
   [ -x "$binary" ] || continue
-  options=(-timeout=10 -artifact_prefix="$findings/$target-" -print_final_stats=1)
+  # A fixed seed in CI, so that a run there is repeatable; FUZZ_SEED=0 picks one at random.
+  options=(-seed="${FUZZ_SEED:-1}" -timeout=10 -artifact_prefix="$findings/$target-" -print_final_stats=1)
   [ -f "fuzz/$target.dict" ] && options+=(-dict="fuzz/$target.dict")
 
   echo "== $target: corpus replay"

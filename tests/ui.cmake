@@ -15,6 +15,7 @@ add_executable(radirav_ui_tests
   platform/qt_printer_test.cpp
   platform/scripted_platform_test.cpp
   platform/modal_watchdog_test.cpp
+  platform/controls_test.cpp
   screens/form1_title_test.cpp
   screens/results/form11_results_test.cpp
   screens/results/print_report_test.cpp

@@ -52,11 +52,16 @@ std::vector<std::string> SplitWords(const std::string& text) {
     return words;
 }
 
+std::string WithoutLineBreaks(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return text;
+}
+
 // A scalar value as one line keeps it: quoted when a comment sign, an opening quote or outer
 // blanks would be lost; a line break becomes a blank.
 std::string QuotedIfNeeded(std::string text) {
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    text = WithoutLineBreaks(std::move(text));
     const bool plain = text.find('#') == std::string::npos && (text.empty() || text.front() != '"') &&
                        TrimWhite(text) == text;
     return plain ? text : '"' + text + '"';
@@ -154,10 +159,12 @@ private:
                             "\"" + tray->second.value + "\" is neither K (bubble-cap) nor S (sieve)");
             state.TrayType = type;
         }
+        // A carriage return inside a name (a stray one, not a line end) reads as a blank, as
+        // the names are written back.
         if (const auto name = entries_.find("NAME"); name != entries_.end())
-            state.StudentName = name->second.value;
+            state.StudentName = WithoutLineBreaks(name->second.value);
         if (const auto system = entries_.find("SYSTEM"); system != entries_.end())
-            state.SystemName = system->second.value;
+            state.SystemName = WithoutLineBreaks(system->second.value);
         return true;
     }
 

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QStyledItemDelegate>
 
@@ -75,6 +76,30 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+    if (keyPress && keyPress(event->key())) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::mousePressEvent(QMouseEvent* event) {
+    QLineEdit::mousePressEvent(event);
+    if (mouseDown) {
+        mouseDown(event->position(), event->button());
+    }
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (click && rect().contains(event->position().toPoint())) {
+        click();
+    }
 }
 
 void PaintControl(QWidget* widget, std::uint32_t back, std::optional<std::uint32_t> fore) {

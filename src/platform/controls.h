@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
@@ -28,6 +29,23 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+};
+
+// The one-line text box a window edits a value in place with. The window decides what a key
+// does: `keyPress` answers true when it has handled the key (Enter, say), false to type it.
+class TextBox final : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent);
+
+    std::function<bool(int key)> keyPress;
+    std::function<void()> click;
+    std::function<void(QPointF where, Qt::MouseButton button)> mouseDown;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 // Back colour (and text colour when given) as 0xBBGGRR. A button is painted solid by a style

@@ -4,6 +4,7 @@
 #include "platform/twips.h"
 
 #include <QCloseEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 #include <QWindow>
@@ -108,6 +109,14 @@ bool ScreenWindow::event(QEvent* event) {
         MoveFocusToVisibleControl();
     }
     return handled;
+}
+
+void ScreenWindow::OnMouseDown(QPointF, Qt::MouseButton) {}
+
+void ScreenWindow::mousePressEvent(QMouseEvent* event) {
+    // The surface draws in the window's pixels, so a pixel position is a drawing position.
+    OnMouseDown(event->position(), event->button());
+    event->accept();
 }
 
 void ScreenWindow::paintEvent(QPaintEvent*) {

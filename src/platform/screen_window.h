@@ -36,6 +36,10 @@ public:
     void Detach() { screens_ = nullptr; }
 
 protected:
+    // A mouse button pressed on the window itself (not on a control), at `where` in the drawing
+    // units of its surface.
+    virtual void OnMouseDown(QPointF where, Qt::MouseButton button);
+
     // What the window's own end button does; the title-bar close button runs it too, so no
     // hidden window is left with the program still running.
     virtual void OnCloseRequested() = 0;
@@ -44,6 +48,7 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void FitInsideFrame();

@@ -1,8 +1,12 @@
 #include "calc/equilibrium.h"
-#include "calc/properties.h"
 #include "support/sample_state.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace radirav {
 namespace {
@@ -17,16 +21,17 @@ TEST(ConstantAlfa, LeavesTemperatureAlone) {
     EXPECT_EQ(temperature, 81.9f);
 }
 
-// Eight points; the first four carry volatilities 5, 4, 3, 2 at x = 0.1, 0.3, 0.5, 0.7.
-ProgramState FourPointTable() {
+// Eight points whose volatilities 5, 4, 2, 1.5 at x = 0.1, 0.3, 0.5, 0.7 bend at every point,
+// so that each segment gives other values than its neighbours.
+ProgramState BentTable(int count = 8) {
     ProgramState state;
-    state.EquilibriumKind = 8; // a tabulated kind is its point count
-    state.EqPointCount = 8;
+    state.EquilibriumKind = count; // a tabulated kind is its point count
+    state.EqPointCount = count;
     const float xs[] = {0.1f, 0.3f, 0.5f, 0.7f, 0.8f, 0.85f, 0.9f, 0.95f};
-    const float alfas[] = {5, 4, 3, 2, 1.8f, 1.6f, 1.4f, 1.2f};
-    for (int i = 1; i <= 8; ++i) {
-        state.EqX[i] = xs[i - 1];
-        state.EqAlfa[i] = alfas[i - 1];
+    const float alfas[] = {5, 4, 2, 1.5f, 1.4f, 1.3f, 1.2f, 1.1f};
+    for (int i = 1; i <= count; ++i) {
+        state.EqX[i] = i <= 8 ? xs[i - 1] : 0.95f + 0.0025f * static_cast<float>(i - 8);
+        state.EqAlfa[i] = i <= 8 ? alfas[i - 1] : 1.1f;
     }
     return state;
 }
@@ -34,33 +39,61 @@ ProgramState FourPointTable() {
 struct InterpolationCase {
     const char* name;
     std::vector<float> xs; // successive trays
-    double lastAlfa;
+    double lastAlfa;       // worked by hand on the segment named
 };
 
 class TabulatedVolatility : public ::testing::TestWithParam<InterpolationCase> {};
 
 TEST_P(TabulatedVolatility, InterpolatesForwardOnly) {
-    ProgramState state = FourPointTable();
+    ProgramState state = BentTable();
     EquilibriumModel model(state);
     float temperature = 50.0f;
     double alfa = 0;
     for (const float x : GetParam().xs)
         ASSERT_EQ(model.RelativeVolatility(x, temperature, alfa), CalcStop::None);
-    EXPECT_NEAR(alfa, GetParam().lastAlfa, 1e-5); // single-precision storage
+    EXPECT_NEAR(alfa, GetParam().lastAlfa, 1e-6); // single-precision storage
     EXPECT_EQ(temperature, 50.0f);
 }
 
-INSTANTIATE_TEST_SUITE_P(Segments, TabulatedVolatility,
-                         ::testing::Values(InterpolationCase{"AtAnUpperEndTheIndexStays", {0.3f}, 4.0},
-                                           InterpolationCase{"InsideASegment", {0.4f}, 3.5},
-                                           InterpolationCase{"BelowTheFirstPointExtrapolates", {0.0f}, 5.5},
-                                           InterpolationCase{
-                                               "BeyondTheLastPointUsesTheLastSegment", {1.0f}, 1.0},
-                                           InterpolationCase{"SegmentNeverMovesBack", {0.6f, 0.2f}, 4.5}),
+INSTANTIATE_TEST_SUITE_P(
+    Segments, TabulatedVolatility,
+    ::testing::Values(InterpolationCase{"AtAnUpperEndGivesThePointValue", {0.3f}, 4.0},
+                      InterpolationCase{"InsideASegment", {0.4f}, 3.0},                // (0.3, 4)-(0.5, 2)
+                      InterpolationCase{"AtAPointTheSegmentStays", {0.3f, 0.2f}, 4.5}, // (0.1, 5)-(0.3, 4)
+                      InterpolationCase{"BelowTheFirstPointExtrapolates", {0.0f}, 5.5},
+                      InterpolationCase{"BeyondTheLastPointUsesTheLastSegment", {1.0f}, 1.0},
+                      InterpolationCase{"SegmentNeverMovesBack", {0.6f, 0.2f}, 2.75}), // (0.5, 2)-(0.7, 1.5)
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct TableSizeCase {
+    const char* name;
+    int count;
+    CalcStop stop;
+};
+
+class TableSizes : public ::testing::TestWithParam<TableSizeCase> {};
+
+TEST_P(TableSizes, NeedTwoToTwentyPoints) {
+    ProgramState state = BentTable(GetParam().count);
+    EquilibriumModel model(state);
+    float temperature = 50.0f;
+    double alfa = 0;
+    EXPECT_EQ(model.RelativeVolatility(0.2f, temperature, alfa), GetParam().stop);
+    if (GetParam().stop == CalcStop::None) {
+        EXPECT_NEAR(alfa, 4.5, 1e-6);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, TableSizes,
+                         ::testing::Values(TableSizeCase{"TwoPointsMakeOneSegment", 2, CalcStop::None},
+                                           TableSizeCase{"TwentyPoints", 20, CalcStop::None},
+                                           TableSizeCase{"MoreThanTheTableHolds", 21,
+                                                         CalcStop::InputDataError},
+                                           TableSizeCase{"NoPoints", 0, CalcStop::InputDataError}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TabulatedVolatility, ExtrapolatedToZeroOrBelowStops) {
-    ProgramState state = FourPointTable();
+    ProgramState state = BentTable();
     state.EqAlfa[1] = 1.0f; // line through (0.1, 1) and (0.3, 4): 1 - 1.5 = -0.5 at x = 0
     EquilibriumModel model(state);
     float temperature = 50.0f;
@@ -69,37 +102,132 @@ TEST(TabulatedVolatility, ExtrapolatedToZeroOrBelowStops) {
     EXPECT_NEAR(alfa, -0.5, 1e-6);
 }
 
-TEST(BubblePoint, ConvergesAndCarriesTheTemperature) {
-    ProgramState state = testing::SampleWithAntoine();
-    EquilibriumModel model(state);
-    float temperature = 81.9f;
-    double alfa = 0;
-    ASSERT_EQ(model.RelativeVolatility(0.2f, temperature, alfa), CalcStop::None);
-    EXPECT_GT(alfa, 1.0);
-    // At the bubble point x P1 + (1 - x) P2 = PRES (ideal mixture, Raoult's law).
-    bool flag = false;
-    const float p1 = AntoinePressure(23, 1200, -120, temperature, flag);
-    const float p2 = AntoinePressure(12, 1100, -145, temperature, flag);
-    EXPECT_NEAR(0.2 * p1 + 0.8 * p2, 760.0, 760.0 * 0.002);
+// Ideal mixture, independently: the bubble point is the temperature at which the partial pressures
+// of Raoult's law add up to the column pressure, x P1(T) + (1 - x) P2(T) = PRES, with
+// ln P = A - B / (T + C + 273.15); found here by bisection in double precision.
+double BubblePointByBisection(double x, const double (&k)[6], double pressure) {
+    auto excess = [&](double t) {
+        const double p1 = std::exp(k[0] - k[1] / (t + k[2] + 273.15));
+        const double p2 = std::exp(k[3] - k[4] / (t + k[5] + 273.15));
+        return x * p1 + (1 - x) * p2 - pressure;
+    };
+    double low = -100, high = 400; // deg C; the excess rises with the temperature
+    for (int i = 0; i < 200; ++i) {
+        const double mid = (low + high) / 2;
+        (excess(mid) > 0 ? high : low) = mid;
+    }
+    return (low + high) / 2;
 }
 
-TEST(BubblePoint, SwappedComponentsGiveTheAntoineStop) {
+struct BubbleCase {
+    const char* name;
+    float x;
+};
+
+class BubblePointVolatility : public ::testing::TestWithParam<BubbleCase> {};
+
+TEST_P(BubblePointVolatility, MatchesTheBubblePointOfRaoultsLaw) {
+    const double k[6] = {23, 1200, -120, 12, 1100, -145}; // the sample's constants
     ProgramState state = testing::SampleWithAntoine();
-    for (int i = 1; i <= 3; ++i)
-        std::swap(state.AntoineValues[i], state.AntoineValues[i + 3]);
     EquilibriumModel model(state);
     float temperature = 81.9f;
     double alfa = 0;
-    EXPECT_EQ(model.RelativeVolatility(0.2f, temperature, alfa), CalcStop::AntoineError);
+    ASSERT_EQ(model.RelativeVolatility(GetParam().x, temperature, alfa), CalcStop::None);
+    const double t = BubblePointByBisection(GetParam().x, k, 760);
+    const double u1 = t + k[2] + 273.15, u2 = t + k[5] + 273.15; // kelvin shifted by C
+    const double expected = std::exp(k[0] - k[1] / u1 - k[3] + k[4] / u2);
+    // The iteration stops once a pass moves the temperature less than 0.01 K, and alpha belongs to
+    // the temperature before that last move: up to 0.02 K away, times d ln(alpha)/dT.
+    const double slope = std::fabs(k[1] / (u1 * u1) - k[4] / (u2 * u2));
+    EXPECT_NEAR(temperature, t, 0.01);
+    EXPECT_NEAR(alfa / expected, 1.0, 0.02 * slope);
 }
 
-TEST(BubblePoint, HugeExponentGivesTheAntoineStop) {
+INSTANTIATE_TEST_SUITE_P(Liquids, BubblePointVolatility,
+                         ::testing::Values(BubbleCase{"PureLessVolatile", 0.0f},
+                                           BubbleCase{"Bottoms", 0.0002f}, BubbleCase{"Lean", 0.05f},
+                                           BubbleCase{"Rich", 0.8f}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct AntoineStopCase {
+    const char* name;
+    float constants[6];
+    float pressure;
+    CalcStop stop;
+};
+
+class BubblePointStops : public ::testing::TestWithParam<AntoineStopCase> {};
+
+TEST_P(BubblePointStops, EndWithTheirMessage) {
     ProgramState state = testing::SampleWithAntoine();
-    state.AntoineValues[1] = 90.0f; // exponent beyond 81 at any temperature
+    for (int i = 1; i <= 6; ++i)
+        state.AntoineValues[i] = GetParam().constants[i - 1];
+    state.InputParams[param::kPRES].Value = GetParam().pressure;
     EquilibriumModel model(state);
     float temperature = 81.9f;
     double alfa = 0;
-    EXPECT_EQ(model.RelativeVolatility(0.2f, temperature, alfa), CalcStop::AntoineError);
+    EXPECT_EQ(model.RelativeVolatility(0.2f, temperature, alfa), GetParam().stop);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Constants, BubblePointStops,
+    ::testing::Values(
+        AntoineStopCase{"SwappedComponents", {12, 1100, -145, 23, 1200, -120}, 760, CalcStop::AntoineError},
+        AntoineStopCase{"HugeExponent", {90, 1200, -120, 12, 1100, -145}, 760, CalcStop::AntoineError},
+        // Alike components: alpha is exactly 1, no separation but no error either.
+        AntoineStopCase{"IdenticalComponents", {12, 1100, -145, 12, 1100, -145}, 760, CalcStop::None},
+        // No pressure: the partial pressure of component 2 is 0 and has no logarithm.
+        AntoineStopCase{"ZeroPressure", {23, 1200, -120, 12, 1100, -145}, 0, CalcStop::InputDataError}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A bubble-point iteration that converges slowly: for pure component 1 (x = 1) and equal C, each
+// pass shrinks the temperature error by 1 - B1/B2 = 0.99. Passes are counted here by redoing the
+// successive substitution in double precision.
+constexpr double kSlow[6] = {6.776, 50, 0, 12, 5000, 0};
+
+int PassesToConverge(double t) {
+    for (int pass = 1; pass < 100000; ++pass) {
+        const double p1 = std::exp(kSlow[0] - kSlow[1] / (t + kSlow[2] + 273.15));
+        const double p2sat = std::exp(kSlow[3] - kSlow[4] / (t + kSlow[5] + 273.15));
+        const double p2 = 760 / (p1 / p2sat); // x = 1
+        const double next = kSlow[4] / (kSlow[3] - std::log(p2)) - kSlow[5] - 273.15;
+        const double change = std::fabs(next - t);
+        t = static_cast<float>(next);
+        if (change < 0.01)
+            return pass;
+    }
+    return 0;
+}
+
+// The lowest start temperature that needs at least `passes` passes (more passes the farther the
+// start lies above the bubble point, about 77 deg C), by bisection.
+double FirstStartNeeding(int passes) {
+    double low = 80, high = 400;
+    for (int i = 0; i < 60; ++i) {
+        const double mid = (low + high) / 2;
+        (PassesToConverge(mid) >= passes ? high : low) = mid;
+    }
+    return high;
+}
+
+// A start temperature in the middle of those that need exactly `passes` passes.
+float StartNeeding(int passes) {
+    return static_cast<float>((FirstStartNeeding(passes) + FirstStartNeeding(passes + 1)) / 2);
+}
+
+TEST(BubblePoint, GivesUpAfterTheLastAllowedPass) {
+    ProgramState state = testing::SampleWithAntoine();
+    for (int i = 1; i <= 6; ++i)
+        state.AntoineValues[i] = static_cast<float>(kSlow[i - 1]);
+    const int limit = EquilibriumModel::kMaxBubblePointPasses;
+    for (const auto& [passes, stop] :
+         {std::pair{limit, CalcStop::None}, std::pair{limit + 1, CalcStop::AntoineError}}) {
+        float temperature = StartNeeding(passes);
+        ASSERT_EQ(PassesToConverge(temperature), passes);
+        EquilibriumModel model(state);
+        double alfa = 0;
+        EXPECT_EQ(model.RelativeVolatility(1.0f, temperature, alfa), stop) << passes << " passes";
+    }
 }
 
 } // namespace

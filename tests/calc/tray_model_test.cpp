@@ -18,25 +18,6 @@ struct TraySetup {
 
 enum Row { kW = 0, kF, kQ, kH, kTau, kLambda, kPe, kSc, kNL, kNG, kNOG, kEOG, kEMV, kEa };
 
-TEST(TrayModel, VapourMovesTowardEquilibriumByTheEntrainmentEfficiency) {
-    for (const bool bubbleCap : {true, false}) {
-        TraySetup s;
-        s.column.bubbleCap = bubbleCap;
-        TrayRow row{};
-        const float yIn = s.y;
-        ASSERT_EQ(ComputeTray(s.tray, s.section, s.column, s.y, row), CalcStop::None);
-        const double alfa = s.tray.alfa, x = s.tray.x;
-        const double yStar = alfa * x / (1.0 + (alfa - 1.0) * x);
-        EXPECT_NEAR(s.y, yIn + (yStar - yIn) * row[kEa], 1e-8);
-        EXPECT_NEAR(row[kEa], row[kEMV] / (row[kEMV] * s.section.entrainment + 1.0f), 1e-6);
-        // NG = (4.6 HP + 0.776 - 0.24 F + 105 q) / sqrt(Sc): the rows must agree with each other.
-        const double bracket = 4.6 * 0.04 + 0.776 - 0.24 * row[kF] + 105.0 * row[kQ];
-        EXPECT_NEAR(row[kSc], (bracket / row[kNG]) * (bracket / row[kNG]), 1e-3 * row[kSc]);
-        EXPECT_GT(row[kEOG], 0.0f);
-        EXPECT_LT(row[kEOG], 1.0f);
-    }
-}
-
 TEST(TrayModel, SieveTrayWithNegativeMixingCoefficientUsesPecletFifty) {
     TraySetup s;
     s.column.bubbleCap = false;

@@ -49,6 +49,18 @@ TEST(CaseFile, KeepsValuesAsTypedForTheReport) {
     EXPECT_TRUE(loaded.state.TableMode);
 }
 
+// Found by fuzzing: a stray carriage return inside a name was written back as a blank, so the
+// saved case no longer read back to the same name.
+TEST(CaseFile, NameWithAStrayCarriageReturnReadsBackAsWritten) {
+    const CaseFileResult loaded = Read("NAME = Иванов\rгр. 5\nSYSTEM = Этанол\r-Вода\n");
+    ASSERT_FALSE(loaded.error);
+    EXPECT_EQ(loaded.state.StudentName, "Иванов гр. 5");
+    const CaseFileResult again = ReadCaseText(FormatCaseFile(loaded.state), "again.case");
+    ASSERT_FALSE(again.error);
+    EXPECT_EQ(again.state.StudentName, loaded.state.StudentName);
+    EXPECT_EQ(again.state.SystemName, loaded.state.SystemName);
+}
+
 std::string EightPoints(const std::string& eighth = "0.8 0.9") {
     return "POINT = 0.1 0.3\nPOINT = 0.2 0.45\nPOINT = 0.3 0.55\nPOINT = 0.4 0.62\nPOINT = 0.5 0.7\n"
            "POINT = 0.6 0.77\nPOINT = 0.7 0.83\nPOINT = " +

@@ -21,7 +21,9 @@ public:
     void EnterEquilibriumPoints() override { Ask(QStringLiteral("EnterEquilibriumPoints")); }
     void ShowEquilibriumCheck() override { Ask(QStringLiteral("ShowEquilibriumCheck")); }
     void OpenGraphEditor() override { Ask(QStringLiteral("OpenGraphEditor")); }
+    void ShowEquilibriumGraph() override { Ask(QStringLiteral("ShowEquilibriumGraph")); }
     void EnterAntoineConstants() override { Ask(QStringLiteral("EnterAntoineConstants")); }
+    void CorrectAntoineConstants() override { Ask(QStringLiteral("CorrectAntoineConstants")); }
     void CalculateAndShow() override { Ask(QStringLiteral("CalculateAndShow")); }
     void OpenChangeMenu() override { Ask(QStringLiteral("OpenChangeMenu")); }
     void OpenReentryChoice(EquilibriumData data) override {

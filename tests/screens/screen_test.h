@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace radirav::testing {
@@ -14,6 +15,11 @@ namespace radirav::testing {
 // have no loop running, so they let the destruction happen here.
 inline void DestroyUnloadedWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A student's left click at `where`, in the drawing units of the window's surface.
+inline void ClickAt(ScreenWindow* window, QPointF where) {
+    QTest::mouseClick(window, Qt::LeftButton, {}, where.toPoint());
 }
 
 // A fresh program state and a fresh scripted machine for every test.

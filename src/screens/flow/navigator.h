@@ -17,7 +17,9 @@ enum class Intent {
     EnterEquilibriumPoints,
     ShowEquilibriumCheck,
     OpenGraphEditor,
+    ShowEquilibriumGraph,
     EnterAntoineConstants,
+    CorrectAntoineConstants,
     CalculateAndShow,
     OpenChangeMenu,
     OpenReentryChoice,
@@ -46,7 +48,11 @@ public:
     virtual void EnterEquilibriumPoints() = 0;
     virtual void ShowEquilibriumCheck() = 0;
     virtual void OpenGraphEditor() = 0;
+    // The accepted point table drawn on the results window, which offers the calculation from it.
+    virtual void ShowEquilibriumGraph() = 0;
     virtual void EnterAntoineConstants() = 0;
+    // The entered Antoine constants listed to be corrected line by line.
+    virtual void CorrectAntoineConstants() = 0;
     // The results window calculates the column from the state and shows the results or the stop.
     virtual void CalculateAndShow() = 0;
     virtual void OpenChangeMenu() = 0;

@@ -28,7 +28,9 @@ bool ScreenFlow::Offers(Intent intent) const {
     case Intent::EnterEquilibriumPoints:
     case Intent::ShowEquilibriumCheck:
     case Intent::OpenGraphEditor:
+    case Intent::ShowEquilibriumGraph:
     case Intent::EnterAntoineConstants:
+    case Intent::CorrectAntoineConstants:
     case Intent::OpenChangeMenu:
     case Intent::OpenReentryChoice:
         return false;
@@ -78,7 +80,9 @@ void ScreenFlow::ShowIdealityChoice() {}
 void ScreenFlow::EnterEquilibriumPoints() {}
 void ScreenFlow::ShowEquilibriumCheck() {}
 void ScreenFlow::OpenGraphEditor() {}
+void ScreenFlow::ShowEquilibriumGraph() {}
 void ScreenFlow::EnterAntoineConstants() {}
+void ScreenFlow::CorrectAntoineConstants() {}
 void ScreenFlow::OpenChangeMenu() {}
 void ScreenFlow::OpenReentryChoice(EquilibriumData) {}
 

@@ -32,7 +32,9 @@ public:
     void EnterEquilibriumPoints() override;
     void ShowEquilibriumCheck() override;
     void OpenGraphEditor() override;
+    void ShowEquilibriumGraph() override;
     void EnterAntoineConstants() override;
+    void CorrectAntoineConstants() override;
     void CalculateAndShow() override;
     void OpenChangeMenu() override;
     void OpenReentryChoice(EquilibriumData data) override;
