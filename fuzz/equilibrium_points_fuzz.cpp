@@ -80,9 +80,13 @@ void CheckCalculation(ProgramState& state) {
     Require(state.FeedTray >= 0 && state.FeedTray < state.RequiredTrays, "the feed tray lies below the top");
     Require(state.Alfa && std::isfinite(*state.Alfa) && *state.Alfa > 0,
             "the last tray's volatility is positive");
-    for (int j = 1; j <= radirav::kResultColumns; ++j)
-        if (j != 2 || state.FeedTray != 0)
-            Require(state.TrayResults(6, j) > 0, "every shown tray has a positive volatility");
+    for (int j = 1; j <= radirav::kResultColumns; ++j) {
+        if (j == 2 && state.FeedTray == 0)
+            continue;
+        Require(state.TrayResults(6, j) > 0, "every shown tray has a positive volatility");
+        for (const int row : {9, 10, 11, 12, 13}) // NL, NG, NOG, EOG, EMV
+            Require(state.TrayResults(row, j) >= 0, "transfer units and efficiencies are not negative");
+    }
 }
 
 } // namespace
