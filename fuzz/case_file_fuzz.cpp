@@ -106,7 +106,7 @@ void CheckCalculation(radirav::ProgramState& state, const std::string& input) {
         Require(state.TrayResults(1, j) > 0, "every shown column holds a tray with vapour flow");
         for (const int row : {9, 10, 11, 12, 13}) // NL, NG, NOG, EOG, EMV
             Require(state.TrayResults(row, j) >= 0, "transfer units and efficiencies are not negative");
-        Require(state.TrayResults(12, j) < 1, "the point efficiency stays below 1");
+        Require(state.TrayResults(12, j) <= 1, "the point efficiency is at most 1");
     }
     const radirav::MaterialBalance& mb = result.balance;
     for (const float v : {mb.P, mb.W, mb.xP, mb.xW, mb.b, mb.ys})
