@@ -15,13 +15,15 @@ add_library(radirav_ui STATIC
   platform/screen_window.cpp
   screens/input/form1_title.cpp
   screens/input/form2_general.cpp
-  screens/input/form3_5_7_confirmations.cpp
   screens/input/form4_rectifying.cpp
   screens/input/form6_stripping.cpp
   screens/input/group_window.cpp
   platform/controls.cpp
   screens/flow/screen_flow.cpp
   screens/common/yes_no_window.cpp
+  screens/common/equilibrium_drawing.cpp
+  screens/equilibrium/form10_points_check.cpp
+  screens/equilibrium/form12_points_error.cpp
   screens/results/form11_results.cpp
   screens/results/print_report.cpp
 )

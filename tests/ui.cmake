@@ -16,10 +16,14 @@ add_executable(radirav_ui_tests
   platform/scripted_platform_test.cpp
   platform/modal_watchdog_test.cpp
   platform/controls_test.cpp
+  screens/monkey_test.cpp
   screens/form1_title_test.cpp
   screens/results/form11_results_test.cpp
   screens/results/print_report_test.cpp
   screens/road_test.cpp
+  screens/common/equilibrium_drawing_test.cpp
+  screens/equilibrium/form10_points_check_test.cpp
+  screens/equilibrium/points_road_test.cpp
   screens/group_entry_test.cpp
   screens/group_correction_test.cpp
   screens/confirmations_test.cpp
@@ -45,6 +49,13 @@ foreach(smoke IN ITEMS "Title;Введение;radirav-title.png;radirav" "Resul
             ${CMAKE_BINARY_DIR}/${shot})
   set_tests_properties(RadiravWindowOnVirtualDisplay.${name} PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 60)
 endforeach()
+
+# Space, Enter, Escape and Tab on the real windows never get past a range error; the keyboard
+# alone reaches the results.
+add_test(NAME RadiravKeyboardOnVirtualDisplay.NoKeyGetsPastARangeError
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/screens/keyboard_road.sh $<TARGET_FILE:radirav> ${CMAKE_BINARY_DIR}/shots)
+set_tests_properties(RadiravKeyboardOnVirtualDisplay.NoKeyGetsPastARangeError
+  PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 240 RUN_SERIAL TRUE)
 
 # Without any display the program says where the windowless calculator is and fails.
 add_test(NAME RadiravWithoutDisplay.PointsToTheBatchCalculator

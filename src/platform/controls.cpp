@@ -1,12 +1,14 @@
 #include "platform/controls.h"
 
 #include "platform/colors.h"
+#include "platform/screen_window.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QPointer>
 #include <QStyledItemDelegate>
 
 namespace radirav {
@@ -62,8 +64,14 @@ bool CommandButton::CanAct() const {
 
 void CommandButton::OnClick(std::function<void()> handler) {
     connect(this, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
-        if (CanAct()) {
-            handler();
+        if (!CanAct()) {
+            return;
+        }
+        // The handler may hide this button, and the keyboard must not stay on a hidden one.
+        const QPointer<ScreenWindow> screen = qobject_cast<ScreenWindow*>(window());
+        handler();
+        if (screen && !screen->IsUnloading()) {
+            screen->MoveFocusToVisibleControl();
         }
     });
 }

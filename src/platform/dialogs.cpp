@@ -5,9 +5,9 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <algorithm>
 
 namespace radirav {
 
@@ -18,9 +18,15 @@ QString QtDialogs::InputBox(const InputBoxRequest& request) {
     dialog.setTextValue(request.defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Отмена"));
-    // Wide enough for its title in the title bar, with room for the window buttons.
-    const int titleWidth = QFontMetrics(QApplication::font()).horizontalAdvance(request.title);
-    dialog.setMinimumWidth(std::max(dialog.minimumSizeHint().width(), titleWidth + 160));
+    // Wide enough for its whole title in the title bar (window managers draw it bold), with
+    // room for the window buttons. The dialog takes its size from its layout, so the label
+    // inside carries the width.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(request.title) * 6 / 5 + 140;
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        label->setMinimumWidth(titleWidth);
+    }
     if (request.positionTwips) {
         dialog.move(TwipsToPixels(*request.positionTwips));
     }

@@ -1,7 +1,6 @@
 #include "model/entry.h"
 #include "platform/twips.h"
 #include "screens/group_test_support.h"
-#include "screens/input/form3_5_7_confirmations.h"
 
 #include <QLabel>
 #include <QPointer>

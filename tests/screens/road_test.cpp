@@ -6,7 +6,6 @@
 #include "screens/flow/screen_flow.h"
 #include "screens/group_test_support.h"
 #include "screens/input/form1_title.h"
-#include "screens/input/form3_5_7_confirmations.h"
 #include "screens/results/form11_results.h"
 #include "support/sample_state.h"
 

@@ -1,5 +1,7 @@
 #include "screens/flow/screen_flow.h"
 
+#include "model/equilibrium_choice.h"
+#include "screens/equilibrium/form10_points_check.h"
 #include "screens/input/form1_title.h"
 #include "screens/input/form2_general.h"
 #include "screens/input/form4_rectifying.h"
@@ -21,14 +23,14 @@ bool ScreenFlow::Offers(Intent intent) const {
     case Intent::EnterGroup:
     case Intent::CalculateAndShow:
     case Intent::EndProgram:
+    case Intent::EnterEquilibriumPoints:
+    case Intent::ShowEquilibriumCheck:
+    case Intent::ShowEquilibriumGraph:
         return true;
     case Intent::EditGroup:
     case Intent::ReturnToChangeMenu:
     case Intent::ShowIdealityChoice:
-    case Intent::EnterEquilibriumPoints:
-    case Intent::ShowEquilibriumCheck:
     case Intent::OpenGraphEditor:
-    case Intent::ShowEquilibriumGraph:
     case Intent::EnterAntoineConstants:
     case Intent::CorrectAntoineConstants:
     case Intent::OpenChangeMenu:
@@ -68,6 +70,34 @@ void ScreenFlow::CalculateAndShow() {
     form11->show();
 }
 
+Form10* ScreenFlow::PointCheckScreen() {
+    if (!pointCheck_ || pointCheck_->IsUnloading()) {
+        pointCheck_ = new Form10(state_, platform_, *this);
+    }
+    return pointCheck_;
+}
+
+void ScreenFlow::EnterEquilibriumPoints() {
+    PointCheckScreen()->EnterEquilibriumPoints();
+}
+
+// Also the editor's way back with a table that still fails: the failing point is shown at once
+// with the question whether to correct it.
+void ScreenFlow::ShowEquilibriumCheck() {
+    Form10* form10 = PointCheckScreen();
+    form10->ShowEquilibriumCheck();
+    if (state_.InputError) {
+        form10->ShowCheckError();
+    }
+}
+
+void ScreenFlow::ShowEquilibriumGraph() {
+    auto* form11 = new Form11(state_, platform_, *this);
+    AcceptPointTable(state_);
+    form11->ShowEquilibriumGraph();
+    form11->show();
+}
+
 void ScreenFlow::EndProgram() {
     platform_.screens.UnloadAll();
     platform_.programEnd.EndProgram();
@@ -77,10 +107,7 @@ void ScreenFlow::EndProgram() {
 void ScreenFlow::EditGroup(ParamGroup) {}
 void ScreenFlow::ReturnToChangeMenu() {}
 void ScreenFlow::ShowIdealityChoice() {}
-void ScreenFlow::EnterEquilibriumPoints() {}
-void ScreenFlow::ShowEquilibriumCheck() {}
 void ScreenFlow::OpenGraphEditor() {}
-void ScreenFlow::ShowEquilibriumGraph() {}
 void ScreenFlow::EnterAntoineConstants() {}
 void ScreenFlow::CorrectAntoineConstants() {}
 void ScreenFlow::OpenChangeMenu() {}

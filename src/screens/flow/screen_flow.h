@@ -10,6 +10,7 @@ namespace radirav {
 
 class Form1;
 class Form2;
+class Form10;
 
 // Who opens whom: the one place that knows every screen. Outlives every screen it opens (main
 // or a test owns it, beside the state and the platform).
@@ -41,9 +42,12 @@ public:
     void EndProgram() override;
 
 private:
+    Form10* PointCheckScreen();
+
     ProgramState& state_;
     Platform platform_;
     QPointer<Form2> nameBackdrop_; // the general window standing behind the name questions
+    QPointer<Form10> pointCheck_;  // the point entry and check window while it is loaded
 };
 
 } // namespace radirav

@@ -1,7 +1,5 @@
 #include "screens/input/form2_general.h"
 
-#include "screens/input/form3_5_7_confirmations.h"
-
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -55,5 +53,9 @@ void Form2::EnterRectifyingParams() {
 YesNoWindow* Form2::MakeConfirmation() {
     return MakeConfirmationOf<Form3>();
 }
+
+Form3::Form3(ScreenList& screens, std::function<void()> yes, std::function<void()> no)
+    : YesNoWindow(screens, InputErrorQuestion(QStringLiteral("Form3"), QStringLiteral("Внимание !")),
+                  std::move(yes), std::move(no)) {}
 
 } // namespace radirav

@@ -1,7 +1,5 @@
 #include "screens/input/form4_rectifying.h"
 
-#include "screens/input/form3_5_7_confirmations.h"
-
 namespace radirav {
 namespace {
 
@@ -42,5 +40,9 @@ void Form4::EnterStrippingParams() {
 YesNoWindow* Form4::MakeConfirmation() {
     return MakeConfirmationOf<Form5>();
 }
+
+Form5::Form5(ScreenList& screens, std::function<void()> yes, std::function<void()> no)
+    : YesNoWindow(screens, InputErrorQuestion(QStringLiteral("Form5"), QStringLiteral("Внимание !")),
+                  std::move(yes), std::move(no)) {}
 
 } // namespace radirav

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screens/common/yes_no_window.h"
 #include "screens/input/group_window.h"
 
 namespace radirav {
@@ -16,6 +17,14 @@ public:
 protected:
     void Accept() override { EnterStrippingParams(); }
     YesNoWindow* MakeConfirmation() override;
+};
+
+// Asks whether the student corrects the rectifying group after it failed its check: "Да" goes back to
+// its list, "Нет" ends the program.
+class Form5 final : public YesNoWindow {
+    Q_OBJECT
+public:
+    Form5(ScreenList& screens, std::function<void()> yes, std::function<void()> no);
 };
 
 } // namespace radirav

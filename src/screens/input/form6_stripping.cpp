@@ -7,7 +7,6 @@
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
-#include "screens/input/form3_5_7_confirmations.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -175,5 +174,9 @@ bool Form6::AskAlfa() {
         }
     }
 }
+
+Form7::Form7(ScreenList& screens, std::function<void()> yes, std::function<void()> no)
+    : YesNoWindow(screens, InputErrorQuestion(QStringLiteral("Form7"), QStringLiteral("Внимание !")),
+                  std::move(yes), std::move(no)) {}
 
 } // namespace radirav

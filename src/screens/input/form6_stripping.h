@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screens/common/yes_no_window.h"
 #include "screens/input/group_window.h"
 
 namespace radirav {
@@ -34,6 +35,14 @@ private:
     void SetTrayType(const char* trayType);
     // Asks ALFA until it is in range; false when the student ended the program instead.
     bool AskAlfa();
+};
+
+// Asks whether the student corrects the stripping group after it failed its check: "Да" goes back to
+// its list, "Нет" ends the program.
+class Form7 final : public YesNoWindow {
+    Q_OBJECT
+public:
+    Form7(ScreenList& screens, std::function<void()> yes, std::function<void()> no);
 };
 
 } // namespace radirav

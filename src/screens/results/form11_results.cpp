@@ -8,6 +8,7 @@
 #include "platform/regional_format.h"
 #include "platform/twips.h"
 #include "report/results_text.h"
+#include "screens/common/equilibrium_drawing.h"
 #include "screens/results/print_report.h"
 
 #include <QLabel>
@@ -129,6 +130,15 @@ void Form11::ShowResults() {
     for (const std::string& line : ResultsTableLines(state_, RegionalDecimalSeparator())) {
         surface.Print(QString::fromStdString(line));
     }
+}
+
+void Form11::ShowEquilibriumGraph() {
+    Surface().Cls();
+    DrawEquilibriumDiagram(Surface(), state_, state_.GraphLeft, state_.GraphTop, state_.GraphSize,
+                           BgrColor(0xFFFF), BgrColor(0xFF0000));
+    Label2->hide();
+    Command1->show();
+    Command2->setVisible(navigator_.Offers(Intent::OpenGraphEditor));
 }
 
 void Form11::Leave() {

@@ -29,6 +29,8 @@ public:
     // Calculates the column from the state and shows its results or its stop.
     void Calculate();
     void ShowResults();
+    // The accepted point table as an x-y diagram on yellow, before the calculation starts.
+    void ShowEquilibriumGraph();
 
     void Command1Click() { Calculate(); }
     void Command2Click();
