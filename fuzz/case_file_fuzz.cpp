@@ -26,7 +26,8 @@ using radirav::fuzz::Require;
 using radirav::fuzz::SpellsNonFinite;
 
 // Rows of TrayResults (w, F, q, h, tau, lambda, Pe, Sc, NL, NG, NOG, EOG, EMV, Ea) and what a
-// physical tray allows for each; a value outside is accepted by the model but absurd.
+// physical tray allows for each; a value outside is accepted by the model but looks absurd.
+// (Negative transfer units and efficiencies are no longer accepted: they are checked below.)
 struct PhysicalBound {
     int row;
     const char* what;
@@ -36,13 +37,9 @@ constexpr PhysicalBound kBounds[] = {
     {1, "vapour velocity w <= 0", [](float v) { return v > 0; }},
     {3, "weir load q <= 0", [](float v) { return v > 0; }},
     {4, "clear liquid height h <= 0", [](float v) { return v > 0; }},
+    {4, "clear liquid height h below 1 mm", [](float v) { return v >= 0.001f; }},
     {5, "residence time tau <= 0", [](float v) { return v > 0; }},
     {8, "Schmidt number Sc <= 0", [](float v) { return v > 0; }},
-    {9, "liquid transfer units NL < 0", [](float v) { return v >= 0; }},
-    {10, "vapour transfer units NG < 0", [](float v) { return v >= 0; }},
-    {11, "overall transfer units NOG < 0", [](float v) { return v >= 0; }},
-    {12, "point efficiency EOG outside 0..1", [](float v) { return v >= 0 && v <= 1; }},
-    {13, "Murphree efficiency EMV < 0", [](float v) { return v >= 0; }},
     {13, "Murphree efficiency EMV > 1", [](float v) { return v <= 1; }},
     {14, "efficiency with entrainment Ea > 1", [](float v) { return v <= 1; }},
 };
@@ -107,6 +104,9 @@ void CheckCalculation(radirav::ProgramState& state, const std::string& input) {
         // lambda = alpha V / L k^2 is positive exactly when the volatility is.
         Require(state.TrayResults(6, j) > 0, "every shown tray has a positive volatility");
         Require(state.TrayResults(1, j) > 0, "every shown column holds a tray with vapour flow");
+        for (const int row : {9, 10, 11, 12, 13}) // NL, NG, NOG, EOG, EMV
+            Require(state.TrayResults(row, j) >= 0, "transfer units and efficiencies are not negative");
+        Require(state.TrayResults(12, j) <= 1, "the point efficiency is at most 1");
     }
     const radirav::MaterialBalance& mb = result.balance;
     for (const float v : {mb.P, mb.W, mb.xP, mb.xW, mb.b, mb.ys})

@@ -7,6 +7,7 @@
 
 #include "calc/column.h"
 #include "model/equilibrium_points.h"
+#include "model/point_entry.h"
 #include "model/sample_data.h"
 #include "model/text.h"
 #include "model/val.h"
@@ -15,11 +16,14 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace {
 
 using radirav::ProgramState;
+using radirav::fuzz::CodePoints;
 using radirav::fuzz::IsValidUtf8;
 using radirav::fuzz::Require;
 
@@ -46,6 +50,48 @@ void CheckSorted(const ProgramState& state, bool typedValidUtf8) {
             Require(state.EqAlfaText[i] == radirav::FormatShortSingle(state.EqAlfa[i]),
                     "the ALFA text shows the point's ALFA");
     }
+}
+
+// The text of `line` from code point `skip` on.
+std::string_view FromCodePoint(std::string_view line, std::size_t skip) {
+    std::size_t at = 0;
+    for (std::size_t seen = 0; at < line.size(); ++at) {
+        if ((static_cast<unsigned char>(line[at]) & 0xC0U) != 0x80U && seen++ == skip)
+            break;
+    }
+    return line.substr(at);
+}
+
+// The typing list and the check screen rows: valid text, columns where they are promised.
+void CheckPointLines(const ProgramState& state, bool typedValidUtf8) {
+    for (int i = 1; i <= state.EqPointCount; ++i) {
+        const std::string number = std::to_string(i);
+        const std::string list = radirav::PointListLine(state, i);
+        const std::string row = radirav::PointCheckRow(state, i);
+        if (!typedValidUtf8)
+            continue;
+        Require(IsValidUtf8(list) && IsValidUtf8(row), "point lines are valid UTF-8");
+        if (CodePoints(state.EqXText[i]) <= 50)
+            Require(FromCodePoint(list, 5 + number.size() + 2 + 50).starts_with("Y[" + number + "]="),
+                    "the typing list puts y in its column");
+        const std::size_t sx = 5 + number.size() + 5 + CodePoints(state.EqXText[i]);
+        const std::size_t sy = 5 + number.size() + 5 + CodePoints(state.EqYText[i]);
+        if (sx <= 20)
+            Require(FromCodePoint(row, 30).starts_with(" Y [ " + number + " ] = "),
+                    "y starts at character 31");
+        if (sx <= 20 && sy <= 20)
+            Require(FromCodePoint(row, 60).starts_with(" ALFA [ " + number + " ] = "),
+                    "ALFA starts at character 61");
+    }
+}
+
+void CheckCount(const std::string& answer) {
+    const std::optional<int> count = radirav::PointCountFromAnswer(answer);
+    if (!count)
+        return;
+    Require(*count >= 8 && *count <= 20, "an accepted point count is 8..20");
+    const double typed = radirav::Val(radirav::NormalizeDecimalText(answer));
+    Require(std::fabs(typed - *count) <= 0.5, "the count is the typed number rounded");
 }
 
 void CheckAccepted(const ProgramState& state) {
@@ -80,9 +126,13 @@ void CheckCalculation(ProgramState& state) {
     Require(state.FeedTray >= 0 && state.FeedTray < state.RequiredTrays, "the feed tray lies below the top");
     Require(state.Alfa && std::isfinite(*state.Alfa) && *state.Alfa > 0,
             "the last tray's volatility is positive");
-    for (int j = 1; j <= radirav::kResultColumns; ++j)
-        if (j != 2 || state.FeedTray != 0)
-            Require(state.TrayResults(6, j) > 0, "every shown tray has a positive volatility");
+    for (int j = 1; j <= radirav::kResultColumns; ++j) {
+        if (j == 2 && state.FeedTray == 0)
+            continue;
+        Require(state.TrayResults(6, j) > 0, "every shown tray has a positive volatility");
+        for (const int row : {9, 10, 11, 12, 13}) // NL, NG, NOG, EOG, EMV
+            Require(state.TrayResults(row, j) >= 0, "transfer units and efficiencies are not negative");
+    }
 }
 
 } // namespace
@@ -99,6 +149,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string x = in.ConsumeRandomLengthString(40);
         const std::string y = in.ConsumeRandomLengthString(40);
         validUtf8 = validUtf8 && IsValidUtf8(x) && IsValidUtf8(y);
+        if (i == 1)
+            CheckCount(x); // any answer, also as the count of pairs
         if (i > n)
             continue;
         radirav::EnterPointX(state, i, x);
@@ -109,6 +161,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     radirav::SortPointsAndComputeAlfa(state);
     CheckSorted(state, validUtf8);
+    CheckPointLines(state, validUtf8);
     radirav::RereadPointTexts(state);
     const radirav::PointCheck check = radirav::CheckEquilibriumPoints(state);
     if (check.point != 0) {

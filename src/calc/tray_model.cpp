@@ -71,6 +71,11 @@ CalcStop ComputeTray(const TrayConditions& tray, const SectionParams& sec, const
     const auto tau = static_cast<float>(static_cast<double>(sec.trayArea) * h / QL);
     const auto NG =
         static_cast<float>((4.6 * HP + 0.776 - 0.24 * F + 105.0 * q) * std::sqrt(static_cast<double>(r)));
+    // The vapour-phase correlation holds while its bracket is positive: past it (a high F-factor
+    // over a low weir) the number of transfer units is negative and the overall resistance adds
+    // up wrongly, raising the efficiency as the tray blows dry. The tray is outside the model.
+    if (!(NG >= 0.0f))
+        return CalcStop::InputDataError;
     const auto Sc = static_cast<float>(1.0 / r);
     const auto NL = static_cast<float>((0.21 * F + 0.15) * 203.0 * tau *
                                        std::sqrt(static_cast<double>(col.diffusivityLiquid)));

@@ -123,7 +123,9 @@ private:
             const std::optional<std::string> read = ReadValue(raw.substr(equals + 1));
             if (!read)
                 return Fail(number, key, "missing closing quote");
-            const std::string& value = *read;
+            // A carriage return inside a value (a stray one, not a line end) reads as a blank,
+            // as values are written back; a number around it then reads as a typed blank does.
+            const std::string value = WithoutLineBreaks(*read);
             if (key == "POINT") {
                 points_.push_back({number, value});
                 continue;
@@ -159,12 +161,10 @@ private:
                             "\"" + tray->second.value + "\" is neither K (bubble-cap) nor S (sieve)");
             state.TrayType = type;
         }
-        // A carriage return inside a name (a stray one, not a line end) reads as a blank, as
-        // the names are written back.
         if (const auto name = entries_.find("NAME"); name != entries_.end())
-            state.StudentName = WithoutLineBreaks(name->second.value);
+            state.StudentName = name->second.value;
         if (const auto system = entries_.find("SYSTEM"); system != entries_.end())
-            state.SystemName = WithoutLineBreaks(system->second.value);
+            state.SystemName = system->second.value;
         return true;
     }
 

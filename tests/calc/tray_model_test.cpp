@@ -54,7 +54,15 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"ZeroTrayAreaDividesByZero", [](TraySetup& s) { s.section.trayArea = 0.0f; }},
         StopCase{"ZeroWeirLengthDividesByZero", [](TraySetup& s) { s.section.weirLength = 0.0f; }},
         StopCase{"ZeroLiquidFlow", [](TraySetup& s) { s.tray.liquidFlow = 0.0f; }},
-        StopCase{"NegativeLiquidDiffusivity", [](TraySetup& s) { s.column.diffusivityLiquid = -1e-5f; }}),
+        StopCase{"NegativeLiquidDiffusivity", [](TraySetup& s) { s.column.diffusivityLiquid = -1e-5f; }},
+        // Found by fuzzing: a sieve tray with a 1 cm weir and F = 7.63 keeps h = 3.5 mm but gets
+        // NG = (4.6 * 0.01 + 0.776 - 0.24 * 7.63 + 105 q) sqrt(r) = -0.28.
+        StopCase{"NegativeVapourTransferUnits",
+                 [](TraySetup& s) {
+                     s.column.bubbleCap = false;
+                     s.section.weirHeight = 0.01f;
+                     s.tray.vapourFlow = 0.12f;
+                 }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -61,6 +61,17 @@ TEST(CaseFile, NameWithAStrayCarriageReturnReadsBackAsWritten) {
     EXPECT_EQ(again.state.SystemName, loaded.state.SystemName);
 }
 
+// Found by fuzzing: "7<CR>7" read as 7 (the return ends the number) but was written back as
+// "7 7", which reads as 77 (blanks are skipped). Now the return reads as the blank it is saved as.
+TEST(CaseFile, ValueWithAStrayCarriageReturnReadsBackToTheSameNumber) {
+    const CaseFileResult loaded = Read("SIS = 7\r7\n");
+    ASSERT_FALSE(loaded.error) << *loaded.error;
+    EXPECT_EQ(loaded.state.InputParams[param::kFirstStripping + param::kS].Value, 77.0f);
+    const CaseFileResult again = ReadCaseText(FormatCaseFile(loaded.state), "again.case");
+    ASSERT_FALSE(again.error) << *again.error;
+    EXPECT_EQ(again.state.InputParams[param::kFirstStripping + param::kS].Value, 77.0f);
+}
+
 std::string EightPoints(const std::string& eighth = "0.8 0.9") {
     return "POINT = 0.1 0.3\nPOINT = 0.2 0.45\nPOINT = 0.3 0.55\nPOINT = 0.4 0.62\nPOINT = 0.5 0.7\n"
            "POINT = 0.6 0.77\nPOINT = 0.7 0.83\nPOINT = " +
