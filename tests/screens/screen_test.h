@@ -22,6 +22,21 @@ inline void ClickAt(ScreenWindow* window, QPointF where) {
     QTest::mouseClick(window, Qt::LeftButton, {}, where.toPoint());
 }
 
+// Prints the report from the results window and says whether a page carries `countLine`, the
+// trays-and-feed line the batch calculator prints for the same input.
+inline bool PrintedReportCarries(ScriptedPlatform& machine, QWidget* printButton, const QString& countLine) {
+    machine.printedDocuments.clear();
+    QTest::mouseClick(printButton, Qt::LeftButton);
+    for (const QStringList& page : machine.printedDocuments) {
+        for (const QString& line : page) {
+            if (line.contains(countLine)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 // A fresh program state and a fresh scripted machine for every test.
 class ScreenTest : public ::testing::Test {
 protected:

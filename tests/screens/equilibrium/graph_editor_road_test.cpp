@@ -1,3 +1,4 @@
+#include "report/results_text.h"
 #include "screens/equilibrium/form13_graph_editor.h"
 #include "screens/equilibrium/form14_remove_point.h"
 #include "screens/flow/screen_flow.h"
@@ -73,6 +74,9 @@ TEST_F(GraphEditorRoad, CorrectsAddsRemovesAndCalculatesTheCorrectedTable) {
     EXPECT_EQ(state.FeedTray, expected.FeedTray);
     EXPECT_EQ(state.TrayResults, expected.TrayResults);
     EXPECT_GT(state.RequiredTrays, 1);
+    EXPECT_TRUE(testing::PrintedReportCarries(
+        machine, LoadedScreen<Form11>()->Command3,
+        QString::fromStdString(TrayCountLine(expected.RequiredTrays, expected.FeedTray))));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "model/equilibrium_choice.h"
 #include "model/equilibrium_points.h"
 #include "model/sample_data.h"
+#include "report/results_text.h"
 #include "screens/equilibrium/form10_points_check.h"
 #include "screens/flow/screen_flow.h"
 #include "screens/results/form11_results.h"
@@ -75,6 +76,9 @@ TEST_F(PointsRoad, NineUnsortedPointsAcceptedDrawnAndCalculatedAsTheSameTableSor
     EXPECT_EQ(state.FeedTray, direct.feedTray);
     EXPECT_EQ(state.TrayResults, expected.TrayResults);
     EXPECT_TRUE(form11->Command5->isVisible());
+    EXPECT_TRUE(testing::PrintedReportCarries(
+        machine, form11->Command3,
+        QString::fromStdString(TrayCountLine(direct.requiredTrays, direct.feedTray))));
 }
 
 // The editor's way back with a table that still fails: the failing row and the question at once.
