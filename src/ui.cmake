@@ -22,6 +22,9 @@ add_library(radirav_ui STATIC
   platform/controls.cpp
   screens/flow/screen_flow.cpp
   screens/common/yes_no_window.cpp
+  screens/common/alfa_question.cpp
+  screens/menu/form15_change_menu.cpp
+  screens/menu/form16_reentry_choice.cpp
   screens/results/form11_results.cpp
   screens/results/print_report.cpp
 )

@@ -4,6 +4,8 @@
 #include "screens/input/form2_general.h"
 #include "screens/input/form4_rectifying.h"
 #include "screens/input/form6_stripping.h"
+#include "screens/menu/form15_change_menu.h"
+#include "screens/menu/form16_reentry_choice.h"
 #include "screens/results/form11_results.h"
 
 namespace radirav {
@@ -20,10 +22,13 @@ bool ScreenFlow::Offers(Intent intent) const {
     switch (intent) {
     case Intent::EnterGroup:
     case Intent::CalculateAndShow:
-    case Intent::EndProgram:
-        return true;
+    case Intent::AskAlfaAndCalculate:
     case Intent::EditGroup:
     case Intent::ReturnToChangeMenu:
+    case Intent::OpenChangeMenu:
+    case Intent::OpenReentryChoice:
+    case Intent::EndProgram:
+        return true;
     case Intent::ShowIdealityChoice:
     case Intent::EnterEquilibriumPoints:
     case Intent::ShowEquilibriumCheck:
@@ -31,8 +36,6 @@ bool ScreenFlow::Offers(Intent intent) const {
     case Intent::ShowEquilibriumGraph:
     case Intent::EnterAntoineConstants:
     case Intent::CorrectAntoineConstants:
-    case Intent::OpenChangeMenu:
-    case Intent::OpenReentryChoice:
         return false;
     }
     return false;
@@ -68,14 +71,57 @@ void ScreenFlow::CalculateAndShow() {
     form11->show();
 }
 
+void ScreenFlow::AskAlfaAndCalculate() {
+    auto* form11 = new Form11(state_, platform_, *this);
+    form11->AskAlfaAndCalculate();
+}
+
+void ScreenFlow::OpenChangeMenu() {
+    // Always a fresh menu, built from the flags as they are now.
+    if (menu_ && !menu_->IsUnloading()) {
+        menu_->Unload();
+    }
+    menu_ = new Form15(state_, platform_, *this);
+    menu_->show();
+}
+
+void ScreenFlow::EditGroup(ParamGroup group) {
+    GroupWindow* window = nullptr;
+    switch (group) {
+    case ParamGroup::General:
+        window = new Form2(state_, platform_, *this);
+        break;
+    case ParamGroup::Rectifying:
+        window = new Form4(state_, platform_, *this);
+        break;
+    case ParamGroup::Stripping:
+        window = new Form6(state_, platform_, *this);
+        break;
+    }
+    window->PrepareForEditing();
+}
+
+void ScreenFlow::ReturnToChangeMenu() {
+    // The menu the group was opened from, exactly as it was left; a new one if it was closed.
+    if (menu_ && !menu_->IsUnloading()) {
+        menu_->show();
+        menu_->raise();
+        return;
+    }
+    OpenChangeMenu();
+}
+
+void ScreenFlow::OpenReentryChoice(EquilibriumData data) {
+    auto* form16 = new Form16(state_, platform_, *this, data);
+    form16->show();
+}
+
 void ScreenFlow::EndProgram() {
     platform_.screens.UnloadAll();
     platform_.programEnd.EndProgram();
 }
 
 // Intents whose screens the program does not have yet: never offered, so no button leads here.
-void ScreenFlow::EditGroup(ParamGroup) {}
-void ScreenFlow::ReturnToChangeMenu() {}
 void ScreenFlow::ShowIdealityChoice() {}
 void ScreenFlow::EnterEquilibriumPoints() {}
 void ScreenFlow::ShowEquilibriumCheck() {}
@@ -83,7 +129,5 @@ void ScreenFlow::OpenGraphEditor() {}
 void ScreenFlow::ShowEquilibriumGraph() {}
 void ScreenFlow::EnterAntoineConstants() {}
 void ScreenFlow::CorrectAntoineConstants() {}
-void ScreenFlow::OpenChangeMenu() {}
-void ScreenFlow::OpenReentryChoice(EquilibriumData) {}
 
 } // namespace radirav

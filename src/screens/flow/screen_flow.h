@@ -10,6 +10,7 @@ namespace radirav {
 
 class Form1;
 class Form2;
+class Form15;
 
 // Who opens whom: the one place that knows every screen. Outlives every screen it opens (main
 // or a test owns it, beside the state and the platform).
@@ -36,6 +37,7 @@ public:
     void EnterAntoineConstants() override;
     void CorrectAntoineConstants() override;
     void CalculateAndShow() override;
+    void AskAlfaAndCalculate() override;
     void OpenChangeMenu() override;
     void OpenReentryChoice(EquilibriumData data) override;
     void EndProgram() override;
@@ -44,6 +46,7 @@ private:
     ProgramState& state_;
     Platform platform_;
     QPointer<Form2> nameBackdrop_; // the general window standing behind the name questions
+    QPointer<Form15> menu_;        // the change-input menu, kept hidden while a group is changed
 };
 
 } // namespace radirav
