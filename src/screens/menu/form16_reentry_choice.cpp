@@ -21,7 +21,8 @@ constexpr int kButtonWidth = 6600, kButtonHeight = 600, kFirstTop = 2000, kSecon
 Form16::Form16(ProgramState& state, Platform platform, Navigator& navigator, EquilibriumData data)
     : ScreenWindow(platform.screens, QStringLiteral("Form16")), state_(state), platform_(platform),
       navigator_(navigator) {
-    setWindowTitle(QString());
+    // No title: an empty one would make the window manager show the program's name instead.
+    setWindowTitle(QStringLiteral(" "));
     const QFont font = ScreenFont(QStringLiteral("Courier"), 12, true);
     setFont(font);
     Surface().SetFontFamily(font.family());
