@@ -30,6 +30,7 @@ public:
     void EnterAntoineConstants() override {}
     void CorrectAntoineConstants() override {}
     void CalculateAndShow() override {}
+    void AskAlfaAndCalculate() override {}
     void OpenChangeMenu() override {}
     void OpenReentryChoice(EquilibriumData) override {}
     void EndProgram() override {}

@@ -33,6 +33,9 @@ add_executable(radirav_ui_tests
   screens/antoine_road_test.cpp
   screens/equilibrium/form13_graph_editor_test.cpp
   screens/equilibrium/graph_editor_road_test.cpp
+  screens/menu/form15_change_menu_test.cpp
+  screens/menu/form16_reentry_choice_test.cpp
+  screens/menu/menu_road_test.cpp
 )
 set_target_properties(radirav_ui_tests PROPERTIES AUTOMOC ON)
 target_link_libraries(radirav_ui_tests PRIVATE radirav_test_platform Qt6::Test radirav_warnings)

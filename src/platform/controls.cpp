@@ -124,7 +124,8 @@ void PaintControl(QWidget* widget, std::uint32_t back, std::optional<std::uint32
     widget->setAutoFillBackground(true);
     if (qobject_cast<QPushButton*>(widget) != nullptr) {
         // A solid face with a frame that thickens while the button has the keyboard focus.
-        const QString text = Rgb(palette.color(QPalette::ButtonText));
+        // The active text colour: a button painted while disabled must not keep the grey once enabled.
+        const QString text = Rgb(palette.color(QPalette::Active, QPalette::ButtonText));
         widget->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; "
                                              "border: 1px solid rgb(64, 64, 64); padding: 1px; }"
                                              "QPushButton:focus { border: 2px solid rgb(0, 0, 0); }"

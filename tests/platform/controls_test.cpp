@@ -92,6 +92,19 @@ INSTANTIATE_TEST_SUITE_P(Styles, PaintedButtonFace,
                          ::testing::Values(FaceCase{"Fusion"}, FaceCase{"Windows"}),
                          [](const auto& info) { return testing::CaseName(info.param.style); });
 
+// The menu recolours buttons while they are disabled and enables them later: the text must then
+// be black again, not the grey of the moment it was painted.
+TEST(PaintedButtonText, PaintedWhileDisabledIsBlackOnceEnabled) {
+    QWidget parent;
+    CommandButton* button = MakeButton(&parent, QStringLiteral("Command1"), QStringLiteral("Расчёт"),
+                                       {0, 0, 120, 40}, parent.font());
+    button->setEnabled(false);
+    PaintControl(button, 0x80FF80);
+    button->setEnabled(true);
+    EXPECT_TRUE(button->styleSheet().contains(QStringLiteral("color: rgb(0, 0, 0);")))
+        << button->styleSheet().toStdString();
+}
+
 TEST(ListRowChosen, ByClickOrByArrowKeysAndEnter) {
     QListWidget list;
     list.addItems({QStringLiteral("один"), QStringLiteral("два"), QStringLiteral("три")});

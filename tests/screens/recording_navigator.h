@@ -25,6 +25,7 @@ public:
     void EnterAntoineConstants() override { Ask(QStringLiteral("EnterAntoineConstants")); }
     void CorrectAntoineConstants() override { Ask(QStringLiteral("CorrectAntoineConstants")); }
     void CalculateAndShow() override { Ask(QStringLiteral("CalculateAndShow")); }
+    void AskAlfaAndCalculate() override { Ask(QStringLiteral("AskAlfaAndCalculate")); }
     void OpenChangeMenu() override { Ask(QStringLiteral("OpenChangeMenu")); }
     void OpenReentryChoice(EquilibriumData data) override {
         Ask(QStringLiteral("OpenReentryChoice %1").arg(int(data)));

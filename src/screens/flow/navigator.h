@@ -21,6 +21,7 @@ enum class Intent {
     EnterAntoineConstants,
     CorrectAntoineConstants,
     CalculateAndShow,
+    AskAlfaAndCalculate,
     OpenChangeMenu,
     OpenReentryChoice,
     EndProgram,
@@ -55,6 +56,8 @@ public:
     virtual void CorrectAntoineConstants() = 0;
     // The results window calculates the column from the state and shows the results or the stop.
     virtual void CalculateAndShow() = 0;
+    // The results window asks a constant ALFA and calculates with it.
+    virtual void AskAlfaAndCalculate() = 0;
     virtual void OpenChangeMenu() = 0;
     virtual void OpenReentryChoice(EquilibriumData data) = 0;
     // Closes every window and ends the program.

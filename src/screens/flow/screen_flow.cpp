@@ -8,6 +8,8 @@
 #include "screens/input/form2_general.h"
 #include "screens/input/form4_rectifying.h"
 #include "screens/input/form6_stripping.h"
+#include "screens/menu/form15_change_menu.h"
+#include "screens/menu/form16_reentry_choice.h"
 #include "screens/results/form11_results.h"
 
 namespace radirav {
@@ -32,12 +34,12 @@ bool ScreenFlow::Offers(Intent intent) const {
     case Intent::EnterEquilibriumPoints:
     case Intent::ShowEquilibriumCheck:
     case Intent::ShowEquilibriumGraph:
-        return true;
+    case Intent::AskAlfaAndCalculate:
     case Intent::EditGroup:
     case Intent::ReturnToChangeMenu:
     case Intent::OpenChangeMenu:
     case Intent::OpenReentryChoice:
-        return false;
+        return true;
     }
     return false;
 }
@@ -133,15 +135,56 @@ void ScreenFlow::OpenGraphEditor() {
     }
 }
 
+void ScreenFlow::AskAlfaAndCalculate() {
+    auto* form11 = new Form11(state_, platform_, *this);
+    form11->AskAlfaAndCalculate();
+}
+
+void ScreenFlow::OpenChangeMenu() {
+    // Always a fresh menu, built from the flags as they are now.
+    if (menu_ && !menu_->IsUnloading()) {
+        menu_->Unload();
+    }
+    menu_ = new Form15(state_, platform_, *this);
+    menu_->show();
+}
+
+void ScreenFlow::EditGroup(ParamGroup group) {
+    GroupWindow* window = nullptr;
+    switch (group) {
+    case ParamGroup::General:
+        window = new Form2(state_, platform_, *this);
+        break;
+    case ParamGroup::Rectifying:
+        window = new Form4(state_, platform_, *this);
+        break;
+    case ParamGroup::Stripping:
+        window = new Form6(state_, platform_, *this);
+        break;
+    }
+    window->PrepareForEditing();
+}
+
+void ScreenFlow::ReturnToChangeMenu() {
+    // The menu the group was opened from, exactly as it was left; a new one if it was closed.
+    if (menu_ && !menu_->IsUnloading()) {
+        menu_->show();
+        menu_->raise();
+        return;
+    }
+    OpenChangeMenu();
+}
+
+void ScreenFlow::OpenReentryChoice(EquilibriumData data) {
+    auto* form16 = new Form16(state_, platform_, *this, data);
+    form16->show();
+}
+
 void ScreenFlow::EndProgram() {
     platform_.screens.UnloadAll();
     platform_.programEnd.EndProgram();
 }
 
 // Intents whose screens the program does not have yet: never offered, so no button leads here.
-void ScreenFlow::EditGroup(ParamGroup) {}
-void ScreenFlow::ReturnToChangeMenu() {}
-void ScreenFlow::OpenChangeMenu() {}
-void ScreenFlow::OpenReentryChoice(EquilibriumData) {}
 
 } // namespace radirav

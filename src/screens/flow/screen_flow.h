@@ -13,6 +13,7 @@ class Form2;
 class Form10;
 class Form8;
 class Form13;
+class Form15;
 
 // Who opens whom: the one place that knows every screen. Outlives every screen it opens (main
 // or a test owns it, beside the state and the platform).
@@ -39,6 +40,7 @@ public:
     void EnterAntoineConstants() override;
     void CorrectAntoineConstants() override;
     void CalculateAndShow() override;
+    void AskAlfaAndCalculate() override;
     void OpenChangeMenu() override;
     void OpenReentryChoice(EquilibriumData data) override;
     void EndProgram() override;
@@ -54,6 +56,7 @@ private:
     QPointer<Form10> pointCheck_;  // the point entry and check window while it is loaded
     QPointer<Form8> review_;       // the ideality question and the Antoine constants
     QPointer<Form13> graphEditor_; // found again while loaded, to be shown as it was left
+    QPointer<Form15> menu_;        // the change-input menu, kept hidden while a group is changed
 };
 
 } // namespace radirav

@@ -7,6 +7,7 @@
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
+#include "screens/common/alfa_question.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -23,14 +24,8 @@ const QString kConstantCaption = QStringLiteral(" Для данной систе
 const QString kBubbleCapCaption = QStringLiteral("  Тарелки колпачковые");
 const QString kSieveCaption = QStringLiteral("   Тарелки   ситчатые");
 const QString kTrayQuestion = QStringLiteral("Назовите тип тарелок");
-const QString kAlfaPrompt = QStringLiteral(" ВВЕДИТЕ ALFA");
-const QString kAlfaTitle = QStringLiteral("ВВОД КОЭФФИЦИЕНТА ALFA");
-const QString kAlfaErrorTitle = QStringLiteral("ОШИБКА !");
-const QString kAlfaError =
-    QStringLiteral(" ALFA не может быть < = 1 ") + QStringLiteral("    Продолжаете работу ?");
 
 // Twips.
-constexpr int kAlfaBoxX = 2000, kAlfaBoxY = 2000;
 constexpr int kQuestionTop = 2000, kQuestionWidth = 6000, kQuestionHeight = 500;
 constexpr int kChoiceTop = 3000, kChoiceWidth = 3600, kTrayButtonHeight = 500, kVolatilityButtonHeight = 700;
 
@@ -161,18 +156,11 @@ void Form6::Command5Click() {
 }
 
 bool Form6::AskAlfa() {
-    for (;;) {
-        const QString answer =
-            platform_.dialogs.InputBox({kAlfaPrompt, kAlfaTitle, {}, QPoint(kAlfaBoxX, kAlfaBoxY)});
-        if (StoreTypedAlfa(state_, answer.toStdString())) {
-            return true;
-        }
-        platform_.dialogs.Beep();
-        if (!platform_.dialogs.AskYesNo(kAlfaError, kAlfaErrorTitle)) {
-            EndProgram();
-            return false;
-        }
+    if (AskAlfaUntilInRange(state_, platform_.dialogs)) {
+        return true;
     }
+    EndProgram();
+    return false;
 }
 
 Form7::Form7(ScreenList& screens, std::function<void()> yes, std::function<void()> no)

@@ -2,6 +2,7 @@
 
 #include "model/checks.h"
 #include "model/entry.h"
+#include "model/val.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
@@ -256,6 +257,28 @@ void GroupWindow::LeaveForNextGroup() {
     if (design_.nextGroup) {
         navigator_.EnterGroup(*design_.nextGroup);
     }
+}
+
+void GroupWindow::PrepareForEditing() {
+    setWindowTitle(design_.typingCaption);
+    Surface().Cls();
+    List1->clear();
+    List1->setEnabled(true);
+    List1->show();
+    Command1->hide();
+    Command2->hide();
+    Command3->hide();
+    HideFurtherControls();
+    Label2->hide();
+    Label3->show();
+    Label1->show();
+    for (int i = design_.firstParam; i < design_.firstParam + design_.paramCount; ++i) {
+        state_.InputParams[i].Value = ToSingle(Val(state_.InputValueTexts[i]));
+        List1->addItem(QString::fromStdString(ParamLine(state_, i)));
+    }
+    PaintControl(Command1, kGreen);
+    Command2->setFocusPolicy(Qt::StrongFocus);
+    show();
 }
 
 void GroupWindow::ResumeCorrecting() {

@@ -68,6 +68,9 @@ public:
     // `row` counts from 1.
     void List1Click(int row);
 
+    // Re-opened from the change-input menu: the group's list, values re-read from their texts,
+    // waiting for a line to be clicked.
+    void PrepareForEditing();
     // Back from the confirmation's "Да": the list to correct, no highlight, no end button yet.
     void ResumeCorrecting();
     YesNoWindow* Confirmation() const;

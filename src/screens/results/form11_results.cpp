@@ -1,6 +1,7 @@
 #include "screens/results/form11_results.h"
 
 #include "calc/column.h"
+#include "model/equilibrium_choice.h"
 #include "model/text.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
@@ -8,6 +9,7 @@
 #include "platform/regional_format.h"
 #include "platform/twips.h"
 #include "report/results_text.h"
+#include "screens/common/alfa_question.h"
 #include "screens/common/equilibrium_drawing.h"
 #include "screens/results/print_report.h"
 
@@ -84,6 +86,18 @@ void Form11::Calculate() {
     Command3->setVisible(!state_.InputError);
     Command4->setVisible(navigator_.Offers(Intent::OpenChangeMenu));
     Command5->show();
+}
+
+void Form11::AskAlfaAndCalculate() {
+    PrepareForDirectResults();
+    show();
+    if (!AskAlfaUntilInRange(state_, platform_.dialogs)) {
+        Leave();
+        navigator_.EndProgram();
+        return;
+    }
+    MarkAlfaEntered(state_);
+    Calculate();
 }
 
 void Form11::ShowStop(CalcStop stop) {

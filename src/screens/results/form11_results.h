@@ -28,6 +28,9 @@ public:
     void PrepareForDirectResults();
     // Calculates the column from the state and shows its results or its stop.
     void Calculate();
+    // Shown with the results caption, asks a constant ALFA until it is in range and calculates
+    // with it; a student who will not go on ends the program.
+    void AskAlfaAndCalculate();
     void ShowResults();
     // The accepted point table as an x-y diagram on yellow, before the calculation starts.
     void ShowEquilibriumGraph();
