@@ -4,7 +4,10 @@
 #include "screens/input/form2_general.h"
 #include "screens/input/form4_rectifying.h"
 #include "screens/input/form6_stripping.h"
+#include "screens/results/column_diagram_window.h"
 #include "screens/results/form11_results.h"
+
+#include <QElapsedTimer>
 
 namespace radirav {
 
@@ -21,6 +24,7 @@ bool ScreenFlow::Offers(Intent intent) const {
     case Intent::EnterGroup:
     case Intent::CalculateAndShow:
     case Intent::EndProgram:
+    case Intent::ShowColumnDiagram:
         return true;
     case Intent::EditGroup:
     case Intent::ReturnToChangeMenu:
@@ -62,6 +66,10 @@ void ScreenFlow::EnterGroup(ParamGroup group) {
 }
 
 void ScreenFlow::CalculateAndShow() {
+    // A case started from a file goes to its results straight from the names.
+    if (nameBackdrop_ && !nameBackdrop_->IsUnloading())
+        nameBackdrop_->Unload();
+    nameBackdrop_ = nullptr;
     auto* form11 = new Form11(state_, platform_, *this);
     form11->PrepareForDirectResults();
     form11->Calculate();
@@ -71,6 +79,21 @@ void ScreenFlow::CalculateAndShow() {
 void ScreenFlow::EndProgram() {
     platform_.screens.UnloadAll();
     platform_.programEnd.EndProgram();
+}
+
+void ScreenFlow::ShowColumnDiagram() {
+    QElapsedTimer clicked;
+    clicked.start();
+    // One diagram at a time: a second click brings the open one forward.
+    if (columnDiagram_ && !columnDiagram_->IsUnloading()) {
+        columnDiagram_->raise();
+        columnDiagram_->activateWindow();
+        return;
+    }
+    columnDiagram_ = new ColumnDiagramWindow(state_, platform_);
+    if (qEnvironmentVariableIsSet("RADIRAV_TIMING"))
+        columnDiagram_->ReportOpenTime(clicked);
+    columnDiagram_->show();
 }
 
 // Intents whose screens the program does not have yet: never offered, so no button leads here.

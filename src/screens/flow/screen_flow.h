@@ -10,6 +10,7 @@ namespace radirav {
 
 class Form1;
 class Form2;
+class ColumnDiagramWindow;
 
 // Who opens whom: the one place that knows every screen. Outlives every screen it opens (main
 // or a test owns it, beside the state and the platform).
@@ -39,11 +40,13 @@ public:
     void OpenChangeMenu() override;
     void OpenReentryChoice(EquilibriumData data) override;
     void EndProgram() override;
+    void ShowColumnDiagram() override;
 
 private:
     ProgramState& state_;
     Platform platform_;
     QPointer<Form2> nameBackdrop_; // the general window standing behind the name questions
+    QPointer<ColumnDiagramWindow> columnDiagram_;
 };
 
 } // namespace radirav
