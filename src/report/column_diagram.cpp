@@ -82,7 +82,7 @@ ColumnDiagram BuildColumnDiagram(const ProgramState& state, const std::vector<Tr
     return d;
 }
 
-std::vector<double> AxisTicks(double from, double to, int maxCount) {
+std::vector<double> AxisTicks(double from, double to, int maxCount, double minStep) {
     std::vector<double> ticks;
     if (!(to > from) || maxCount < 2)
         return {from};
@@ -95,6 +95,7 @@ std::vector<double> AxisTicks(double from, double to, int maxCount) {
             break;
         }
     }
+    step = std::max(step, minStep);
     // Whole multiples of the step, so 0.1 + 0.2 prints as 0.3.
     for (double k = std::ceil(from / step - 1e-9); k * step <= to + step * 1e-9; k += 1)
         ticks.push_back(k * step == 0 ? 0.0 : k * step);

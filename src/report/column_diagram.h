@@ -34,9 +34,9 @@ struct ColumnDiagram {
 ColumnDiagram BuildColumnDiagram(const ProgramState& state, const std::vector<TrayRecord>& profile,
                                  const MaterialBalance& balance);
 
-// Round tick values (1, 2 or 5 times a power of ten apart) covering [from, to] with at most
-// `maxCount` ticks.
-std::vector<double> AxisTicks(double from, double to, int maxCount);
+// Round tick values (1, 2 or 5 times a power of ten apart, never closer than `minStep`) covering
+// [from, to] with at most `maxCount` ticks.
+std::vector<double> AxisTicks(double from, double to, int maxCount, double minStep = 0);
 
 // A data range drawn into a rectangle of drawing units; y grows upwards in data, downwards on
 // the screen.

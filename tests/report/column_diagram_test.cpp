@@ -113,6 +113,7 @@ struct TickCase {
     std::string name;
     double from, to;
     int maxCount;
+    double minStep;
     std::vector<double> ticks;
 };
 void PrintTo(const TickCase& tick, std::ostream* os) {
@@ -123,7 +124,7 @@ class AxisTicksOf : public ::testing::TestWithParam<TickCase> {};
 
 TEST_P(AxisTicksOf, AreRoundStepsInsideTheRange) {
     const TickCase& c = GetParam();
-    const std::vector<double> ticks = AxisTicks(c.from, c.to, c.maxCount);
+    const std::vector<double> ticks = AxisTicks(c.from, c.to, c.maxCount, c.minStep);
     ASSERT_EQ(ticks.size(), c.ticks.size());
     for (std::size_t i = 0; i < ticks.size(); ++i)
         EXPECT_NEAR(ticks[i], c.ticks[i], 1e-12) << i;
@@ -131,12 +132,13 @@ TEST_P(AxisTicksOf, AreRoundStepsInsideTheRange) {
 
 INSTANTIATE_TEST_SUITE_P(
     Axes, AxisTicksOf,
-    ::testing::Values(TickCase{"mole fractions by fifths", 0, 1, 6, {0, 0.2, 0.4, 0.6, 0.8, 1}},
-                      TickCase{
-                          "mole fractions by tenths", 0, 1, 11, {0, .1, .2, .3, .4, .5, .6, .7, .8, .9, 1}},
-                      TickCase{"reflux from an odd start", 0.37, 5.2, 6, {1, 2, 3, 4, 5}},
-                      TickCase{"trays up to the limit", 0, 300, 7, {0, 50, 100, 150, 200, 250, 300}},
-                      TickCase{"empty range", 2, 2, 5, {2}}),
+    ::testing::Values(
+        TickCase{"mole fractions by fifths", 0, 1, 6, 0, {0, 0.2, 0.4, 0.6, 0.8, 1}},
+        TickCase{"mole fractions by tenths", 0, 1, 11, 0, {0, .1, .2, .3, .4, .5, .6, .7, .8, .9, 1}},
+        TickCase{"reflux from an odd start", 0.37, 5.2, 6, 0, {1, 2, 3, 4, 5}},
+        TickCase{"trays up to the limit", 0, 300, 7, 0, {0, 50, 100, 150, 200, 250, 300}},
+        TickCase{"empty range", 2, 2, 5, 0, {2}},
+        TickCase{"tray numbers stay whole", 0, 4, 11, 1, {0, 1, 2, 3, 4}}),
     [](const auto& info) { return testing::CaseName(info.param.name); });
 
 TEST(RefluxCurves, BreakWhereTheColumnStops) {

@@ -212,7 +212,7 @@ void ColumnDiagramWindow::DrawDiagram() {
     const int kind = state_.EquilibriumKind.value_or(0);
     const QString curve = kind == kKindConstantAlfa
                               ? QStringLiteral("равновесие, ALFA = %1").arg(Number(state_.Alfa.value_or(0)))
-                          : kind == kKindAntoine ? QStringLiteral("равновесие по Антуану, P = %1 мм рт. ст.")
+                          : kind == kKindAntoine ? QStringLiteral("равновесие по Антуану, %1 мм рт. ст.")
                                                        .arg(Number(state_.InputParams[param::kPRES].Value))
                                                  : QStringLiteral("равновесие по %1 точкам").arg(kind);
     const std::pair<QColor, QString> rows[] = {
@@ -235,7 +235,7 @@ void ColumnDiagramWindow::DrawProfile() {
     const PlotFrame f{kRightLeft, kProfileTop, kRightWidth, kProfileHeight, 0, trays + 1, 0, 1};
     s.SetFontSize(11);
     Text(s, f.left, 8, QStringLiteral("Профиль колонны по тарелкам"), kAxisColor);
-    Axes(s, f, AxisTicks(0, trays + 1, 11), AxisTicks(0, 1, 6), QStringLiteral("номер тарелки (снизу)"),
+    Axes(s, f, AxisTicks(0, trays + 1, 11, 1), AxisTicks(0, 1, 6), QStringLiteral("номер тарелки (снизу)"),
          QStringLiteral("x, y, КПД"));
     Polyline x, y, efficiency;
     for (const TrayRecord& tray : profile_) {
