@@ -148,6 +148,10 @@ void ColumnDiagramWindow::StudyReflux() {
     range_ = DefaultRefluxRange(state_).value_or(RefluxRange{0.1, 5.0 * state_.InputParams[param::kR].Value});
     sweep_ = SweepReflux(state_, range_.from, range_.to, kDefaultRefluxPoints);
     Redraw();
+    if (studyTimer_) {
+        std::fprintf(stderr, "radirav: reflux study drawn %lld ms after the click\n",
+                     static_cast<long long>(studyTimer_->elapsed()));
+    }
 }
 
 void ColumnDiagramWindow::SetRange(RefluxRange range) {
@@ -208,7 +212,7 @@ void ColumnDiagramWindow::DrawDiagram() {
     }
 
     // The legend sits under the diagonal, where no line of the diagram runs.
-    const double legendX = f.ScreenX(0.56), legendY = f.ScreenY(0.36);
+    const double legendX = f.ScreenX(0.52), legendY = f.ScreenY(0.36);
     const int kind = state_.EquilibriumKind.value_or(0);
     const QString curve = kind == kKindConstantAlfa
                               ? QStringLiteral("равновесие, ALFA = %1").arg(Number(state_.Alfa.value_or(0)))

@@ -39,8 +39,9 @@ public:
     void SavePictureButtonClick();
     void SaveCaseButtonClick();
 
-    // When set, the time from `clickTime` to the first paint is printed to stderr.
-    void ReportOpenTime(QElapsedTimer clickTime) { openTimer_ = clickTime; }
+    // When set, the times from `clickTime` to the first paint and to the end of the reflux study
+    // are printed to stderr.
+    void ReportOpenTime(QElapsedTimer clickTime) { openTimer_ = studyTimer_ = clickTime; }
 
 protected:
     void OnCloseRequested() override { Unload(); }
@@ -61,7 +62,7 @@ private:
     std::optional<double> minimumReflux_;
     std::vector<RefluxPoint> sweep_;
     bool studied_ = false;
-    std::optional<QElapsedTimer> openTimer_;
+    std::optional<QElapsedTimer> openTimer_, studyTimer_;
 };
 
 } // namespace radirav
