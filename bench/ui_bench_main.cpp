@@ -4,7 +4,7 @@
 #include "model/equilibrium_points.h"
 #include "platform/qt_platform.h"
 #include "screens/equilibrium/form13_graph_editor.h"
-#include "screens/flow/navigator.h"
+#include "screens/recording_navigator.h"
 #include "support/sample_state.h"
 
 #include <QApplication>
@@ -14,28 +14,6 @@
 namespace radirav {
 namespace {
 
-// Nothing leads anywhere: the redraw alone is timed.
-class NoNavigator final : public Navigator {
-public:
-    bool Offers(Intent) const override { return false; }
-    void ShowNameBackdrop() override {}
-    void EnterGroup(ParamGroup) override {}
-    void EditGroup(ParamGroup) override {}
-    void ReturnToChangeMenu() override {}
-    void ShowIdealityChoice() override {}
-    void EnterEquilibriumPoints() override {}
-    void ShowEquilibriumCheck() override {}
-    void OpenGraphEditor() override {}
-    void ShowEquilibriumGraph() override {}
-    void EnterAntoineConstants() override {}
-    void CorrectAntoineConstants() override {}
-    void CalculateAndShow() override {}
-    void AskAlfaAndCalculate() override {}
-    void OpenChangeMenu() override {}
-    void OpenReentryChoice(EquilibriumData) override {}
-    void EndProgram() override {}
-};
-
 void RefreshEditorTwentyPoints(benchmark::State& bench) {
     ProgramState state = testing::SampleWithPoints();
     // Five more points up to the largest table, between the sample's top points.
@@ -43,7 +21,7 @@ void RefreshEditorTwentyPoints(benchmark::State& bench) {
         InsertPoint(state, x, std::to_string(std::stod(x) + 0.01).c_str());
     }
     QtPlatform machine;
-    NoNavigator navigator;
+    testing::RecordingNavigator navigator; // nothing leads anywhere: the redraw alone is timed
     Form13 editor(state, machine.Get(), navigator);
     for (auto _ : bench) {
         editor.RefreshEditor();

@@ -1,5 +1,5 @@
 # The desktop program: Qt Widgets screens on the platform layer, and the executable.
-find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport)
+find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Svg)
 
 add_library(radirav_ui STATIC
   platform/clock.cpp
@@ -18,6 +18,7 @@ add_library(radirav_ui STATIC
   screens/input/form4_rectifying.cpp
   screens/input/form6_stripping.cpp
   screens/input/group_window.cpp
+  screens/input/start_case.cpp
   platform/controls.cpp
   screens/flow/screen_flow.cpp
   screens/common/yes_no_window.cpp
@@ -33,10 +34,12 @@ add_library(radirav_ui STATIC
   screens/results/print_report.cpp
   screens/equilibrium/form8_review.cpp
   screens/equilibrium/form9_antoine_question.cpp
+  screens/results/column_diagram_window.cpp
+  platform/picture_file.cpp
 )
 set_target_properties(radirav_ui PROPERTIES AUTOMOC ON)
 target_include_directories(radirav_ui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(radirav_ui PUBLIC radirav_core Qt6::Widgets Qt6::PrintSupport PRIVATE radirav_warnings)
+target_link_libraries(radirav_ui PUBLIC radirav_core Qt6::Widgets Qt6::PrintSupport PRIVATE Qt6::Svg radirav_warnings)
 
 add_executable(radirav app/main.cpp)
 target_link_libraries(radirav PRIVATE radirav_ui radirav_warnings)

@@ -20,6 +20,7 @@ add_executable(radirav_ui_tests
   screens/form1_title_test.cpp
   screens/results/form11_results_test.cpp
   screens/results/print_report_test.cpp
+  screens/results/column_diagram_window_test.cpp
   screens/road_test.cpp
   screens/common/equilibrium_drawing_test.cpp
   screens/equilibrium/form10_points_check_test.cpp
@@ -40,6 +41,7 @@ add_executable(radirav_ui_tests
 )
 set_target_properties(radirav_ui_tests PROPERTIES AUTOMOC ON)
 target_link_libraries(radirav_ui_tests PRIVATE radirav_test_platform Qt6::Test radirav_warnings)
+target_compile_definitions(radirav_ui_tests PRIVATE RADIRAV_EXAMPLES_DIR="${PROJECT_SOURCE_DIR}/examples")
 gtest_discover_tests(radirav_ui_tests DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 60)
 

@@ -1,6 +1,7 @@
 #include "model/program_state.h"
 #include "platform/qt_platform.h"
 #include "screens/flow/screen_flow.h"
+#include "screens/input/start_case.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -29,6 +30,9 @@ int main(int argc, char* argv[]) {
     radirav::ProgramState state;
     radirav::QtPlatform qtPlatform;
     radirav::ScreenFlow flow(state, qtPlatform.Get());
+    // `radirav FILE.case` starts with that case in place of the sample.
+    if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
+        radirav::LoadStartCase(state, qtPlatform.Get().dialogs, arguments.at(1));
     flow.ShowTitle();
     return QApplication::exec();
 }

@@ -70,6 +70,9 @@ struct ProgramState {
 
     std::string StudentName;
     std::string SystemName;
+    // The input came from a case file: the start keeps it in place of the sample and goes
+    // from the names straight to its results.
+    bool CaseLoaded = false;
 
     bool InputError = false;
     std::uint8_t ErrorIndex = 0;

@@ -3,6 +3,9 @@
 #include "platform/twips.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
@@ -54,6 +57,16 @@ void QtDialogs::ShowMessage(const QString& text, const QString& title) {
 
 void QtDialogs::Beep() {
     QApplication::beep();
+}
+
+QString QtDialogs::SaveFileName(const QString& title, const QString& filter) {
+    QString chosenFilter;
+    QString name = QFileDialog::getSaveFileName(nullptr, title, QDir::homePath(), filter, &chosenFilter);
+    // The extension of the chosen type when the student typed none: "*.png)" -> ".png".
+    const qsizetype star = chosenFilter.indexOf(QStringLiteral("*."));
+    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty() && star >= 0)
+        name += chosenFilter.mid(star + 1, chosenFilter.indexOf(QLatin1Char(')'), star) - star - 1);
+    return name;
 }
 
 } // namespace radirav

@@ -23,6 +23,9 @@ public:
     virtual bool AskYesNo(const QString& prompt, const QString& title) = 0;
     virtual void ShowMessage(const QString& text, const QString& title) = 0;
     virtual void Beep() = 0;
+    // A file name to write to, e.g. filter "Рисунок PNG (*.png);;Рисунок SVG (*.svg)"; empty
+    // when cancelled.
+    virtual QString SaveFileName(const QString& title, const QString& filter) = 0;
 };
 
 class QtDialogs final : public Dialogs {
@@ -31,6 +34,7 @@ public:
     bool AskYesNo(const QString& prompt, const QString& title) override;
     void ShowMessage(const QString& text, const QString& title) override;
     void Beep() override;
+    QString SaveFileName(const QString& title, const QString& filter) override;
 };
 
 } // namespace radirav

@@ -39,6 +39,22 @@ bool ScriptedPlatform::AskYesNo(const QString& prompt, const QString& title) {
     return answer;
 }
 
+void ScriptedPlatform::AnswerSaveFileNames(std::vector<std::optional<QString>> answers) {
+    saveFileAnswers_.insert(saveFileAnswers_.end(), answers.begin(), answers.end());
+}
+
+QString ScriptedPlatform::SaveFileName(const QString& title, const QString&) {
+    saveFileTitles << title;
+    if (saveFileAnswers_.empty()) {
+        ADD_FAILURE() << "save-file dialog \"" << title.toStdString()
+                      << "\" but the script has no answer left";
+        return {};
+    }
+    const std::optional<QString> answer = saveFileAnswers_.front();
+    saveFileAnswers_.pop_front();
+    return answer.value_or(QString());
+}
+
 void ScriptedPlatform::ShowMessage(const QString& text, const QString&) {
     messages << text;
 }

@@ -29,11 +29,14 @@ public:
     // Answers for the coming input boxes in order; std::nullopt stands for a cancelled box.
     void AnswerInputBoxes(std::vector<std::optional<QString>> answers);
     void AnswerYesNo(std::vector<bool> answers);
+    // Answers for the coming save-file dialogs; std::nullopt stands for a cancelled one.
+    void AnswerSaveFileNames(std::vector<std::optional<QString>> answers);
 
     QString InputBox(const InputBoxRequest& request) override;
     bool AskYesNo(const QString& prompt, const QString& title) override;
     void ShowMessage(const QString& text, const QString& title) override;
     void Beep() override { ++beeps; }
+    QString SaveFileName(const QString& title, const QString& filter) override;
     void Activate(std::uint32_t layout) override;
     void SetFont(const QString& family, int pointSize) override;
     void PrintText(const QString& text) override { openLine_ += text; }
@@ -50,6 +53,7 @@ public:
     std::vector<InputBoxRequest> inputBoxes;
     QStringList yesNoPrompts;
     QStringList messages;
+    QStringList saveFileTitles;
     int beeps = 0;
     std::vector<std::uint32_t> layouts;
     QString printerFont;
@@ -65,6 +69,7 @@ public:
 private:
     std::deque<std::optional<QString>> inputAnswers_;
     std::deque<bool> yesNoAnswers_;
+    std::deque<std::optional<QString>> saveFileAnswers_;
     QString openLine_;
 };
 

@@ -84,6 +84,8 @@ public:
     bool AskYesNo(const QString&, const QString&) override { return Pick(20) != 0; }
     void ShowMessage(const QString&, const QString&) override {}
     void Beep() override {}
+    // Files are never written: every save dialog is cancelled.
+    QString SaveFileName(const QString&, const QString&) override { return {}; }
     void Activate(std::uint32_t) override {}
     void SetFont(const QString&, int) override {}
     void PrintText(const QString&) override {}

@@ -31,6 +31,7 @@ public:
         Ask(QStringLiteral("OpenReentryChoice %1").arg(int(data)));
     }
     void EndProgram() override { Ask(QStringLiteral("EndProgram")); }
+    void ShowColumnDiagram() override { Ask(QStringLiteral("ShowColumnDiagram")); }
 
     std::set<Intent> offered;
     QStringList asked;

@@ -25,6 +25,7 @@ enum class Intent {
     OpenChangeMenu,
     OpenReentryChoice,
     EndProgram,
+    ShowColumnDiagram,
 };
 
 // The screens' one way to each other. A screen says what the student does next; the navigator
@@ -62,6 +63,8 @@ public:
     virtual void OpenReentryChoice(EquilibriumData data) = 0;
     // Closes every window and ends the program.
     virtual void EndProgram() = 0;
+    // The calculated column drawn beside the results: diagram, tray profile, reflux study.
+    virtual void ShowColumnDiagram() = 0;
 };
 
 } // namespace radirav

@@ -10,7 +10,10 @@
 #include "screens/input/form6_stripping.h"
 #include "screens/menu/form15_change_menu.h"
 #include "screens/menu/form16_reentry_choice.h"
+#include "screens/results/column_diagram_window.h"
 #include "screens/results/form11_results.h"
+
+#include <QElapsedTimer>
 
 namespace radirav {
 
@@ -25,6 +28,7 @@ Form1* ScreenFlow::ShowTitle() {
 bool ScreenFlow::Offers(Intent intent) const {
     switch (intent) {
     case Intent::EnterGroup:
+    case Intent::ShowColumnDiagram:
     case Intent::ShowIdealityChoice:
     case Intent::EnterAntoineConstants:
     case Intent::CorrectAntoineConstants:
@@ -87,6 +91,10 @@ void ScreenFlow::CorrectAntoineConstants() {
 }
 
 void ScreenFlow::CalculateAndShow() {
+    // A case started from a file goes to its results straight from the names.
+    if (nameBackdrop_ && !nameBackdrop_->IsUnloading())
+        nameBackdrop_->Unload();
+    nameBackdrop_ = nullptr;
     auto* form11 = new Form11(state_, platform_, *this);
     form11->PrepareForDirectResults();
     form11->Calculate();
@@ -183,6 +191,21 @@ void ScreenFlow::OpenReentryChoice(EquilibriumData data) {
 void ScreenFlow::EndProgram() {
     platform_.screens.UnloadAll();
     platform_.programEnd.EndProgram();
+}
+
+void ScreenFlow::ShowColumnDiagram() {
+    QElapsedTimer clicked;
+    clicked.start();
+    // One diagram at a time: a second click brings the open one forward.
+    if (columnDiagram_ && !columnDiagram_->IsUnloading()) {
+        columnDiagram_->raise();
+        columnDiagram_->activateWindow();
+        return;
+    }
+    columnDiagram_ = new ColumnDiagramWindow(state_, platform_);
+    if (qEnvironmentVariableIsSet("RADIRAV_TIMING"))
+        columnDiagram_->ReportOpenTime(clicked);
+    columnDiagram_->show();
 }
 
 // Intents whose screens the program does not have yet: never offered, so no button leads here.

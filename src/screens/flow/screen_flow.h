@@ -14,6 +14,7 @@ class Form10;
 class Form8;
 class Form13;
 class Form15;
+class ColumnDiagramWindow;
 
 // Who opens whom: the one place that knows every screen. Outlives every screen it opens (main
 // or a test owns it, beside the state and the platform).
@@ -44,6 +45,7 @@ public:
     void OpenChangeMenu() override;
     void OpenReentryChoice(EquilibriumData data) override;
     void EndProgram() override;
+    void ShowColumnDiagram() override;
 
 private:
     Form10* PointCheckScreen();
@@ -57,6 +59,7 @@ private:
     QPointer<Form8> review_;       // the ideality question and the Antoine constants
     QPointer<Form13> graphEditor_; // found again while loaded, to be shown as it was left
     QPointer<Form15> menu_;        // the change-input menu, kept hidden while a group is changed
+    QPointer<ColumnDiagramWindow> columnDiagram_;
 };
 
 } // namespace radirav

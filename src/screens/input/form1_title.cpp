@@ -99,12 +99,15 @@ void Form1::Load() {
     Label4->setGeometry(title.x() + title.width(), title.y() + 10, 5, title.height() - 5);
     Label5->setGeometry(title.x() + 10, title.y() + title.height(), title.width() - 5, 5);
 
-    state_.ConstantVolatility = false;
-    state_.AntoineMode = false;
-    state_.TableMode = false;
-    state_.AlfaEntered = false;
-    state_.PointsEntered = false;
-    state_.AntoineEntered = false;
+    // A loaded case keeps the equilibrium it was saved with.
+    if (!state_.CaseLoaded) {
+        state_.ConstantVolatility = false;
+        state_.AntoineMode = false;
+        state_.TableMode = false;
+        state_.AlfaEntered = false;
+        state_.PointsEntered = false;
+        state_.AntoineEntered = false;
+    }
     state_.ChangeRectifyingMode = false;
     state_.EditMode = false;
     state_.RemoveMode = false;
@@ -121,11 +124,13 @@ void Form1::resizeEvent(QResizeEvent* event) {
 }
 
 void Form1::Command1Click() {
-    LoadSampleData(state_);
+    if (!state_.CaseLoaded) {
+        LoadSampleData(state_);
+        state_.ConstantVolatility = true;
+    }
     state_.ChangeGeneralMode = false;
     state_.ChangeRectifyingMode = false;
     state_.ChangeStrippingMode = false;
-    state_.ConstantVolatility = true;
 
     Unload();
     platform_.screens.UnloadOtherForms();
@@ -133,13 +138,22 @@ void Form1::Command1Click() {
 
     // Names are typed in Cyrillic, the numbers that follow in Latin.
     platform_.keyboard.Activate(kRussianLayout);
-    const QString name = platform_.dialogs.InputBox({kNamePrompt, kNameTitle, {}, QPoint(500, 300)});
+    // A loaded case offers its own names.
+    const auto offered = [&](const std::string& name) {
+        return state_.CaseLoaded ? QString::fromStdString(name) : QString();
+    };
+    const QString name =
+        platform_.dialogs.InputBox({kNamePrompt, kNameTitle, offered(state_.StudentName), QPoint(500, 300)});
     state_.StudentName = ProperCase(name.toStdString());
-    const QString system = platform_.dialogs.InputBox({kSystemPrompt, kSystemTitle, {}, QPoint(500, 500)});
+    const QString system = platform_.dialogs.InputBox(
+        {kSystemPrompt, kSystemTitle, offered(state_.SystemName), QPoint(500, 500)});
     state_.SystemName = ProperCase(system.toStdString());
     platform_.keyboard.Activate(kEnglishUsLayout);
 
-    navigator_.EnterGroup(ParamGroup::General);
+    if (state_.CaseLoaded)
+        navigator_.CalculateAndShow();
+    else
+        navigator_.EnterGroup(ParamGroup::General);
 }
 
 void Form1::Command2Click() {

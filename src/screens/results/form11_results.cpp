@@ -25,6 +25,7 @@ const QString kGraphEditorCaption = QStringLiteral("ВОЗВРАТ К\nКОРР�
 const QString kPrintCaption = QStringLiteral("  Печать результатов");
 const QString kChangeCaption = QStringLiteral("Изменение исходной информации");
 const QString kEndCaption = QStringLiteral("Окончание расчёта");
+const QString kDiagramCaption = QStringLiteral("Диаграмма и\nпрофиль колонны");
 
 QFont ButtonFont() {
     return ScreenFont(QStringLiteral("MS Sans Serif"), 10, true);
@@ -47,6 +48,9 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     Command4 =
         MakeButton(this, QStringLiteral("Command4"), kChangeCaption, {280, 400, 240, 32}, ButtonFont());
     Command5 = MakeButton(this, QStringLiteral("Command5"), kEndCaption, {300, 450, 200, 32}, ButtonFont());
+    // Right of the print and change buttons, where the results leave the window empty.
+    DiagramButton =
+        MakeButton(this, QStringLiteral("DiagramButton"), kDiagramCaption, {540, 350, 200, 82}, ButtonFont());
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setTextFormat(Qt::PlainText);
@@ -58,6 +62,7 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     Command3->hide();
     Command4->hide();
     Command5->hide();
+    DiagramButton->hide();
     Label2->hide();
 
     Command1->OnClick([this] { Command1Click(); });
@@ -65,6 +70,7 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     Command3->OnClick([this] { Command3Click(); });
     Command4->OnClick([this] { Command4Click(); });
     Command5->OnClick([this] { Command5Click(); });
+    DiagramButton->OnClick([this] { DiagramButtonClick(); });
 }
 
 void Form11::PrepareForDirectResults() {
@@ -86,6 +92,7 @@ void Form11::Calculate() {
     Command3->setVisible(!state_.InputError);
     Command4->setVisible(navigator_.Offers(Intent::OpenChangeMenu));
     Command5->show();
+    DiagramButton->setVisible(!state_.InputError && navigator_.Offers(Intent::ShowColumnDiagram));
 }
 
 void Form11::AskAlfaAndCalculate() {
@@ -110,6 +117,7 @@ void Form11::ShowStop(CalcStop stop) {
     Command1->hide();
     Command2->hide();
     Command3->hide();
+    DiagramButton->hide();
     Command4->setVisible(navigator_.Offers(Intent::OpenChangeMenu));
     Command5->show();
 }
@@ -120,6 +128,7 @@ void Form11::ShowResults() {
     Label2->hide();
     Command2->hide();
     Command3->hide();
+    DiagramButton->hide();
 
     surface.SetCurrentX(30);
     surface.SetCurrentY(20);

@@ -23,6 +23,7 @@ public:
     CommandButton* Command4; // change the input
     CommandButton* Command5; // end
     QLabel* Label2;
+    CommandButton* DiagramButton; // the column drawn, after a normal end
 
     // For callers that calculate straight away: results caption, no start or graph buttons.
     void PrepareForDirectResults();
@@ -40,6 +41,7 @@ public:
     void Command3Click();
     void Command4Click();
     void Command5Click();
+    void DiagramButtonClick() { navigator_.ShowColumnDiagram(); }
 
 protected:
     void OnCloseRequested() override { Command5Click(); }
