@@ -79,12 +79,8 @@ for v in 0.592 0.04 0.3602 81.9 796.676 0.01057 0.0115 0.0432; do answer "$v"; d
 wait_for "   КОНТРОЛЬ"; xdotool key Return
 wait_for "ВЫБОР ТАРЕЛОК"; xdotool key space
 wait_for "ОПРЕДЕЛЕНИЕ ЛЕТУЧЕСТИ"
-# The constant-volatility answer may sit second in tab order.
-for _ in 1 2 3; do
-    xdotool key Return; sleep 0.3
-    box_is_up && break
-    xdotool key Tab
-done
+# "Not constant" comes first in tab order, "constant" second.
+xdotool key Tab; sleep 0.2; xdotool key Return
 answer "10"
 wait_for "РЕЗУЛЬТАТЫ РАСЧЁТА"
 sleep 0.5
