@@ -3,6 +3,7 @@
 #include "model/text.h"
 
 #include <charconv>
+#include <system_error>
 
 namespace radirav {
 
@@ -17,7 +18,9 @@ std::string FormatResultNumber(float value, int width, int decimals, char decima
     char buffer[400];
     const auto fixed =
         std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, decimals);
-    std::string text(buffer, fixed.ptr);
+    // More decimals than the buffer holds (never asked by the tables): the shortest form instead
+    // of a text the conversion did not write.
+    std::string text = fixed.ec == std::errc() ? std::string(buffer, fixed.ptr) : std::string(shortest);
     // A value that rounds to zero shows without a minus sign.
     if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos)
         text.erase(0, 1);

@@ -38,6 +38,12 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"NoDecimals", 2.0f, 4, 0, "   2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Found by fuzzing: more decimals than the conversion buffer holds left its text unwritten.
+TEST(FormatResultNumber, MoreDecimalsThanItCanWriteGiveTheShortestForm) {
+    EXPECT_EQ(FormatResultNumber(-1.5e38f, 5, 1000), "-1.5e+38");
+    EXPECT_EQ(FormatResultNumber(2.5f, 5, 1000), "  2.5");
+}
+
 TEST(FormatResultNumber, UsesTheGivenDecimalSeparator) {
     EXPECT_EQ(FormatResultNumber(0.5f, 7, 2, ','), "   0,50");
 }

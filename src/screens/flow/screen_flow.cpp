@@ -53,21 +53,23 @@ void ScreenFlow::ShowNameBackdrop() {
     nameBackdrop_->PrepareForNames();
 }
 
-void ScreenFlow::EnterGroup(ParamGroup group) {
-    GroupWindow* window = nullptr;
+GroupWindow* ScreenFlow::MakeGroupWindow(ParamGroup group) {
     switch (group) {
     case ParamGroup::General:
-        window = nameBackdrop_ && !nameBackdrop_->IsUnloading() ? nameBackdrop_.data()
-                                                                : new Form2(state_, platform_, *this);
-        nameBackdrop_ = nullptr;
-        break;
+        return new Form2(state_, platform_, *this);
     case ParamGroup::Rectifying:
-        window = new Form4(state_, platform_, *this);
-        break;
+        return new Form4(state_, platform_, *this);
     case ParamGroup::Stripping:
-        window = new Form6(state_, platform_, *this);
         break;
     }
+    return new Form6(state_, platform_, *this);
+}
+
+void ScreenFlow::EnterGroup(ParamGroup group) {
+    // The general window may already stand behind the name questions.
+    const bool backdrop = group == ParamGroup::General && nameBackdrop_ && !nameBackdrop_->IsUnloading();
+    GroupWindow* window = backdrop ? nameBackdrop_.data() : MakeGroupWindow(group);
+    nameBackdrop_ = nullptr;
     window->EnterGroup();
 }
 
@@ -158,19 +160,7 @@ void ScreenFlow::OpenChangeMenu() {
 }
 
 void ScreenFlow::EditGroup(ParamGroup group) {
-    GroupWindow* window = nullptr;
-    switch (group) {
-    case ParamGroup::General:
-        window = new Form2(state_, platform_, *this);
-        break;
-    case ParamGroup::Rectifying:
-        window = new Form4(state_, platform_, *this);
-        break;
-    case ParamGroup::Stripping:
-        window = new Form6(state_, platform_, *this);
-        break;
-    }
-    window->PrepareForEditing();
+    MakeGroupWindow(group)->PrepareForEditing();
 }
 
 void ScreenFlow::ReturnToChangeMenu() {

@@ -9,6 +9,7 @@
 namespace radirav {
 
 class Form1;
+class GroupWindow;
 class Form2;
 class Form10;
 class Form8;
@@ -48,6 +49,7 @@ public:
     void ShowColumnDiagram() override;
 
 private:
+    GroupWindow* MakeGroupWindow(ParamGroup group);
     Form10* PointCheckScreen();
     // The review window of the equilibrium input while it is loaded, or a new one.
     Form8* Review();
