@@ -45,22 +45,21 @@ target_compile_definitions(radirav_ui_tests PRIVATE RADIRAV_EXAMPLES_DIR="${PROJ
 gtest_discover_tests(radirav_ui_tests DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 60)
 
-# The results window with the sample calculated, for its screenshot.
-add_executable(radirav_results_demo screens/results_demo_main.cpp)
-target_link_libraries(radirav_results_demo PRIVATE radirav_ui radirav_warnings)
-# The graph editor on the sample points with one wrong value.
-add_executable(radirav_editor_demo screens/editor_demo_main.cpp)
-target_link_libraries(radirav_editor_demo PRIVATE radirav_ui radirav_warnings)
+# One window on the sample data (the results, or the graph editor), for its screenshot.
+add_executable(radirav_window_demo screens/window_demo_main.cpp)
+target_link_libraries(radirav_window_demo PRIVATE radirav_ui radirav_warnings)
 
-foreach(smoke IN ITEMS "Title;Введение;radirav-title.png;radirav" "Results;РЕЗУЛЬТАТЫ РАСЧЁТА;radirav-results.png;radirav_results_demo"
-       "Editor;Коррекция равновесной зависимости;radirav-editor.png;radirav_editor_demo")
+foreach(smoke IN ITEMS "Title;Введение;radirav-title.png;radirav;"
+       "Results;РЕЗУЛЬТАТЫ РАСЧЁТА;radirav-results.png;radirav_window_demo;results"
+       "Editor;Коррекция равновесной зависимости;radirav-editor.png;radirav_window_demo;editor")
   list(GET smoke 0 name)
   list(GET smoke 1 title)
   list(GET smoke 2 shot)
   list(GET smoke 3 program)
+  list(GET smoke 4 window)
   add_test(NAME RadiravWindowOnVirtualDisplay.${name}
     COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/screens/window_smoke.sh $<TARGET_FILE:${program}> "${title}"
-            ${CMAKE_BINARY_DIR}/${shot})
+            ${CMAKE_BINARY_DIR}/${shot} ${window})
   set_tests_properties(RadiravWindowOnVirtualDisplay.${name} PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 60)
 endforeach()
 

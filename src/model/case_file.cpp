@@ -216,7 +216,7 @@ private:
         ProgramState& state = result_.state;
         if (!points_.empty()) {
             const int n = static_cast<int>(points_.size());
-            if (n < 8 || n > kMaxEqPoints) {
+            if (n < kMinEqPoints || n > kMaxEqPoints) {
                 return Fail(points_.back().line, "POINT",
                             std::to_string(n) + " points given, accepted 8 to 20");
             }

@@ -9,8 +9,6 @@
 // Typing a tabulated equilibrium: how many pairs, and the lines the points are shown in.
 namespace radirav {
 
-inline constexpr int kMinEqPoints = 8;
-
 // The typed answer normalised, read with Val and rounded to a whole number with halves going to
 // the even neighbour (7.5 -> 8, 20.5 -> 20). Nothing when that number is outside 8..20: also for
 // what no 16-bit count can hold (70000, 1e39, an infinity).

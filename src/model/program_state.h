@@ -18,6 +18,7 @@ inline constexpr int kGeneralCount = 12, kSectionCount = 8, kCount = 28;
 inline constexpr int kLS = 0, kHP = 1, kS = 2, kT = 3, kRO = 4, kMu1 = 5, kMu2 = 6, kE = 7;
 } // namespace param
 
+inline constexpr int kMinEqPoints = 8; // a tabulated equilibrium has 8 to 20 points
 inline constexpr int kMaxEqPoints = 20;
 inline constexpr int kEqSlots =
     kMaxEqPoints + 1; // the slot after the last point may be read as its neighbour

@@ -11,4 +11,9 @@ inline QColor BgrColor(std::uint32_t bgr) {
                   static_cast<int>((bgr >> 16) & 0xFFu));
 }
 
+// The pure colours the windows use for checks and highlights: a red accept button reports a
+// range error, a green one a passed check.
+inline constexpr std::uint32_t kBgrRed = 0x0000FF, kBgrGreen = 0x00FF00, kBgrBlue = 0xFF0000,
+                               kBgrYellow = 0x00FFFF;
+
 } // namespace radirav

@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QWindow>
 #include <cmath>
 
 namespace radirav {
@@ -27,7 +28,8 @@ YesNoDesign InputErrorQuestion(const QString& name, const QString& caption, bool
 
 YesNoWindow::YesNoWindow(ScreenList& screens, const YesNoDesign& design, std::function<void()> yes,
                          std::function<void()> no)
-    : ScreenWindow(screens, design.name), yes_(std::move(yes)), no_(std::move(no)) {
+    : ScreenWindow(screens, design.name), yes_(std::move(yes)), no_(std::move(no)),
+      cancelAnswersYes_(design.cancelAnswersYes) {
     setWindowTitle(design.caption);
     SetOuterSizeTwips(kWidth, kHeight);
     const int inner = width();
@@ -83,9 +85,27 @@ void YesNoWindow::Command2Click() {
     }
 }
 
+void YesNoWindow::Cancel() {
+    if (cancelAnswersYes_) {
+        Command1Click();
+    } else {
+        Command2Click();
+    }
+}
+
+void YesNoWindow::KeepAbove(ScreenWindow& owner) {
+    // Window managers keep a dialog above the window it belongs to.
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    winId(); // the native windows exist from here on, so the manager learns whose question it is
+    if (owner.windowHandle() == nullptr) {
+        owner.winId();
+    }
+    windowHandle()->setTransientParent(owner.windowHandle());
+}
+
 void YesNoWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        Command1Click();
+        Cancel();
         return;
     }
     ScreenWindow::keyPressEvent(event);

@@ -30,7 +30,6 @@ const QString kCountErrorTitle = QStringLiteral("ОШИБКА !");
 const QString kXTitle = QStringLiteral("ВВОД X РАВНОВЕСНОГО ");
 const QString kYTitle = QStringLiteral("ВВОД Y РАВНОВЕСНОГО");
 
-constexpr std::uint32_t kYellow = 0xFFFF, kBlue = 0xFF0000, kGreen = 0xFF00, kRed = 0xFF;
 constexpr std::uint32_t kDarkText = 0x28; // RGB 40, 0, 0
 constexpr std::uint32_t kMessageText = 0x80FF80;
 
@@ -71,7 +70,7 @@ Form10::Form10(ProgramState& state, Platform platform, Navigator& navigator)
                            TwipsToPixels(kButtonHeight)},
                           buttonFont);
     for (CommandButton* button : {Command1, Command2}) {
-        PaintControl(button, kGreen);
+        PaintControl(button, kBgrGreen);
     }
 
     List1 = new QListWidget(this);
@@ -91,18 +90,16 @@ Form10::Form10(ProgramState& state, Platform platform, Navigator& navigator)
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setText(kTitleLine);
     Label1->setFont(FitFontToWidth(Label1->font(), kTitleLine, labelWidth - 4));
-    PaintControl(Label1, kYellow, kDarkText);
+    PaintControl(Label1, kBgrYellow, kDarkText);
     Label2 = MakeLabel(this, QStringLiteral("Label2"), {}, windowFont);
-    PaintControl(Label2, kGreen, kRed);
+    PaintControl(Label2, kBgrGreen, kBgrRed);
     Label2->hide();
 
     Command1->OnClick([this] { Command1Click(); });
     Command2->OnClick([this] { Command2Click(); });
 }
 
-Form10::~Form10() {
-    CloseConfirmation();
-}
+Form10::~Form10() = default; // closes the open question
 
 void Form10::EnterEquilibriumPoints() {
     List1->setEnabled(true);
@@ -111,7 +108,7 @@ void Form10::EnterEquilibriumPoints() {
     Command2->hide();
     Label1->hide();
     Label2->hide();
-    CloseConfirmation();
+    confirmation_.Close();
     Surface().Cls();
     setWindowTitle(kEntryCaption);
     show();
@@ -182,7 +179,7 @@ void Form10::ShowEquilibriumCheck() {
     Command2->setVisible(navigator_.Offers(Intent::OpenGraphEditor));
     Label1->move(Label1->x(), TwipsToPixels(kLabel1CheckTop));
     Label1->setText(kTitleLine);
-    PaintControl(Label1, kYellow, kBlue);
+    PaintControl(Label1, kBgrYellow, kBgrBlue);
     Label1->show();
 
     RereadPointTexts(state_);
@@ -195,19 +192,19 @@ void Form10::ShowEquilibriumCheck() {
     state_.ErrorIndex = CheckEquilibriumPoints(state_).point;
     if (state_.InputError) {
         platform_.dialogs.Beep();
-        PaintControl(Label1, kYellow, kDarkText);
+        PaintControl(Label1, kBgrYellow, kDarkText);
         if (!state_.EditMode && Command2->isVisibleTo(this) && Command2->isEnabled()) {
             Command2->setFocus();
         }
         Command2->setFocusPolicy(Qt::StrongFocus);
         Command1->setFocusPolicy(Qt::ClickFocus);
-        PaintControl(Command1, kRed);
-        PaintControl(Command2, kGreen);
+        PaintControl(Command1, kBgrRed);
+        PaintControl(Command2, kBgrGreen);
     } else {
         Command1->setFocusPolicy(Qt::StrongFocus);
         Command2->setFocusPolicy(Qt::StrongFocus);
-        PaintControl(Command1, kGreen);
-        PaintControl(Command2, kGreen);
+        PaintControl(Command1, kBgrGreen);
+        PaintControl(Command2, kBgrGreen);
         Command1->setFocus();
     }
     show();
@@ -218,7 +215,7 @@ void Form10::ShowCheckError() {
     // The check's own message stays in the title line while the question is open.
     const PointCheck check = CheckEquilibriumPoints(state_);
     Label1->setText(QString::fromStdString(check.caption));
-    PaintControl(Label1, kRed, kMessageText);
+    PaintControl(Label1, kBgrRed, kMessageText);
     Label1->show();
     Command1->hide();
     Command2->hide();
@@ -227,30 +224,14 @@ void Form10::ShowCheckError() {
     Label2->show();
     show();
 
-    CloseConfirmation();
-    QPointer<Form10> self(this);
-    confirmation_ = new Form12(
-        platform_.screens,
-        [self] {
-            if (self) {
-                self->LeaveForEditor();
-            }
-        },
-        [self] {
-            if (self) {
-                self->EndProgram();
-            }
-        });
-    confirmation_->show();
-    // Kept above this window, so a click on the table cannot bury the only way on.
-    if (QWindow* question = confirmation_->windowHandle()) {
-        question->setTransientParent(windowHandle());
-    }
+    auto* question = new Form12(platform_.screens, WhileLoaded(this, &Form10::LeaveForEditor),
+                                WhileLoaded(this, &Form10::EndProgram));
+    confirmation_.Show(question, *this);
     // Below what is printed, centred on this window's inside; the frame is known once shown.
     const int top =
         TwipsToPixels(PixelsToTwips(static_cast<int>(Surface().CurrentY())) + kConfirmationBelowPrint);
-    const int left = geometry().x() + CentredLeft(width(), confirmation_->frameGeometry().width());
-    confirmation_->move(left, top);
+    const int left = geometry().x() + CentredLeft(width(), question->frameGeometry().width());
+    question->move(left, top);
 }
 
 void Form10::Command1Click() {
@@ -268,7 +249,7 @@ void Form10::Command2Click() {
 }
 
 void Form10::LeaveForEditor() {
-    CloseConfirmation();
+    confirmation_.Close();
     Unload();
     platform_.screens.UnloadOtherForms();
     state_.PointPicked = false;
@@ -280,18 +261,11 @@ void Form10::LeaveForEditor() {
 }
 
 Form12* Form10::Confirmation() const {
-    return confirmation_.data();
-}
-
-void Form10::CloseConfirmation() {
-    if (confirmation_) {
-        confirmation_->Unload();
-    }
-    confirmation_ = nullptr;
+    return confirmation_.Get();
 }
 
 void Form10::EndProgram() {
-    CloseConfirmation();
+    confirmation_.Close();
     Unload();
     navigator_.EndProgram();
 }

@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/platform.h"
 #include "platform/screen_window.h"
+#include "screens/common/yes_no_window.h"
 #include "screens/flow/navigator.h"
 
 #include <QPointer>
@@ -51,12 +52,11 @@ private:
     void RefillList(int count);
     void LeaveForEditor();
     void EndProgram();
-    void CloseConfirmation();
 
     ProgramState& state_;
     Platform platform_;
     Navigator& navigator_;
-    QPointer<Form12> confirmation_;
+    OpenQuestion<Form12> confirmation_;
 };
 
 } // namespace radirav

@@ -30,9 +30,6 @@ const QString kRemoveHint =
                    "Вы               собираетесь изымать и        щёлкните левой кнопкой");
 
 const QColor kBlue(0, 0, 255), kYellow(255, 255, 0), kWhite(255, 255, 255), kBlack(0, 0, 0);
-// A table keeps 8 to 20 points: fewer cannot be removed, more cannot be added.
-constexpr int kFewestPoints = 8;
-constexpr std::uint32_t kRedBgr = 0x0000FF, kGreenBgr = 0x00FF00;
 
 // Editor units (pixels).
 constexpr int kModeButtonLeft = 465, kModeButtonWidth = 330, kButtonHeight = 36;
@@ -109,6 +106,8 @@ Form13::Form13(ProgramState& state, Platform platform, Navigator& navigator)
     Command5->OnClick([this] { Command5Click(); });
 }
 
+Form13::~Form13() = default; // closes the open removal question
+
 void Form13::RefreshEditor() {
     DrawingSurface& surface = Surface();
     surface.Cls();
@@ -118,7 +117,7 @@ void Form13::RefreshEditor() {
     state_.ErrorIndex = CheckEquilibriumPoints(state_).point;
     DrawEquilibriumDiagram(surface, state_, state_.GraphLeft, state_.GraphTop, state_.GraphSize, kWhite,
                            kBlack);
-    const std::uint32_t colour = state_.InputError ? kRedBgr : kGreenBgr;
+    const std::uint32_t colour = state_.InputError ? kBgrRed : kBgrGreen;
     if (colour != endButtonColour_) {
         // Restyling a button costs more than the whole drawing; only a change repaints it.
         PaintControl(Command1, colour);
@@ -127,7 +126,7 @@ void Form13::RefreshEditor() {
 }
 
 bool Form13::Busy() const {
-    return form14_ && !form14_->IsUnloading();
+    return form14_.Get() != nullptr && !form14_.Get()->IsUnloading();
 }
 
 void Form13::ShowIdleButtons() {
@@ -139,7 +138,7 @@ void Form13::ShowIdleButtons() {
     Command2->show();
     Command2->setEnabled(true);
     Command3->setVisible(state_.EqPointCount < kMaxEqPoints);
-    Command4->setVisible(state_.EqPointCount > kFewestPoints);
+    Command4->setVisible(state_.EqPointCount > kMinEqPoints);
     Command5->show();
     Label1->hide();
     Label3->hide();
@@ -209,7 +208,7 @@ void Form13::OnMouseDown(QPointF where, Qt::MouseButton button) {
         Redraw();
         if (wasBusy) {
             // A click beside the removal question withdraws the offer, as "Нет" does.
-            form14_->Unload();
+            form14_.Close();
             KeepOfferedPoint();
         }
         return;
@@ -332,10 +331,10 @@ void Form13::OfferRemoval(int row) {
     Label1->hide();
     Command2->hide();
     offeredRow_ = row;
-    form14_ = new Form14(
-        platform_.screens, row, [this] { RemoveOfferedPoint(); }, [this] { KeepOfferedPoint(); });
-    form14_->move(TwipsToPixels(QPoint(850, 7000)));
-    form14_->show();
+    auto* question = new Form14(platform_.screens, row, WhileLoaded(this, &Form13::RemoveOfferedPoint),
+                                WhileLoaded(this, &Form13::KeepOfferedPoint));
+    question->move(TwipsToPixels(QPoint(850, 7000)));
+    form14_.Show(question, *this);
 }
 
 void Form13::HighlightRow(int row) {

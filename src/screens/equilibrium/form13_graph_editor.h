@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/platform.h"
 #include "platform/screen_window.h"
+#include "screens/common/yes_no_window.h"
 #include "screens/flow/navigator.h"
 
 #include <QPointer>
@@ -24,6 +25,7 @@ class Form13 final : public ScreenWindow {
     Q_OBJECT
 public:
     Form13(ProgramState& state, Platform platform, Navigator& navigator);
+    ~Form13() override;
 
     CommandButton* Command1; // "КОНЕЦ ИЗМЕНЕНИЙ": red while the table breaks a rule
     CommandButton* Command2; // end of the program
@@ -85,7 +87,7 @@ private:
     TableCell picked_;
     int offeredRow_ = 0;                         // the point the removal question is about
     std::uint32_t endButtonColour_ = 0xFFFFFFFF; // Command1's back colour, 0xBBGGRR; none yet
-    QPointer<Form14> form14_;
+    OpenQuestion<Form14> form14_;
 };
 
 } // namespace radirav

@@ -10,10 +10,6 @@ class Form14 final : public YesNoWindow {
     Q_OBJECT
 public:
     Form14(ScreenList& screens, int row, std::function<void()> yes, std::function<void()> no);
-
-protected:
-    void OnCloseRequested() override { Command2Click(); }
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace radirav

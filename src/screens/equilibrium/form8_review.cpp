@@ -40,7 +40,6 @@ const QString kCorrectionTitle = QStringLiteral("ВВОД ИСХОДНОЙ ИН�
 
 constexpr int kConstantCount = 6;
 
-constexpr std::uint32_t kYellow = 0xFFFF, kGreen = 0xFF00, kRed = 0xFF;
 constexpr std::uint32_t kHintBack = 0xFFFFC0, kHintText = 0xC000C0;
 
 // Twips.
@@ -94,7 +93,7 @@ Form8::Form8(ProgramState& state, Platform platform, Navigator& navigator)
     Command4 = MakeButton(this, QStringLiteral("Command4"), kCorrectCaption, {}, buttonFont);
     Command5 = MakeButton(this, QStringLiteral("Command5"), kEndCorrectionsCaption, {}, buttonFont);
     for (CommandButton* button : {Command1, Command2, Command3, Command4, Command5}) {
-        PaintControl(button, kGreen);
+        PaintControl(button, kBgrGreen);
         button->setFocusPolicy(button == Command3 ? Qt::StrongFocus : Qt::ClickFocus);
     }
 
@@ -107,11 +106,11 @@ Form8::Form8(ProgramState& state, Platform platform, Navigator& navigator)
 
     Label1 = MakeLabel(this, QStringLiteral("Label1"), {}, ScreenFont(QStringLiteral("Courier"), 12, true));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    PaintControl(Label1, kYellow);
+    PaintControl(Label1, kBgrYellow);
     Label2 = MakeLabel(this, QStringLiteral("Label2"), {}, windowFont);
-    PaintControl(Label2, kYellow, kRed);
+    PaintControl(Label2, kBgrYellow, kBgrRed);
     Label3 = MakeLabel(this, QStringLiteral("Label3"), {}, windowFont);
-    PaintControl(Label3, kGreen, kRed);
+    PaintControl(Label3, kBgrGreen, kBgrRed);
     Label4 = MakeLabel(this, QStringLiteral("Label4"), {},
                        ScreenFont(QStringLiteral("Times New Roman"), 12, true));
     Label4->setWordWrap(true);
@@ -128,9 +127,7 @@ Form8::Form8(ProgramState& state, Platform platform, Navigator& navigator)
     Load();
 }
 
-Form8::~Form8() {
-    CloseErrorQuestion();
-}
+Form8::~Form8() = default; // closes the open question
 
 void Form8::Load() {
     SetOuterGeometryTwips(kLeft, kTop, kWidth, kHeight);
@@ -232,18 +229,18 @@ void Form8::EnterAntoineConstants() {
     List1->setEnabled(false);
 
     Check();
-    PaintControl(Command4, kGreen);
+    PaintControl(Command4, kBgrGreen);
     if (state_.InputError) {
-        PaintControl(Command3, kRed);
+        PaintControl(Command3, kBgrRed);
         Command4->setFocus();
     } else {
-        PaintControl(Command3, kGreen);
+        PaintControl(Command3, kBgrGreen);
         Command3->setFocus();
     }
 }
 
 void Form8::CorrectConstants() {
-    CloseErrorQuestion();
+    errorQuestion_.Close();
     show();
     Surface().Cls();
     for (CommandButton* button : {Command1, Command2, Command3, Command4, Command5}) {
@@ -259,7 +256,7 @@ void Form8::CorrectConstants() {
     List1->show();
     List1->setEnabled(true);
     Check();
-    PaintControl(Command5, state_.InputError ? kRed : kGreen);
+    PaintControl(Command5, state_.InputError ? kBgrRed : kBgrGreen);
 }
 
 void Form8::FillList() {
@@ -308,11 +305,10 @@ void Form8::ReportAntoineError() {
 }
 
 void Form8::OpenErrorQuestion(int topPixels) {
-    CloseErrorQuestion();
     ProgramState& state = state_;
     ScreenList& screens = platform_.screens;
     Navigator& navigator = navigator_;
-    errorQuestion_ = new Form9(
+    auto* question = new Form9(
         platform_.screens,
         [&state, &screens, &navigator] {
             // Back to correcting: the Antoine constants stay the model of the calculation.
@@ -322,26 +318,15 @@ void Form8::OpenErrorQuestion(int topPixels) {
             navigator.CorrectAntoineConstants();
         },
         [&navigator] { navigator.EndProgram(); });
-    // The question is the only way on from here: as a dialog of this window it stays above it
-    // when the student clicks here, and goes with it.
-    errorQuestion_->setParent(this, Qt::Dialog);
     // The question's load takes the end of corrections away until the student answers.
     Command5->hide();
     // Centred on this window.
-    errorQuestion_->move(x() + (frameGeometry().width() - errorQuestion_->frameGeometry().width()) / 2,
-                         topPixels);
-    errorQuestion_->show();
+    question->move(x() + (frameGeometry().width() - question->frameGeometry().width()) / 2, topPixels);
+    errorQuestion_.Show(question, *this);
 }
 
 Form9* Form8::ErrorQuestion() const {
-    return errorQuestion_.data();
-}
-
-void Form8::CloseErrorQuestion() {
-    if (errorQuestion_) {
-        errorQuestion_->Unload();
-    }
-    errorQuestion_ = nullptr;
+    return errorQuestion_.Get();
 }
 
 void Form8::Command3Click() {
@@ -357,8 +342,8 @@ void Form8::Command3Click() {
     PrintConstantLines();
     const int k = state_.ErrorIndex;
     Highlight(k, ConstantLine(state_, k), kLineLeft);
-    if (errorQuestion_) {
-        errorQuestion_->move(TwipsToPixels(QPoint(kQuestionLeft, kQuestionTop)));
+    if (Form9* question = errorQuestion_.Get()) {
+        question->move(TwipsToPixels(QPoint(kQuestionLeft, kQuestionTop)));
     }
 }
 
@@ -378,7 +363,7 @@ void Form8::List1Click(int row) {
     if (row < 1 || row > kConstantCount) {
         return;
     }
-    CloseErrorQuestion();
+    errorQuestion_.Close();
     Label1->setText(kCorrectingMixtureLine);
     List1->resize(List1->width(), TwipsToPixels(kListHeight));
     Command5->show();
@@ -400,7 +385,7 @@ void Form8::List1Click(int row) {
     Command5->show();
     Label4->hide();
     Check();
-    PaintControl(Command5, state_.InputError ? kRed : kGreen);
+    PaintControl(Command5, state_.InputError ? kBgrRed : kBgrGreen);
 }
 
 void Form8::Command5Click() {
@@ -427,13 +412,13 @@ void Form8::HandOver() {
 }
 
 void Form8::Close() {
-    CloseErrorQuestion();
+    errorQuestion_.Close();
     Unload();
     platform_.screens.UnloadOtherForms();
 }
 
 void Form8::EndProgram() {
-    CloseErrorQuestion();
+    errorQuestion_.Close();
     Unload();
     navigator_.EndProgram();
 }

@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/platform.h"
 #include "platform/screen_window.h"
+#include "screens/common/yes_no_window.h"
 #include "screens/flow/navigator.h"
 
 #include <QPointer>
@@ -69,7 +70,6 @@ private:
     // Lays the highlight over printed row `k` with `caption`, its left edge at `leftTwips`.
     void Highlight(int k, const QString& caption, int leftTwips);
     void OpenErrorQuestion(int topPixels);
-    void CloseErrorQuestion();
     // Unloads this window and every other one before the next screen.
     void Close();
     // The checked constants go to the calculation (or, without the Antoine model, to the points).
@@ -78,7 +78,7 @@ private:
     ProgramState& state_;
     Platform platform_;
     Navigator& navigator_;
-    QPointer<Form9> errorQuestion_;
+    OpenQuestion<Form9> errorQuestion_;
 };
 
 } // namespace radirav

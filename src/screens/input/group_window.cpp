@@ -24,7 +24,6 @@ const QString kCorrectionBoxTitle = QStringLiteral("ВВОД ИСХОДНОЙ И
 const QString kHint = QStringLiteral(" Подведите указатель мыши к   строке, информацию которой   Вы будете "
                                      "исправлять и  щёлкните левой кнопкой");
 
-constexpr std::uint32_t kYellow = 0xFFFF, kBlue = 0xFF0000, kGreen = 0xFF00, kRed = 0xFF;
 constexpr std::uint32_t kHintBack = 0xFFFFC0, kHintText = 0xC000C0;
 
 // Twips.
@@ -49,7 +48,7 @@ GroupWindow::GroupWindow(ProgramState& state, Platform platform, Navigator& navi
     setFont(windowFont);
     Surface().SetFontFamily(windowFont.family());
     Surface().SetFontSize(kWindowFontPoints);
-    Surface().SetBackColor(BgrColor(kYellow));
+    Surface().SetBackColor(BgrColor(kBgrYellow));
     Surface().SetForeColor(Qt::black);
 
     const QFont buttonFont = ScreenFont(QStringLiteral("MS Sans Serif"), 8.25, true);
@@ -58,7 +57,7 @@ GroupWindow::GroupWindow(ProgramState& state, Platform platform, Navigator& navi
     Command3 = MakeButton(this, QStringLiteral("Command3"), kEndCorrectionsCaption,
                           TwipsRect(kCommand3Left, kCommand3Top, kCommand3Width, kButtonHeight), buttonFont);
     for (CommandButton* button : {Command1, Command2, Command3}) {
-        PaintControl(button, kGreen);
+        PaintControl(button, kBgrGreen);
     }
 
     List1 = new QListWidget(this);
@@ -69,9 +68,9 @@ GroupWindow::GroupWindow(ProgramState& state, Platform platform, Navigator& navi
     SetListRowHeight(List1, TwipsToPixels(kLineStep));
 
     Label1 = MakeLabel(this, QStringLiteral("Label1"), {}, ScreenFont(QStringLiteral("Courier"), 12, true));
-    PaintControl(Label1, kYellow, kBlue);
+    PaintControl(Label1, kBgrYellow, kBgrBlue);
     Label2 = MakeLabel(this, QStringLiteral("Label2"), {}, windowFont);
-    PaintControl(Label2, kGreen, kRed);
+    PaintControl(Label2, kBgrGreen, kBgrRed);
     Label3 = MakeLabel(this, QStringLiteral("Label3"), {},
                        ScreenFont(QStringLiteral("Times New Roman"), 12, true));
     Label3->setWordWrap(true);
@@ -83,10 +82,6 @@ GroupWindow::GroupWindow(ProgramState& state, Platform platform, Navigator& navi
     OnListRowChosen(List1, [this](int row) { List1Click(row); });
 
     Load();
-}
-
-GroupWindow::~GroupWindow() {
-    CloseConfirmation();
 }
 
 void GroupWindow::Load() {
@@ -152,12 +147,12 @@ void GroupWindow::EnterGroup() {
     PrintGroupLines();
 
     CheckGroup();
-    PaintControl(Command2, kGreen);
+    PaintControl(Command2, kBgrGreen);
     if (state_.InputError) {
-        PaintControl(Command1, kRed);
+        PaintControl(Command1, kBgrRed);
         Command2->setFocus();
     } else {
-        PaintControl(Command1, kGreen);
+        PaintControl(Command1, kBgrGreen);
         if (design_.focusAcceptWhenValid) {
             Command1->setFocus();
         }
@@ -198,7 +193,7 @@ void GroupWindow::List1Click(int row) {
         return;
     }
     Label3->hide();
-    CloseConfirmation();
+    confirmation_.Close();
     Command3->hide();
 
     const int i = design_.firstParam + row - 1;
@@ -213,7 +208,7 @@ void GroupWindow::List1Click(int row) {
     List1->setCurrentRow(row - 1);
 
     CheckGroup();
-    PaintControl(Command3, state_.InputError ? kRed : kGreen);
+    PaintControl(Command3, state_.InputError ? kBgrRed : kBgrGreen);
     Command3->show();
 }
 
@@ -235,10 +230,9 @@ bool GroupWindow::PassesAcceptanceCheck() {
         TwipsRect(kLineLeft, k * kLineStep + kHighlightTopBase, kHighlightWidth, kHighlightHeight));
     Label2->show();
 
-    CloseConfirmation();
-    confirmation_ = MakeConfirmation();
-    confirmation_->move(TwipsToPixels(QPoint(kListLeft + kConfirmationLeftOfList, kConfirmationTop)));
-    confirmation_->show();
+    YesNoWindow* confirmation = MakeConfirmation();
+    confirmation->move(TwipsToPixels(QPoint(kListLeft + kConfirmationLeftOfList, kConfirmationTop)));
+    confirmation_.Show(confirmation, *this);
     return false;
 }
 
@@ -276,7 +270,7 @@ void GroupWindow::PrepareForEditing() {
         state_.InputParams[i].Value = ToSingle(Val(state_.InputValueTexts[i]));
         List1->addItem(QString::fromStdString(ParamLine(state_, i)));
     }
-    PaintControl(Command1, kGreen);
+    PaintControl(Command1, kBgrGreen);
     Command2->setFocusPolicy(Qt::StrongFocus);
     show();
 }
@@ -289,22 +283,15 @@ void GroupWindow::ResumeCorrecting() {
     Label2->hide();
     Label3->show();
     Command3->hide();
-    CloseConfirmation();
+    confirmation_.Close();
 }
 
 YesNoWindow* GroupWindow::Confirmation() const {
-    return confirmation_.data();
-}
-
-void GroupWindow::CloseConfirmation() {
-    if (confirmation_) {
-        confirmation_->Unload();
-    }
-    confirmation_ = nullptr;
+    return confirmation_.Get();
 }
 
 void GroupWindow::EndProgram() {
-    CloseConfirmation();
+    confirmation_.Close();
     Unload();
     navigator_.EndProgram();
 }

@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/platform.h"
 #include "platform/screen_window.h"
+#include "screens/common/yes_no_window.h"
 #include "screens/flow/navigator.h"
 
 #include <QPointer>
@@ -15,8 +16,6 @@ class QLabel;
 class QListWidget;
 
 namespace radirav {
-
-class YesNoWindow;
 
 // What tells the three parameter-group windows apart.
 struct GroupDesign {
@@ -49,8 +48,6 @@ struct GroupDesign {
 class GroupWindow : public ScreenWindow {
     Q_OBJECT
 public:
-    ~GroupWindow() override;
-
     CommandButton* Command1; // accept as typed
     CommandButton* Command2; // correct
     CommandButton* Command3; // end of corrections
@@ -88,19 +85,8 @@ protected:
 
     // A confirmation window of type T: "Да" resumes correcting this group, "Нет" ends the program.
     template <typename T> YesNoWindow* MakeConfirmationOf() {
-        QPointer<GroupWindow> group(this);
-        return new T(
-            platform_.screens,
-            [group] {
-                if (group) {
-                    group->ResumeCorrecting();
-                }
-            },
-            [group] {
-                if (group) {
-                    group->EndProgram();
-                }
-            });
+        return new T(platform_.screens, WhileLoaded(this, &GroupWindow::ResumeCorrecting),
+                     WhileLoaded(this, &GroupWindow::EndProgram));
     }
 
     // Checks the group; on a failure marks the bad line, opens the confirmation and says false.
@@ -124,10 +110,9 @@ protected:
 private:
     void Load();
     std::uint8_t CheckGroup();
-    void CloseConfirmation();
 
     GroupDesign design_;
-    QPointer<YesNoWindow> confirmation_;
+    OpenQuestion<YesNoWindow> confirmation_;
 };
 
 } // namespace radirav

@@ -1,5 +1,6 @@
-// Test tool: the real graph editor on the sample's tabulated equilibrium, with the y of point 8
-// typed one place off, for screenshots of the window on a virtual display.
+// Test tool: one real window on the sample data, for screenshots on a virtual display.
+//   radirav_window_demo results   the results window with the sample's table calculated
+//   radirav_window_demo editor    the graph editor with the y of point 8 typed one place off
 #include "model/equilibrium_points.h"
 #include "model/program_state.h"
 #include "model/sample_data.h"
@@ -7,6 +8,7 @@
 #include "screens/flow/screen_flow.h"
 
 #include <QApplication>
+#include <QStringList>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -16,7 +18,11 @@ int main(int argc, char* argv[]) {
     radirav::ScreenFlow flow(state, qtPlatform.Get());
     radirav::LoadSampleData(state);
     radirav::UseSampleTabulatedEquilibrium(state);
-    radirav::StorePointCell(state, 8, radirav::PointColumn::Y, "0.05826", true);
-    flow.OpenGraphEditor();
+    if (QApplication::arguments().value(1) == QStringLiteral("editor")) {
+        radirav::StorePointCell(state, 8, radirav::PointColumn::Y, "0.05826", true);
+        flow.OpenGraphEditor();
+    } else {
+        flow.CalculateAndShow();
+    }
     return QApplication::exec();
 }
