@@ -65,6 +65,7 @@ TEST_P(Confirmation, YesReturnsToTheListAsLastTyped) {
     EXPECT_FALSE(form->Label2->isVisible());
     EXPECT_TRUE(form->Label3->isVisible());
     EXPECT_FALSE(form->Command3->isVisible());
+    EXPECT_EQ(form->focusWidget(), form->List1) << "the keyboard picks the line to correct";
     const int first = testing::FactsOf(GetParam()).first;
     ASSERT_EQ(form->List1->count(), testing::FactsOf(GetParam()).count);
     for (int row = 0; row < form->List1->count(); ++row) {

@@ -94,7 +94,9 @@ Form8::Form8(ProgramState& state, Platform platform, Navigator& navigator)
     Command5 = MakeButton(this, QStringLiteral("Command5"), kEndCorrectionsCaption, {}, buttonFont);
     for (CommandButton* button : {Command1, Command2, Command3, Command4, Command5}) {
         PaintControl(button, kBgrGreen);
-        button->setFocusPolicy(button == Command3 ? Qt::StrongFocus : Qt::ClickFocus);
+        // Every shown button is reached with Tab: in the ideality question and after the
+        // corrections a button is the only way on, and a student may have only the keyboard.
+        button->setFocusPolicy(Qt::StrongFocus);
     }
 
     List1 = new QListWidget(this);
@@ -184,6 +186,7 @@ void Form8::ShowIdealityChoice() {
     Command1->setVisible(navigator_.Offers(Intent::EnterEquilibriumPoints));
     Command2->show();
     show();
+    (Command1->isVisibleTo(this) ? Command1 : Command2)->setFocus();
 }
 
 void Form8::Command1Click() {

@@ -284,6 +284,9 @@ void GroupWindow::ResumeCorrecting() {
     Label3->show();
     Command3->hide();
     confirmation_.Close();
+    // The keyboard goes on where the mouse would: the arrow keys and Enter pick a line.
+    activateWindow();
+    List1->setFocus();
 }
 
 YesNoWindow* GroupWindow::Confirmation() const {

@@ -110,6 +110,17 @@ TEST_F(Antoine, AsksWhetherTheMixtureIsIdealOnAFramedWindow) {
     EXPECT_EQ(right.x() - left.right() - 1, left.x());
 }
 
+// Found driving the real window: no answer had the focus and neither was reached by Tab, so
+// the keyboard could not answer the question.
+TEST_F(Antoine, TheIdealityQuestionIsAnsweredByKeyboard) {
+    Open();
+    EXPECT_EQ(form->focusWidget(), form->Command1);
+    EXPECT_TRUE(form->Command2->focusPolicy() & Qt::TabFocus);
+    machine.AnswerInputBoxes(SampleConstants());
+    QTest::keyClick(form->Command2, Qt::Key_Return);
+    EXPECT_TRUE(state.AntoineEntered);
+}
+
 TEST_F(Antoine, NonIdealMixtureLeavesForThePointsWithTheTableModel) {
     Open();
     state.AntoineMode = true;
