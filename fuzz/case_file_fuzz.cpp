@@ -1,6 +1,6 @@
 // Fuzz target: a case file from arbitrary bytes, read and checked, calculated, and written as
-// the report text and the JSON summary. A read file passes the checks; a calculation ends in
-// one of its stops with its results finite; the JSON parses back; no number reads nan or inf.
+// the report text, the JSON summary and the diagram's lines. A read file passes the checks; a calculation
+// ends in one of its stops with its results finite; the JSON parses back; no number reads nan or inf.
 
 #include "fuzz_checks.h"
 
@@ -8,6 +8,7 @@
 #include "calc_output.h"
 #include "model/case_file.h"
 #include "model/checks.h"
+#include "report/column_diagram.h"
 #include "report/results_text.h"
 
 #include <nlohmann/json.hpp>
@@ -18,6 +19,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -82,9 +84,23 @@ void CheckJson(const std::string& text, radirav::CalcStop stop) {
             "error null exactly after a normal end");
 }
 
+// The diagram window's lines of a finished column: every point finite, a step pair per tray.
+void CheckDiagram(const radirav::ProgramState& state, const std::vector<radirav::TrayRecord>& profile,
+                  const radirav::MaterialBalance& balance) {
+    Require(profile.size() == static_cast<std::size_t>(state.RequiredTrays), "a profile record per tray");
+    const radirav::ColumnDiagram d = radirav::BuildColumnDiagram(state, profile, balance);
+    for (const radirav::Polyline* line : {&d.equilibrium, &d.tablePoints, &d.pseudoEquilibrium,
+                                          &d.rectifyingLine, &d.strippingLine, &d.feedLine, &d.steps})
+        for (const radirav::PlotPoint& p : *line)
+            Require(std::isfinite(p.x) && std::isfinite(p.y), "every point of the diagram is finite");
+    Require(d.steps.size() == 2 * profile.size(), "the steps turn twice per tray");
+    Require(d.feedStep.has_value() == (state.FeedTray > 0), "the feed step marks the feed tray");
+}
+
 void CheckCalculation(radirav::ProgramState& state, const std::string& input) {
     using radirav::CalcStop;
-    const radirav::ColumnResult result = radirav::CalculateColumn(state);
+    std::vector<radirav::TrayRecord> profile;
+    const radirav::ColumnResult result = radirav::CalculateColumn(state, &profile);
     Require(state.InputError == (result.stop != CalcStop::None), "InputError after every stop, only then");
     Require(result.stop != CalcStop::TrayLimit || state.RequiredTrays == radirav::kMaxTrays,
             "the tray limit reports 300 trays");
@@ -116,6 +132,7 @@ void CheckCalculation(radirav::ProgramState& state, const std::string& input) {
         Require(!SpellsNonFinite(line) && IsValidUtf8(line), "the results table shows numbers");
     const std::string report = radirav::ReportText(state, "07 декабря 2026г.        14:35:12");
     Require(!IsValidUtf8(input) || IsValidUtf8(report), "a report of a valid UTF-8 file is valid UTF-8");
+    CheckDiagram(state, profile, result.balance);
     RecordAbsurd(state, input);
 }
 

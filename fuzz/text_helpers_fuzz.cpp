@@ -1,11 +1,12 @@
-// Fuzz target: the text helpers, the numeric reading and the number and date texts on arbitrary
-// bytes and numbers. Each must not crash, must keep valid UTF-8 valid and must give the widths
-// it promises.
+// Fuzz target: the text helpers, the numeric reading, the number and date texts and the axis
+// ticks on arbitrary bytes and numbers. Each must not crash, must keep valid UTF-8 valid and
+// must give the widths it promises.
 
 #include "fuzz_checks.h"
 
 #include "model/text.h"
 #include "model/val.h"
+#include "report/column_diagram.h"
 #include "report/report_text.h"
 #include "report/results_text.h"
 
@@ -18,6 +19,7 @@
 #include <cstring>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -169,6 +171,30 @@ void CheckDate(const radirav::DateTimeParts& when) {
             "a two-digit day starts the date");
 }
 
+double RawDouble(FuzzedDataProvider& in) {
+    const auto bits = in.ConsumeIntegral<std::uint64_t>();
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+// Axis ticks of any range: they come back, at least one and at most maxCount of them, and for a
+// finite range they are finite, ascending and inside it up to the rounding of a whole step.
+void CheckAxisTicks(double from, double to, int maxCount, double minStep) {
+    const std::vector<double> ticks = radirav::AxisTicks(from, to, maxCount, minStep);
+    Require(!ticks.empty() && ticks.size() <= static_cast<std::size_t>(std::max(maxCount, 1)),
+            "one tick or more, no more than asked");
+    if (!(std::isfinite(from) && std::isfinite(to) && from < to))
+        return;
+    const double width = std::isfinite(minStep) ? std::max(to - from, minStep) : to - from;
+    const double slack = 1e-8 * width + 1e-15 * std::max(std::fabs(from), std::fabs(to));
+    for (std::size_t i = 0; i < ticks.size(); ++i) {
+        Require(std::isfinite(ticks[i]), "a tick of a finite range is finite");
+        Require(i == 0 || ticks[i] > ticks[i - 1], "ticks ascend");
+        Require(!(ticks[i] < from - slack) && !(ticks[i] > to + slack), "a tick lies inside the range");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -184,6 +210,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     when.hour = in.ConsumeIntegral<int>();
     when.minute = in.ConsumeIntegral<int>();
     when.second = in.ConsumeIntegral<int>();
+    const double axisFrom = RawDouble(in), axisTo = RawDouble(in), axisMinStep = RawDouble(in);
+    const int axisCount = in.ConsumeIntegralInRange<int>(-1, 64);
     const std::string text = in.ConsumeRemainingBytesAsString();
 
     CheckVal(text);
@@ -191,5 +219,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckPadAndCenter(text, width);
     CheckResultNumber(value, width, decimals, separator);
     CheckDate(when);
+    CheckAxisTicks(axisFrom, axisTo, axisCount, axisMinStep);
     return 0;
 }

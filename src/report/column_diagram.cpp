@@ -96,9 +96,21 @@ std::vector<double> AxisTicks(double from, double to, int maxCount, double minSt
         }
     }
     step = std::max(step, minStep);
-    // Whole multiples of the step, so 0.1 + 0.2 prints as 0.3.
-    for (double k = std::ceil(from / step - 1e-9); k * step <= to + step * 1e-9; k += 1)
-        ticks.push_back(k * step == 0 ? 0.0 : k * step);
+    // A width below the smallest double or beyond the largest leaves no usable step.
+    if (!(step > 0) || !std::isfinite(step))
+        return {from};
+    // Whole multiples of the step, so 0.1 + 0.2 prints as 0.3. The count is bounded by maxCount
+    // rather than by k: far from zero k + 1 can round back to k (a range a few ulps wide).
+    const double first = std::ceil(from / step - 1e-9);
+    for (int i = 0; i < maxCount; ++i) {
+        const double tick = (first + i) * step;
+        if (tick > to + step * 1e-9 || !std::isfinite(tick)) // the tolerance itself may overflow
+            break;
+        if (ticks.empty() || tick > ticks.back())
+            ticks.push_back(tick == 0 ? 0.0 : tick);
+    }
+    if (ticks.empty())
+        ticks.push_back(from);
     return ticks;
 }
 

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace radirav {
@@ -139,6 +141,53 @@ INSTANTIATE_TEST_SUITE_P(
         TickCase{"trays up to the limit", 0, 300, 7, 0, {0, 50, 100, 150, 200, 250, 300}},
         TickCase{"empty range", 2, 2, 5, 0, {2}},
         TickCase{"tray numbers stay whole", 0, 4, 11, 1, {0, 1, 2, 3, 4}}),
+    [](const auto& info) { return testing::CaseName(info.param.name); });
+
+// Ranges a student can type into the reflux range box, or that the arithmetic can reach: the
+// ticks must come back (a range one ulp wide once looped for ever), finite, ascending, at least
+// one and no more than asked, and inside the range up to the rounding of a whole step.
+struct HostileRange {
+    std::string name;
+    double from, to;
+    int maxCount;
+    double minStep;
+};
+void PrintTo(const HostileRange& range, std::ostream* os) {
+    *os << range.name;
+}
+
+class AxisTicksOfHostileRange : public ::testing::TestWithParam<HostileRange> {};
+
+TEST_P(AxisTicksOfHostileRange, AreFewFiniteAndAscending) {
+    const HostileRange& c = GetParam();
+    const std::vector<double> ticks = AxisTicks(c.from, c.to, c.maxCount, c.minStep);
+    ASSERT_GE(ticks.size(), 1u);
+    ASSERT_LE(ticks.size(), static_cast<std::size_t>(std::max(c.maxCount, 1)));
+    const double slack = std::isfinite(c.to - c.from) ? 1e-6 * (c.to - c.from) + 1e-15 * std::fabs(c.to) : 0;
+    for (std::size_t i = 0; i < ticks.size(); ++i) {
+        EXPECT_TRUE(std::isfinite(ticks[i])) << i;
+        if (i > 0) {
+            EXPECT_GT(ticks[i], ticks[i - 1]) << i;
+        }
+        if (c.to > c.from) {
+            EXPECT_GE(ticks[i], c.from - slack) << i;
+            EXPECT_LE(ticks[i], c.to + slack) << i;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Axes, AxisTicksOfHostileRange,
+    ::testing::Values(
+        HostileRange{"one ulp wide", 1, std::nextafter(1.0, 2.0), 9, 0},
+        HostileRange{"one ulp wide far from zero", 1e15, std::nextafter(1e15, 2e15), 9, 0},
+        HostileRange{"a few ulps wide", 3, 3 + 8 * std::numeric_limits<double>::epsilon(), 9, 0},
+        HostileRange{"subnormal width", 5e-324, 1e-323, 9, 0},
+        HostileRange{"width beyond the largest double", -1.7e308, 1.7e308, 6, 0},
+        HostileRange{"up to the largest double", 1.1e74, 1.7976931348581422e308, 47, 0},
+        HostileRange{"step wider than the range", 0.3, 0.7, 6, 1},
+        HostileRange{"infinite minimum step", 0, 10, 6, std::numeric_limits<double>::infinity()},
+        HostileRange{"reversed", 5, 1, 6, 0}),
     [](const auto& info) { return testing::CaseName(info.param.name); });
 
 TEST(RefluxCurves, BreakWhereTheColumnStops) {

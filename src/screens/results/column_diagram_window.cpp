@@ -277,8 +277,11 @@ void ColumnDiagramWindow::DrawReflux() {
         yTicks.push_back(2 * yTicks.back() - yTicks[yTicks.size() - 2]);
     // The minimum reflux lies just left of the default range; the plot reaches back to show it.
     double from = range_.from;
-    if (minimumReflux_ && *minimumReflux_<from&& * minimumReflux_> from - 0.25 * (range_.to - from))
-        from = *minimumReflux_ - 0.02 * (range_.to - from);
+    if (minimumReflux_) {
+        const double minimum = *minimumReflux_;
+        if (minimum < from && minimum > from - 0.25 * (range_.to - from))
+            from = minimum - 0.02 * (range_.to - from);
+    }
     const PlotFrame f{kRightLeft, kRefluxTop, kRightWidth, kRefluxHeight, from, range_.to, 0, yTicks.back()};
     Axes(s, f, AxisTicks(from, range_.to, 9), yTicks, QStringLiteral("флегмовое число R"),
          QStringLiteral("тарелки"));

@@ -143,6 +143,18 @@ INSTANTIATE_TEST_SUITE_P(Study, RefluxRangeEntry,
                                            RangeCase{"cancelled", "", "", false}),
                          [](const auto& info) { return testing::CaseName(info.param.name); });
 
+// A range as narrow as a double allows is accepted and drawn; its axis once never finished.
+TEST_F(ColumnDiagramTest, ARangeOneUlpWideIsDrawn) {
+    state = SampleWithPoints();
+    Open();
+    machine.AnswerInputBoxes({QStringLiteral("1"), QStringLiteral("1.0000000000000002")});
+    QTest::mouseClick(window->RangeButton, Qt::LeftButton);
+    EXPECT_EQ(machine.beeps, 0);
+    EXPECT_GT(window->Range().to, window->Range().from);
+    const std::vector<QString> texts = window->Surface().Texts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), QStringLiteral("флегмовое число R")), texts.end());
+}
+
 // A saved case read back calculates the same column.
 TEST_F(ColumnDiagramTest, SavedCaseReadBackGivesTheSameCalculation) {
     for (ProgramState prepared :
