@@ -12,6 +12,7 @@
 #include "platform/screen_window.h"
 #include "screens/flow/screen_flow.h"
 #include "screens/screen_test.h"
+#include "support/sample_state.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -53,6 +54,11 @@ public:
     Platform Get() { return {screens, *this, *this, *this, *this, *this}; }
 
     QString InputBox(const InputBoxRequest& request) override {
+        const QString answer = Answer(request);
+        Trace(QStringLiteral("  box \"%1\" -> \"%2\"").arg(request.prompt, answer.left(40)));
+        return answer;
+    }
+    QString Answer(const InputBoxRequest& request) {
         ++boxes;
         if (const auto right = right_.find(request.prompt); right != right_.end() && Pick(5) != 0) {
             return right->second;
@@ -81,7 +87,16 @@ public:
         return kPlausible[static_cast<qsizetype>(Pick(static_cast<int>(kPlausible.size())))];
     }
     // Mostly go on; "Нет" ends the program now and then.
-    bool AskYesNo(const QString&, const QString&) override { return Pick(20) != 0; }
+    bool AskYesNo(const QString& prompt, const QString&) override {
+        const bool yes = Pick(20) != 0;
+        Trace(QStringLiteral("  yes/no \"%1\" -> %2").arg(prompt, yes ? "yes" : "no"));
+        return yes;
+    }
+    // RADIRAV_MONKEY_TRACE=1 prints every event and answer, to replay a failure by eye.
+    void Trace(const QString& line) const {
+        if (trace_)
+            std::cerr << line.toStdString() << '\n';
+    }
     void ShowMessage(const QString&, const QString&) override {}
     void Beep() override {}
     // Files are never written: every save dialog is cancelled.
@@ -102,6 +117,7 @@ public:
 
 private:
     std::mt19937& random_;
+    bool trace_ = qEnvironmentVariableIsSet("RADIRAV_MONKEY_TRACE");
     std::map<QString, QString> right_;
 };
 
@@ -167,6 +183,16 @@ ScreenWindow* ShownScreen(const ScreenList& screens, RandomMachine& machine) {
                          : shown[static_cast<std::size_t>(machine.Pick(static_cast<int>(shown.size())))];
 }
 
+// A case as `radirav FILE.case` loads it: each equilibrium kind, bubble-cap or sieve trays.
+ProgramState StartCase(int which) {
+    const std::string trays = which % 2 == 0 ? "K" : "S";
+    ProgramState state = which / 2 == 0   ? testing::SampleWithPoints(trays)
+                         : which / 2 == 1 ? testing::SampleWithAlfa(10, trays)
+                                          : testing::SampleWithAntoine(trays);
+    state.CaseLoaded = true;
+    return state;
+}
+
 TEST(Monkey, NothingAStudentDoesCrashesOrSlipsPastACheck) {
     const int events = EnvOr("RADIRAV_MONKEY_EVENTS", 600);
     std::mt19937 random(static_cast<std::mt19937::result_type>(EnvOr("RADIRAV_MONKEY_SEED", 20261208)));
@@ -174,7 +200,7 @@ TEST(Monkey, NothingAStudentDoesCrashesOrSlipsPastACheck) {
     ProgramState state;
     ScreenFlow flow(state, machine.Get());
     std::set<QString> reached;
-    int calculations = 0, starts = 0;
+    int calculations = 0, starts = 0, caseStarts = 0;
     static const int kKeys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab,
                                 Qt::Key_5,     Qt::Key_Period, Qt::Key_A,      Qt::Key_Backspace};
 
@@ -182,7 +208,18 @@ TEST(Monkey, NothingAStudentDoesCrashesOrSlipsPastACheck) {
         testing::DestroyUnloadedWindows();
         ScreenWindow* screen = ShownScreen(machine.screens, machine);
         if (screen == nullptr) {
-            flow.ShowTitle(); // the program (re)started
+            // The program (re)started, a new process with a fresh state; half the time with a
+            // saved case, whose road goes from the names straight to the results, so that the menu
+            // and the diagram window get visits.
+            state = ProgramState{};
+            if (machine.Pick(2) == 0) {
+                state = StartCase(machine.Pick(6));
+                ++caseStarts;
+                machine.Trace(QStringLiteral("%1: start with a case").arg(event));
+            } else {
+                machine.Trace(QStringLiteral("%1: start").arg(event));
+            }
+            flow.ShowTitle();
             ++starts;
             continue;
         }
@@ -198,26 +235,41 @@ TEST(Monkey, NothingAStudentDoesCrashesOrSlipsPastACheck) {
                 }
             }
             if (!buttons.empty()) {
-                QTest::mouseClick(
-                    buttons[static_cast<std::size_t>(machine.Pick(static_cast<int>(buttons.size())))],
-                    Qt::LeftButton);
+                CommandButton* button =
+                    buttons[static_cast<std::size_t>(machine.Pick(static_cast<int>(buttons.size())))];
+                machine.Trace(
+                    QStringLiteral("%1: %2 %3").arg(event).arg(screen->objectName(), button->text()));
+                QTest::mouseClick(button, Qt::LeftButton);
             }
         } else if (what < 30) {
             const QList<QListWidget*> lists = screen->findChildren<QListWidget*>();
             for (QListWidget* list : lists) {
                 if (list->isVisibleTo(screen) && list->count() > 0 && list->isEnabled()) {
                     const int row = machine.Pick(list->count());
+                    machine.Trace(
+                        QStringLiteral("%1: %2 line %3").arg(event).arg(screen->objectName()).arg(row));
                     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                                       list->visualItemRect(list->item(row)).center());
                     break;
                 }
             }
         } else if (what < 33) {
-            testing::ClickAt(screen, QPointF(machine.Pick(screen->width()), machine.Pick(screen->height())));
+            const QPointF at(machine.Pick(screen->width()), machine.Pick(screen->height()));
+            machine.Trace(QStringLiteral("%1: %2 click %3,%4")
+                              .arg(event)
+                              .arg(screen->objectName())
+                              .arg(at.x())
+                              .arg(at.y()));
+            testing::ClickAt(screen, at);
         } else if (what < 39) {
             QWidget* target = screen->focusWidget() != nullptr ? screen->focusWidget() : screen;
-            QTest::keyClick(target, static_cast<Qt::Key>(kKeys[machine.Pick(std::size(kKeys))]));
+            const int key = kKeys[machine.Pick(std::size(kKeys))];
+            machine.Trace(QStringLiteral("%1: %2 key %3 on %4")
+                              .arg(event)
+                              .arg(screen->objectName(), QKeySequence(key).toString(), target->objectName()));
+            QTest::keyClick(target, static_cast<Qt::Key>(key));
         } else {
+            machine.Trace(QStringLiteral("%1: %2 close").arg(event).arg(screen->objectName()));
             screen->close(); // the title-bar button
         }
 
@@ -233,9 +285,10 @@ TEST(Monkey, NothingAStudentDoesCrashesOrSlipsPastACheck) {
     }
     testing::DestroyUnloadedWindows();
     QStringList names(reached.begin(), reached.end());
-    std::cout << "monkey: " << events << " events, " << starts << " starts, " << machine.boxes
-              << " input boxes, " << calculations << " calculations, " << machine.reports << " reports, "
-              << machine.ends << " ends; windows reached: " << names.join(' ').toStdString() << '\n';
+    std::cout << "monkey: " << events << " events, " << starts << " starts (" << caseStarts
+              << " with a saved case), " << machine.boxes << " input boxes, " << calculations
+              << " calculations, " << machine.reports << " reports, " << machine.ends
+              << " ends; windows reached: " << names.join(' ').toStdString() << '\n';
     EXPECT_GE(reached.size(), 4u) << "the monkey should get past the title screen";
 }
 
