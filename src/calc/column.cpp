@@ -135,6 +135,10 @@ private:
             const TrayConditions tray{x, alfa, V_, L_, state_.TrayTemperature};
             if (const CalcStop stop = ComputeTray(tray, section_, column_, y, row); stop != CalcStop::None)
                 return stop;
+            // A vapour leaner than nothing: an efficiency above 1 overshot an equilibrium curve
+            // lying under the operating line, and the trays stepped back down past the bottoms.
+            if (y < 0)
+                return CalcStop::InputDataError;
 
             if (profile_)
                 Record(n, x, alfa, y, row);
@@ -155,7 +159,7 @@ private:
                 SwitchToRectifying();
 
             x = static_cast<float>(static_cast<double>(y) * k1_ + k0_);
-            if (!std::isfinite(x))
+            if (!std::isfinite(x) || x < 0) // the same overshoot seen on the operating line
                 return CalcStop::InputDataError;
             if (n == kMaxTrays) {
                 state_.RequiredTrays = kMaxTrays;

@@ -133,6 +133,35 @@ TEST(CalculateColumn, AntoineSampleReachesTheTop) {
     EXPECT_GT(*state.Alfa, 1.0) << "the volatility of the last tray is kept";
 }
 
+TEST(CalculateColumn, EfficiencyOvershootThatStepsBelowZeroStops) {
+    // Found by fuzzing. A wide rectifying tray at R = 1 has Ea = 2.17 above the feed; it overshoots
+    // a table whose curve flattens to y = 0.66 at x = 0.52 and lies under the operating line, so
+    // the trays step back down until the vapour reads -0.115 (tray 59) and the liquid -1.11.
+    // That column was once reported finished with 60 trays and EMV = -2.5e15 on the top tray.
+    ProgramState state = testing::SampleWithPoints();
+    EnterParamValue(state, param::kR, "1");
+    EnterParamValue(state, param::kFirstRectifying + param::kS, "2");
+    const float points[][2] = {{0.07f, 0.3891f},   {0.096f, 0.5f},     {0.18f, 0.6564f}, {0.5198f, 0.6599f},
+                               {0.5732f, 0.6841f}, {0.6763f, 0.7385f}, {0.7472f, 0.78f}, {0.8943f, 0.8943f}};
+    state.EqPointCount = 8;
+    for (int i = 1; i <= 8; ++i) {
+        state.EqX[i] = points[i - 1][0];
+        state.EqY[i] = points[i - 1][1];
+    }
+    for (int i = 1; i <= 8; ++i)
+        ComputePointAlfa(state, i);
+    ASSERT_EQ(CheckEquilibriumPoints(state).point, 0) << "the table itself is acceptable";
+
+    std::vector<TrayRecord> profile;
+    const ColumnResult result = CalculateColumn(state, &profile);
+    EXPECT_EQ(result.stop, CalcStop::InputDataError);
+    EXPECT_TRUE(state.InputError);
+    for (const TrayRecord& tray : profile) {
+        EXPECT_GE(tray.x, 0.0f) << "tray " << tray.number;
+        EXPECT_GE(tray.y, 0.0f) << "tray " << tray.number;
+    }
+}
+
 struct ErrorStopCase {
     const char* name;
     std::vector<std::pair<int, const char*>> answers;
