@@ -10,15 +10,18 @@
 namespace radirav {
 namespace {
 
-// Every calculation starts from scratch, so one state serves all iterations.
-void RunColumn(benchmark::State& bench, ProgramState state, int expectedTrays) {
+// Every calculation starts from scratch, so one state serves all iterations; each hands out
+// its tray records and warnings.
+void RunColumn(benchmark::State& bench, const ProgramState& state, int expectedTrays) {
+    int trays = 0;
     for (auto _ : bench) {
         const ColumnResult result = CalculateColumn(state);
+        trays = result.requiredTrays;
         benchmark::DoNotOptimize(result);
     }
-    if (state.RequiredTrays != expectedTrays)
+    if (trays != expectedTrays)
         bench.SkipWithError("unexpected tray count");
-    bench.counters["trays"] = state.RequiredTrays;
+    bench.counters["trays"] = trays;
 }
 
 void SampleTable(benchmark::State& bench) {
@@ -29,48 +32,32 @@ void Alfa3Limit(benchmark::State& bench) {
 }
 
 void Antoine(benchmark::State& bench) {
-    ProgramState state = testing::SampleWithAntoine();
-    CalculateColumn(state);
-    RunColumn(bench, state, state.RequiredTrays);
-}
-
-// The same column handing out its 59 tray records.
-void SampleTableProfile(benchmark::State& bench) {
-    ProgramState state = testing::SampleWithPoints();
-    std::vector<TrayRecord> profile;
-    for (auto _ : bench) {
-        const ColumnResult result = CalculateColumn(state, &profile);
-        benchmark::DoNotOptimize(result);
-    }
-    bench.counters["trays"] = static_cast<double>(profile.size());
+    const ProgramState state = testing::SampleWithAntoine();
+    RunColumn(bench, state, CalculateColumn(state).requiredTrays);
 }
 
 // 1000 reflux ratios over the default range of the sample (about 3.33 to 16.7).
 void RefluxSweep1000(benchmark::State& bench) {
     const ProgramState state = testing::SampleWithPoints();
-    const auto range = DefaultRefluxRange(state);
-    if (!range) {
-        bench.SkipWithError("no default range");
-        return;
-    }
+    const RefluxStudyPlan plan = PlanRefluxStudy(state);
     for (auto _ : bench) {
-        auto points = SweepReflux(state, range->from, range->to, 1000);
+        auto points = SweepReflux(state, plan.range.from, plan.range.to, 1000);
         benchmark::DoNotOptimize(points);
     }
 }
 
 // The minimum reflux and the search for the smallest R reaching the top.
-void DefaultRange(benchmark::State& bench) {
+void StudyPlan(benchmark::State& bench) {
     const ProgramState state = testing::SampleWithPoints();
     for (auto _ : bench) {
-        auto range = DefaultRefluxRange(state);
-        benchmark::DoNotOptimize(range);
+        auto plan = PlanRefluxStudy(state);
+        benchmark::DoNotOptimize(plan);
     }
 }
 
 void ReportText(benchmark::State& bench) {
     ProgramState state = testing::SampleWithPoints();
-    CalculateColumn(state);
+    CalculateAndStore(state);
     const std::string date = FormatRussianDate({2026, 12, 7, 14, 35, 12});
     for (auto _ : bench) {
         auto documents = ReportDocuments(state, date);
@@ -81,9 +68,8 @@ void ReportText(benchmark::State& bench) {
 BENCHMARK(SampleTable)->Name("CalculateColumn/SampleTable");
 BENCHMARK(Alfa3Limit)->Name("CalculateColumn/Alfa3Limit");
 BENCHMARK(Antoine)->Name("CalculateColumn/Antoine");
-BENCHMARK(SampleTableProfile)->Name("CalculateColumn/SampleTableProfile");
 BENCHMARK(RefluxSweep1000)->Name("RefluxSweep/Sample1000")->Unit(benchmark::kMillisecond);
-BENCHMARK(DefaultRange)->Name("RefluxSweep/DefaultRange")->Unit(benchmark::kMillisecond);
+BENCHMARK(StudyPlan)->Name("RefluxSweep/StudyPlan")->Unit(benchmark::kMillisecond);
 BENCHMARK(ReportText)->Name("ReportText");
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "model/checks.h"
 #include "report/column_diagram.h"
 #include "report/results_text.h"
+#include "report/stop_text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -85,10 +86,10 @@ void CheckJson(const std::string& text, radirav::CalcStop stop) {
 }
 
 // The diagram window's lines of a finished column: every point finite, a step pair per tray.
-void CheckDiagram(const radirav::ProgramState& state, const std::vector<radirav::TrayRecord>& profile,
-                  const radirav::MaterialBalance& balance) {
+void CheckDiagram(const radirav::ProgramState& state, const radirav::ColumnResult& result) {
+    const std::vector<radirav::TrayRecord>& profile = result.trays;
     Require(profile.size() == static_cast<std::size_t>(state.RequiredTrays), "a profile record per tray");
-    const radirav::ColumnDiagram d = radirav::BuildColumnDiagram(state, profile, balance);
+    const radirav::ColumnDiagram d = radirav::BuildColumnDiagram(state, result);
     for (const radirav::Polyline* line : {&d.equilibrium, &d.tablePoints, &d.pseudoEquilibrium,
                                           &d.rectifyingLine, &d.strippingLine, &d.feedLine, &d.steps})
         for (const radirav::PlotPoint& p : *line)
@@ -99,14 +100,16 @@ void CheckDiagram(const radirav::ProgramState& state, const std::vector<radirav:
 
 void CheckCalculation(radirav::ProgramState& state, const std::string& input) {
     using radirav::CalcStop;
-    std::vector<radirav::TrayRecord> profile;
-    const radirav::ColumnResult result = radirav::CalculateColumn(state, &profile);
+    const radirav::ColumnResult result = radirav::CalculateAndStore(state);
+    Require((result.stop == CalcStop::None) == radirav::StopReasonText(result.reason).empty(),
+            "every stop and only a stop says why");
     Require(state.InputError == (result.stop != CalcStop::None), "InputError after every stop, only then");
     Require(result.stop != CalcStop::TrayLimit || state.RequiredTrays == radirav::kMaxTrays,
             "the tray limit reports 300 trays");
     CheckJson(radirav::ResultJson(state, result), result.stop);
     if (result.stop != CalcStop::None)
         return;
+    CheckPhysicalTrays(result.trays);
 
     Require(state.RequiredTrays >= 1 && state.RequiredTrays < radirav::kMaxTrays,
             "a finished column has 1..299 trays");
@@ -132,7 +135,7 @@ void CheckCalculation(radirav::ProgramState& state, const std::string& input) {
         Require(!SpellsNonFinite(line) && IsValidUtf8(line), "the results table shows numbers");
     const std::string report = radirav::ReportText(state, "07 декабря 2026г.        14:35:12");
     Require(!IsValidUtf8(input) || IsValidUtf8(report), "a report of a valid UTF-8 file is valid UTF-8");
-    CheckDiagram(state, profile, result.balance);
+    CheckDiagram(state, result);
     RecordAbsurd(state, input);
 }
 

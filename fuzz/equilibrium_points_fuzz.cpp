@@ -113,7 +113,7 @@ void CheckAccepted(const ProgramState& state) {
 }
 
 void CheckCalculation(ProgramState& state) {
-    const radirav::ColumnResult result = radirav::CalculateColumn(state);
+    const radirav::ColumnResult result = radirav::CalculateAndStore(state);
     Require(state.InputError == (result.stop != radirav::CalcStop::None),
             "InputError after every stop, only then");
     for (int i = 1; i <= radirav::kResultRows; ++i)
@@ -124,6 +124,7 @@ void CheckCalculation(ProgramState& state) {
     Require(state.RequiredTrays >= 1 && state.RequiredTrays < radirav::kMaxTrays,
             "a finished column has 1..299 trays");
     Require(state.FeedTray >= 0 && state.FeedTray < state.RequiredTrays, "the feed tray lies below the top");
+    CheckPhysicalTrays(result.trays);
     Require(state.Alfa && std::isfinite(*state.Alfa) && *state.Alfa > 0,
             "the last tray's volatility is positive");
     for (int j = 1; j <= radirav::kResultColumns; ++j) {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "calc/tray_record.h"
+
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
+#include <vector>
 
 // What every fuzz target asserts: a broken promise prints what was promised and aborts, which
 // libFuzzer records as a finding with the input that caused it.
@@ -73,6 +76,20 @@ inline bool SpellsNonFinite(std::string_view text) {
             return true;
     }
     return false;
+}
+
+// The trays of a finished column are physical: every mole fraction inside 0..1, and no tray sends
+// up a vapour richer than the equilibrium with the liquid of the tray above, which flows onto it
+// (to the rounding of single-precision compositions).
+inline void CheckPhysicalTrays(const std::vector<TrayRecord>& trays) {
+    for (std::size_t i = 0; i < trays.size(); ++i) {
+        const TrayRecord& tray = trays[i];
+        Require(tray.x >= 0 && tray.x <= 1 && tray.y >= 0 && tray.y <= 1,
+                "a finished column keeps every mole fraction inside 0..1");
+        if (i + 1 < trays.size())
+            Require(tray.y <= trays[i + 1].yStar * (1 + 1e-5),
+                    "no tray sends up more than the equilibrium with its inlet liquid");
+    }
 }
 
 } // namespace radirav::fuzz

@@ -1,6 +1,7 @@
 #include "calc/column.h"
 
 #include "calc/equilibrium.h"
+#include "calc/minimum_reflux.h"
 #include "calc/properties.h"
 #include "calc/tray_model.h"
 
@@ -33,32 +34,36 @@ SectionParams LoadSection(const ProgramState& state, int first, double phi12, do
             phi21};
 }
 
+// Rounding of single-precision compositions: a vapour this close to the equilibrium with the
+// inlet liquid has reached it, as trays creeping into a pinch do.
+constexpr double kEquilibriumTolerance = 1e-5;
+
 class ColumnStepper {
 public:
-    ColumnStepper(ProgramState& state, std::vector<TrayRecord>* profile)
-        : state_(state), profile_(profile), equilibrium_(state) {}
+    ColumnStepper(const ProgramState& state, const ColumnOptions& options)
+        : state_(state), options_(options), equilibrium_(state),
+          R_(options.reflux.value_or(state.InputParams[param::kR].Value)) {}
 
     ColumnResult Run() {
-        state_.InputError = false;
-        state_.TrayResults = {};
-        state_.RequiredTrays = 0;
-        state_.FeedTray = 0;
-        if (profile_)
-            profile_->clear();
-        result_.stop = Prepare();
+        result_.reason.reflux = R_;
+        result_.trays.reserve(64);
+        StopCause cause = Prepare();
+        if (cause == StopCause::None)
+            cause = StepTrays();
+        if (cause == StopCause::TooManyTrays)
+            cause = ExplainTrayLimit();
+        result_.reason.cause = cause;
+        result_.reason.boilUp = result_.balance.b;
+        result_.stop = StopOf(cause);
         if (result_.stop == CalcStop::None)
-            result_.stop = StepTrays();
-        if (result_.stop != CalcStop::None)
-            state_.InputError = true;
-        result_.requiredTrays = state_.RequiredTrays;
-        result_.feedTray = state_.FeedTray;
-        return result_;
+            result_.warnings = CheckHydraulics(result_.trays, column_.bubbleCap);
+        return std::move(result_);
     }
 
 private:
     float Value(int index) const { return state_.InputParams[index].Value; }
 
-    CalcStop Prepare() {
+    StopCause Prepare() {
         using namespace param;
         const float F = Value(kF), XF = Value(kXF), XP = Value(kXP), XW = Value(kXW);
         const float M1 = Value(kM1), M2 = Value(kM2);
@@ -81,7 +86,7 @@ private:
         const int uk = kFirstRectifying, is = kFirstStripping;
         const double rUK = static_cast<double>(Value(uk + kMu1)) / Value(uk + kMu2);
         if (!(r >= 0.0 && rUK >= 0.0))
-            return CalcStop::InputDataError;
+            return StopCause::ViscosityRatio;
         // Wilke: phi12 = (1 + sqrt(mu1/mu2) (M2/M1)^1/4)^2 / sqrt(8 (1 + M1/M2)), phi21 = phi12
         // (mu2/mu1)(M1/M2).
         const double c = std::sqrt(8.0 * (1.0 + r));
@@ -90,138 +95,228 @@ private:
         const double phi21UK = r * phi12UK / rUK;
         const double rIS = static_cast<double>(Value(is + kMu1)) / Value(is + kMu2);
         if (!(rIS >= 0.0))
-            return CalcStop::InputDataError;
+            return StopCause::ViscosityRatio;
         const auto phi12IS = static_cast<float>(std::pow(m * std::sqrt(rIS) + 1.0, 2) / c);
         const auto phi21IS = static_cast<float>(phi12IS * r / rIS);
         rectifying_ = LoadSection(state_, uk, phi12UK, phi21UK);
         const SectionParams stripping = LoadSection(state_, is, phi12IS, phi21IS);
 
         mb.b = static_cast<float>(static_cast<double>(Value(kQ)) / H);
-        const float R = Value(kR);
-        mb.ys =
-            static_cast<float>(((mb.b + 1.0) * mb.xP + static_cast<double>(R) * mb.xW) / (mb.b + (R + 1.0)));
+        mb.ys = static_cast<float>(((mb.b + 1.0) * mb.xP + static_cast<double>(R_) * mb.xW) /
+                                   (mb.b + (R_ + 1.0)));
         ys_ = mb.ys;
 
         // Stripping section: V = b W, L = V + W; operating line x = k1 y + k0.
         V_ = mb.b * mb.W;
         L_ = V_ + mb.W;
         section_ = stripping;
-        state_.TrayTemperature = stripping.temperature;
+        temperature_ = stripping.temperature;
         k1_ = static_cast<float>(mb.b / (mb.b + 1.0));
         k0_ = static_cast<float>(mb.xW / (mb.b + 1.0));
         L_ = static_cast<float>((stripping.entrainment + 1.0) * L_);
 
+        // A column needs both products and vapour from the reboiler.
+        if (!(mb.P > 0.0f))
+            return StopCause::NoDistillate;
+        if (!(mb.W > 0.0f))
+            return StopCause::NoBottoms;
+        if (!(mb.b > 0.0f && std::isfinite(mb.b)))
+            return StopCause::NoBoilUp;
         if (!AllFinite({mb.P, mb.W, mb.xP, mb.xW, mb.b, mb.ys, V_, L_, k0_, k1_, phi12UK, phi21UK, phi12IS,
                         phi21IS}))
-            return CalcStop::InputDataError;
-        return CalcStop::None;
+            return StopCause::BalanceNotFinite;
+        return StopCause::None;
     }
 
-    CalcStop StepTrays() {
+    // Where and why the column stopped; `efficiency` is Ea of a tray that was calculated.
+    StopCause Fail(StopCause cause, int tray, double value, double bound = 0, double efficiency = 0) {
+        StopReason& reason = result_.reason;
+        reason.tray = tray;
+        reason.section = result_.feedTray > 0 && tray > result_.feedTray ? ColumnSection::Rectifying
+                                                                         : ColumnSection::Stripping;
+        reason.value = value;
+        reason.bound = bound;
+        reason.efficiency = efficiency;
+        return cause;
+    }
+
+    StopCause StepTrays() {
         const float xP = result_.balance.xP;
         float x = result_.balance.xW;
         float y = x;
         int column = 1;
         TrayRow row{};
-        CalcStop end = CalcStop::None;
+        double alfa = 0;
+        if (const StopCause cause = equilibrium_.RelativeVolatility(x, temperature_, alfa);
+            cause != StopCause::None)
+            return Fail(cause, 1, x);
         for (int n = 1;; ++n) {
-            double alfa = 0;
-            if (const CalcStop stop = equilibrium_.RelativeVolatility(x, state_.TrayTemperature, alfa);
-                stop != CalcStop::None)
-                return stop;
+            result_.trayTemperature = temperature_;
             if (state_.EquilibriumKind != kKindConstantAlfa)
-                state_.Alfa = alfa;
+                result_.lastAlfa = alfa;
 
-            const TrayConditions tray{x, alfa, V_, L_, state_.TrayTemperature};
-            if (const CalcStop stop = ComputeTray(tray, section_, column_, y, row); stop != CalcStop::None)
-                return stop;
-            // A vapour leaner than nothing: an efficiency above 1 overshot an equilibrium curve
-            // lying under the operating line, and the trays stepped back down past the bottoms.
-            if (y < 0)
-                return CalcStop::InputDataError;
-
-            if (profile_)
-                Record(n, x, alfa, y, row);
+            const TrayConditions tray{x, alfa, V_, L_, temperature_};
+            if (const TrayFault fault = ComputeTray(tray, section_, column_, y, row))
+                return Fail(fault.cause, n, fault.value);
+            // No tray sends up more than the pure component, nor less than nothing (an efficiency
+            // above 1 overshooting a curve that lies under the operating line).
+            if (y > 1.0f)
+                return Fail(StopCause::VapourAboveOne, n, y, 1.0, row[13]);
+            if (y < 0.0f)
+                return Fail(StopCause::VapourBelowZero, n, y, 0.0, row[13]);
+            Record(n, x, alfa, y, row);
 
             bool top = false;
             if (y > xP) {
-                state_.RequiredTrays = n;
+                result_.requiredTrays = n;
                 column = 3;
                 top = true;
             } else if (y > ys_) {
-                state_.FeedTray = n;
+                result_.feedTray = n;
                 ys_ = 1.0f; // the feed tray is found once
                 column = 2;
             }
-            if (n == 1 || n == state_.FeedTray || n == state_.RequiredTrays)
+            if (n == 1 || n == result_.feedTray || n == result_.requiredTrays)
                 Store(row, column);
-            if (n == state_.FeedTray)
+            if (n == result_.feedTray)
                 SwitchToRectifying();
 
-            x = static_cast<float>(static_cast<double>(y) * k1_ + k0_);
-            if (!std::isfinite(x) || x < 0) // the same overshoot seen on the operating line
-                return CalcStop::InputDataError;
+            // The liquid flowing onto tray n from above: the operating line at the vapour leaving it.
+            const auto xNext = static_cast<float>(static_cast<double>(y) * k1_ + k0_);
+            if (!std::isfinite(xNext) || xNext < 0.0f)
+                return Fail(StopCause::LiquidOutsideRange, n + 1, xNext, 0.0);
             if (n == kMaxTrays) {
-                state_.RequiredTrays = kMaxTrays;
-                end = CalcStop::TrayLimit; // the limit ends the loop like the top does
+                result_.requiredTrays = kMaxTrays;
+                break; // the limit ends the loop like the top does
+            }
+            if (top) {
+                // No tray can send up a vapour richer than the equilibrium with the liquid that
+                // enters it, however its liquid is mixed. Above the top there is no tray to
+                // calculate, so a volatility that cannot be found there bounds nothing.
+                float scratchTemperature = temperature_;
+                double topAlfa = 0;
+                if (xNext < 1.0f &&
+                    equilibrium_.RelativeVolatility(xNext, scratchTemperature, topAlfa) == StopCause::None) {
+                    if (const StopCause cause = BoundByInletLiquid(n, y, xNext, topAlfa);
+                        cause != StopCause::None)
+                        return cause;
+                }
                 break;
             }
-            if (top)
-                break;
+            if (xNext > 1.0f)
+                return Fail(StopCause::LiquidOutsideRange, n + 1, xNext, 1.0);
+            if (const StopCause cause = equilibrium_.RelativeVolatility(xNext, temperature_, alfa);
+                cause != StopCause::None)
+                return Fail(cause, n + 1, xNext);
+            if (const StopCause cause = BoundByInletLiquid(n, y, xNext, alfa); cause != StopCause::None)
+                return cause;
+            x = xNext;
         }
-        if (state_.FeedTray == 1)
+        if (result_.feedTray == 1)
             CopyColumn(2, 1);
-        if (state_.RequiredTrays == state_.FeedTray)
+        if (result_.requiredTrays == result_.feedTray)
             CopyColumn(3, 2);
-        if (state_.RequiredTrays == 1)
+        if (result_.requiredTrays == 1)
             CopyColumn(3, 1); // the first tray from the bottom is the top tray
-        return end;
+        return result_.requiredTrays == kMaxTrays ? StopCause::TooManyTrays : StopCause::None;
+    }
+
+    // Tray n, just recorded, against the equilibrium with the liquid xIn flowing onto it.
+    StopCause BoundByInletLiquid(int n, float y, float xIn, double alfa) {
+        const double yStarIn = EquilibriumVapour(xIn, alfa);
+        if (!(y > yStarIn * (1.0 + kEquilibriumTolerance)))
+            return StopCause::None;
+        const float efficiency = result_.trays.back().efficiency;
+        result_.trays.pop_back(); // the trays kept are whole ones
+        return Fail(StopCause::BeyondEquilibrium, n, y, yStarIn, efficiency);
+    }
+
+    // After 300 trays: still enriching, or stalled. The vapour gain of the last tray against the
+    // mean gain per tray tells them apart; a stalled tray that still has a driving force has lost
+    // its efficiency, one without it sits where an operating line meets the equilibrium curve.
+    StopCause ExplainTrayLimit() {
+        const auto& trays = result_.trays;
+        const TrayRecord& last = trays.back();
+        const double gain = static_cast<double>(last.y) - trays[trays.size() - 2].y;
+        const double meanGain = (static_cast<double>(last.y) - result_.balance.xW) / kMaxTrays;
+        StopReason& reason = result_.reason;
+        reason.tray = kMaxTrays;
+        reason.section = last.section;
+        reason.value = last.y;
+        reason.bound = result_.balance.xP;
+        reason.efficiency = last.efficiency;
+        if (!(gain < 0.01 * meanGain))
+            return StopCause::TooManyTrays;
+        if (last.efficiency < 0.01f) {
+            reason.value = last.clearLiquidHeight;
+            return StopCause::TraysWorkDry;
+        }
+        if (last.section == ColumnSection::Rectifying && options_.explainTrayLimit)
+            reason.minReflux = MinimumReflux(state_, result_.balance);
+        return StopCause::Pinch;
     }
 
     // Above the feed tray: rectifying parameters, operating line x = ((R + 1) y - xP) / R,
     // L = R P and V = L + P.
     void SwitchToRectifying() {
-        const float R = Value(param::kR);
         const float P = result_.balance.P;
         section_ = rectifying_;
-        state_.TrayTemperature = rectifying_.temperature;
-        k0_ = static_cast<float>(-static_cast<double>(result_.balance.xP) / R);
-        k1_ = static_cast<float>((R + 1.0) / R);
-        L_ = R * P;
+        temperature_ = rectifying_.temperature;
+        k0_ = static_cast<float>(-static_cast<double>(result_.balance.xP) / R_);
+        k1_ = static_cast<float>((R_ + 1.0) / R_);
+        L_ = R_ * P;
         V_ = L_ + P;
         L_ = static_cast<float>((rectifying_.entrainment + 1.0) * L_);
     }
 
     // Called before the position tests of tray n, so a feed tray found means a tray above it.
     void Record(int n, float x, double alfa, float y, const TrayRow& row) {
-        const auto section = state_.FeedTray > 0 ? ColumnSection::Rectifying : ColumnSection::Stripping;
-        // Rows of the tray model: w, F, q, h, ... Ea last.
-        profile_->push_back({n, x, y, EquilibriumVapour(x, alfa), row[13], row[0], row[1], row[3], section});
+        const auto section = result_.feedTray > 0 ? ColumnSection::Rectifying : ColumnSection::Stripping;
+        // Rows of the tray model: w, F, q, h, tau, ... Ea last.
+        result_.trays.push_back(
+            {n, x, y, EquilibriumVapour(x, alfa), row[13], row[0], row[1], row[3], row[2], row[4], section});
     }
 
     void Store(const TrayRow& row, int column) {
         for (int i = 1; i <= kResultRows; ++i)
-            state_.TrayResults(i, column) = row[static_cast<std::size_t>(i - 1)];
+            result_.trayResults(i, column) = row[static_cast<std::size_t>(i - 1)];
     }
 
     void CopyColumn(int from, int to) {
         for (int i = 1; i <= kResultRows; ++i)
-            state_.TrayResults(i, to) = state_.TrayResults(i, from);
+            result_.trayResults(i, to) = result_.trayResults(i, from);
     }
 
-    ProgramState& state_;
-    std::vector<TrayRecord>* profile_;
+    const ProgramState& state_;
+    const ColumnOptions& options_;
     EquilibriumModel equilibrium_;
+    const float R_;
     ColumnResult result_;
     ColumnConstants column_;
     SectionParams section_, rectifying_;
-    float V_ = 0, L_ = 0, k0_ = 0, k1_ = 0, ys_ = 0;
+    float V_ = 0, L_ = 0, k0_ = 0, k1_ = 0, ys_ = 0, temperature_ = 0;
 };
 
 } // namespace
 
-ColumnResult CalculateColumn(ProgramState& state, std::vector<TrayRecord>* profile) {
-    return ColumnStepper(state, profile).Run();
+ColumnResult CalculateColumn(const ProgramState& state, const ColumnOptions& options) {
+    return ColumnStepper(state, options).Run();
+}
+
+void StoreColumnResult(const ColumnResult& result, ProgramState& state) {
+    state.TrayResults = result.trayResults;
+    state.RequiredTrays = result.requiredTrays;
+    state.FeedTray = result.feedTray;
+    state.InputError = result.stop != CalcStop::None;
+    state.TrayTemperature = result.trayTemperature;
+    if (result.lastAlfa)
+        state.Alfa = result.lastAlfa;
+}
+
+ColumnResult CalculateAndStore(ProgramState& state) {
+    ColumnResult result = CalculateColumn(state);
+    StoreColumnResult(result, state);
+    return result;
 }
 
 } // namespace radirav

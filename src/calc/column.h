@@ -1,8 +1,11 @@
 #pragma once
 
 #include "calc/calc_stop.h"
+#include "calc/hydraulics.h"
+#include "calc/tray_record.h"
 #include "model/program_state.h"
 
+#include <optional>
 #include <vector>
 
 namespace radirav {
@@ -17,34 +20,40 @@ struct MaterialBalance {
     float ys = 0; // vapour composition where the two operating lines meet
 };
 
+// Everything one calculation finds. On a stop the tray table and counts hold what they held
+// at that moment, and `trays` ends with the last whole tray.
 struct ColumnResult {
     CalcStop stop = CalcStop::None;
+    StopReason reason;
     MaterialBalance balance;
-    int requiredTrays = 0;
-    int feedTray = 0;
+    int requiredTrays = 0; // 300 at the tray limit
+    int feedTray = 0;      // 0 when no tray qualified
+    TrayResultTable trayResults;
+    float trayTemperature = 0;      // of the last tray, deg C
+    std::optional<double> lastAlfa; // volatility of the last tray (Antoine and tabulated kinds)
+    std::vector<TrayRecord> trays;
+    std::vector<HydraulicWarning> warnings; // after a normal end only
 };
 
-enum class ColumnSection { Stripping, Rectifying };
-
-// One calculated tray, counted from the bottom. Compositions are mole fractions of the more
-// volatile component; the feed tray itself belongs to the stripping section.
-struct TrayRecord {
-    int number = 0;
-    float x = 0;                 // liquid on the tray
-    float y = 0;                 // vapour leaving it
-    float yStar = 0;             // vapour in equilibrium with x
-    float efficiency = 0;        // Murphree efficiency with entrainment, Ea
-    float vapourVelocity = 0;    // w, m/s
-    float fFactor = 0;           // F = w sqrt(rho_v)
-    float clearLiquidHeight = 0; // h, m
-    ColumnSection section = ColumnSection::Stripping;
+struct ColumnOptions {
+    std::optional<float> reflux; // in place of the input's R (the reflux study)
+    // Look up the minimum reflux when the trays stall in the rectifying section. The reflux
+    // study, which knows it already, leaves it out.
+    bool explainTrayLimit = true;
 };
 
 // Steps up the column from the bottom, tray by tray, until the vapour is richer than the
-// distillate or 300 trays are calculated. Reads the input of `state`; writes TrayResults,
-// RequiredTrays, FeedTray, InputError (set by every stop, the tray limit included), the
-// TrayTemperature and, for the Antoine and tabulated kinds, Alfa of the last tray. With a
-// `profile`, it is refilled with every tray calculated (up to the last whole tray on a stop).
-ColumnResult CalculateColumn(ProgramState& state, std::vector<TrayRecord>* profile = nullptr);
+// distillate or 300 trays are calculated. Reads the input of `state` only. No tray may leave a
+// mole fraction outside 0..1 or send up a vapour richer than the equilibrium with the liquid
+// that flows onto it: such a column stops with the input-data error and says why.
+ColumnResult CalculateColumn(const ProgramState& state, const ColumnOptions& options = {});
+
+// Stores what the program keeps of a calculation: TrayResults, RequiredTrays, FeedTray,
+// InputError (set by every stop, the tray limit included), TrayTemperature and, for the Antoine
+// and tabulated kinds, Alfa of the last tray.
+void StoreColumnResult(const ColumnResult& result, ProgramState& state);
+
+// CalculateColumn, then StoreColumnResult.
+ColumnResult CalculateAndStore(ProgramState& state);
 
 } // namespace radirav

@@ -18,10 +18,11 @@ public:
     // Alpha for liquid mole fraction x. In the Antoine kind the tray temperature (deg C) is the
     // starting guess and is replaced by the bubble point. Tabulated kind: the segment only
     // moves forward from tray to tray; an interpolated alpha of zero or below is an input error.
-    CalcStop RelativeVolatility(float x, float& trayTemperature, double& alfa);
+    // Returns what stopped it (StopOf gives the stop), StopCause::None when alpha is usable.
+    StopCause RelativeVolatility(float x, float& trayTemperature, double& alfa);
 
 private:
-    CalcStop BubblePointVolatility(float x, float& trayTemperature, double& alfa) const;
+    StopCause BubblePointVolatility(float x, float& trayTemperature, double& alfa) const;
     float InterpolatedVolatility(float x);
 
     int kind_;

@@ -20,23 +20,30 @@ struct RefluxPoint {
 // (both included; one point is `from` alone). Everything but R is the input of `state`.
 std::vector<RefluxPoint> SweepReflux(const ProgramState& state, double from, double to, int count);
 
-// The reflux ratio at which an operating line touches the equilibrium curve of the chosen kind:
-// the tray count grows without bound as R falls to it. None when no reflux lets the column
-// reach the distillate (curve at or below the diagonal before xP, or an unusable input).
+// The reflux ratio at which an operating line touches the equilibrium curve of the chosen kind
+// (see MinimumReflux of the balance); the tray count grows without bound as R falls to it.
 std::optional<double> MinimumReflux(const ProgramState& state);
 
 // The smallest R (to a relative 1e-4, from above) whose column reaches the top within the tray
-// limit; the study's default range runs from it to five times it. None when no R up to 2^30
-// times the minimum reaches the top.
+// limit. None when no R the reflux check accepts does.
 std::optional<double> SmallestRefluxReachingTheTop(const ProgramState& state);
 
 struct RefluxRange {
     double from = 0, to = 0;
 };
 
-// From the smallest R reaching the top to five times it; when every R reaches it (the smallest
-// is 0), up to five times the input's R instead.
-std::optional<RefluxRange> DefaultRefluxRange(const ProgramState& state);
+// What the reflux study shows before it calculates.
+struct RefluxStudyPlan {
+    // None: no reflux ratio brings the column to the distillate within 300 trays.
+    std::optional<double> smallestReaching;
+    // The asymptote of the tray count, given only when some reflux reaches the distillate.
+    std::optional<double> minimumReflux;
+    // From the smallest R reaching the top to five times it, widened to hold the input's own R;
+    // always inside the reflux check (0 < R <= 10000).
+    RefluxRange range;
+};
+
+RefluxStudyPlan PlanRefluxStudy(const ProgramState& state);
 
 inline constexpr int kDefaultRefluxPoints = 200;
 

@@ -20,8 +20,8 @@ double MurphreeEfficiency(double eog, double pe, double eta) {
 
 } // namespace
 
-CalcStop ComputeTray(const TrayConditions& tray, const SectionParams& sec, const ColumnConstants& col,
-                     float& y, TrayRow& row) {
+TrayFault ComputeTray(const TrayConditions& tray, const SectionParams& sec, const ColumnConstants& col,
+                      float& y, TrayRow& row) {
     const float x = tray.x;
     const double alfa = tray.alfa;
     const float V = tray.vapourFlow;
@@ -37,7 +37,7 @@ CalcStop ComputeTray(const TrayConditions& tray, const SectionParams& sec, const
     const auto w =
         static_cast<float>((V * static_cast<double>(MeanMolarMass(y, col.m1, col.m2)) / rhoV) / sec.trayArea);
     if (!(w >= 0.0f && rhoV >= 0.0))
-        return CalcStop::InputDataError;
+        return {StopCause::VapourDensity, rhoV >= 0.0 ? static_cast<double>(w) : rhoV};
     const auto F = static_cast<float>(w * std::sqrt(rhoV));
 
     // Vapour viscosity (Wilke), cP; r = 1/Sc, the factor 0.1 converting cP and cm2/s.
@@ -46,7 +46,7 @@ CalcStop ComputeTray(const TrayConditions& tray, const SectionParams& sec, const
                       yd * sec.viscosity1 / (yd + (1.0 - yd) * sec.phi12);
     const auto r = static_cast<float>(0.1 * rhoV * col.diffusivityVapour / mu);
     if (!(r >= 0.0f))
-        return CalcStop::InputDataError;
+        return {StopCause::SchmidtNumber, r};
 
     // Liquid load: volume flow m3/s and per metre of weir.
     const auto QL =
@@ -66,7 +66,7 @@ CalcStop ComputeTray(const TrayConditions& tray, const SectionParams& sec, const
                                 0.00562);
     }
     if (!(h >= 0.0f))
-        return CalcStop::InputDataError;
+        return {StopCause::ClearLiquidHeight, h};
 
     const auto tau = static_cast<float>(static_cast<double>(sec.trayArea) * h / QL);
     const auto NG =
@@ -75,7 +75,7 @@ CalcStop ComputeTray(const TrayConditions& tray, const SectionParams& sec, const
     // over a low weir) the number of transfer units is negative and the overall resistance adds
     // up wrongly, raising the efficiency as the tray blows dry. The tray is outside the model.
     if (!(NG >= 0.0f))
-        return CalcStop::InputDataError;
+        return {StopCause::VapourTransferUnits, NG};
     const auto Sc = static_cast<float>(1.0 / r);
     const auto NL = static_cast<float>((0.21 * F + 0.15) * 203.0 * tau *
                                        std::sqrt(static_cast<double>(col.diffusivityLiquid)));
@@ -88,10 +88,12 @@ CalcStop ComputeTray(const TrayConditions& tray, const SectionParams& sec, const
 
     const double g = static_cast<double>(lambda) * 4.0 * EOG / Pe + 1.0;
     if (!(g >= 0.0))
-        return CalcStop::InputDataError;
+        return {StopCause::MixingModel, g};
     const double eta = (std::sqrt(g) - 1.0) * Pe / 2.0;
-    if (!(eta <= 60.0) || std::fabs(eta) < 1e-19)
-        return CalcStop::InputDataError;
+    if (!(eta <= 60.0))
+        return {StopCause::MixingModel, eta};
+    if (std::fabs(eta) < 1e-19)
+        return {StopCause::NoTransfer, eta};
 
     const auto EMV = static_cast<float>(MurphreeEfficiency(EOG, Pe, eta));
     const auto Ea =
@@ -103,11 +105,11 @@ CalcStop ComputeTray(const TrayConditions& tray, const SectionParams& sec, const
 
     for (const float value : row) {
         if (!std::isfinite(value))
-            return CalcStop::InputDataError;
+            return {StopCause::TrayNotFinite, value};
     }
     if (!std::isfinite(y))
-        return CalcStop::InputDataError;
-    return CalcStop::None;
+        return {StopCause::TrayNotFinite, y};
+    return {};
 }
 
 } // namespace radirav

@@ -49,10 +49,17 @@ inline float EquilibriumVapour(float x, double alfa) {
     return static_cast<float>(x * alfa * EquilibriumFactor(x, alfa));
 }
 
+// Why a tray could not be calculated, with the value that left its domain.
+struct TrayFault {
+    StopCause cause = StopCause::None;
+    double value = 0;
+    explicit operator bool() const { return cause != StopCause::None; }
+};
+
 // One tray: the performance parameters and the vapour leaving it (y in: vapour entering from
-// below; y out: vapour leaving). Any value outside its physical domain, or not finite, stops
-// with the input-data error.
-CalcStop ComputeTray(const TrayConditions& tray, const SectionParams& section, const ColumnConstants& column,
-                     float& y, TrayRow& row);
+// below; y out: vapour leaving). Any value outside its physical domain, or not finite, is a
+// fault (each one an input-data stop).
+TrayFault ComputeTray(const TrayConditions& tray, const SectionParams& section, const ColumnConstants& column,
+                      float& y, TrayRow& row);
 
 } // namespace radirav

@@ -100,8 +100,9 @@ std::uint8_t CheckGeneralParams(ProgramState& state) {
     }
     if (!Inside(ValueOf(state, kF), kGeneralRanges[kF - 1]))
         return Fail(state, kF);
-    if (ValueOf(state, kXF) < ValueOf(state, kXW))
-        return Fail(state, kXW); // feed poorer than the bottoms
+    // A feed no richer than the bottoms leaves no distillate to draw (P = 0 at XF = XW).
+    if (ValueOf(state, kXF) <= ValueOf(state, kXW))
+        return Fail(state, kXW);
     if (ValueOf(state, kXF) > ValueOf(state, kXP))
         return Fail(state, kXP); // feed richer than the distillate
     for (int i = kRW; i <= kQ; ++i) {
@@ -126,18 +127,31 @@ std::uint8_t CheckGroupOf(ProgramState& state, int index) {
     return CheckStrippingParams(state);
 }
 
+namespace {
+
+const Range& RangeOf(int index) {
+    if (index <= param::kGeneralCount)
+        return kGeneralRanges[static_cast<std::size_t>(index - 1)];
+    return kSectionRanges[static_cast<std::size_t>((index - param::kFirstRectifying) % param::kSectionCount)];
+}
+
+} // namespace
+
+bool IsParamInRange(int index, float value) {
+    return Inside(value, RangeOf(index));
+}
+
+float ParamUpperBound(int index) {
+    return RangeOf(index).high;
+}
+
 std::string DescribeParamRange(int index) {
-    const std::string name(ParamKey(index));
-    if (index <= param::kGeneralCount) {
-        std::string text = DescribeRange(name, kGeneralRanges[static_cast<std::size_t>(index - 1)]);
-        if (index == param::kXW)
-            text += ", XW <= XF";
-        if (index == param::kXP)
-            text += ", XP >= XF";
-        return text;
-    }
-    const int k = (index - param::kFirstRectifying) % param::kSectionCount;
-    return DescribeRange(name, kSectionRanges[static_cast<std::size_t>(k)]);
+    std::string text = DescribeRange(std::string(ParamKey(index)), RangeOf(index));
+    if (index == param::kXW)
+        text += ", XW < XF";
+    if (index == param::kXP)
+        text += ", XP >= XF";
+    return text;
 }
 
 bool IsAlfaInRange(double alfa) {

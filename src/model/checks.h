@@ -18,6 +18,11 @@ std::uint8_t CheckStrippingParams(ProgramState& state);
 // The check of the group that parameter `index` belongs to.
 std::uint8_t CheckGroupOf(ProgramState& state, int index);
 
+// Whether `value` lies in the accepted range of parameter `index` (1..28) on its own, without
+// the cross-checks of the compositions; and the upper end of that range.
+bool IsParamInRange(int index, float value);
+float ParamUpperBound(int index);
+
 // The accepted range of parameter `index` in words, e.g. "0 < XF < 1" (for messages).
 std::string DescribeParamRange(int index);
 

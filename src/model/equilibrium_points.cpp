@@ -121,6 +121,10 @@ PointCheck CheckEquilibriumPoints(ProgramState& state) {
         if (state.EqAlfaText[i] == kNoAlfaMarker || (i == 1 && HasMarkedCoordinate(state, 1)))
             return fail(i, 5);
     }
+    // The vapour of the first point is held to y >= x as every other one's is: a first point
+    // under the diagonal would give a volatility below 1 at the bottom of the column.
+    if (n >= 1 && state.EqY[1] < state.EqX[1])
+        return fail(1, 3);
     for (int i = 2; i <= n; ++i) {
         if (!(state.EqX[i] > state.EqX[i - 1]))
             return fail(i, 1);

@@ -34,7 +34,7 @@ Polyline EquilibriumCurve(const ProgramState& state, bool tabulated) {
     Polyline curve;
     for (const double x : CurveAbscissae(state, tabulated)) {
         double alfa = 0;
-        if (model.RelativeVolatility(static_cast<float>(x), temperature, alfa) != CalcStop::None ||
+        if (model.RelativeVolatility(static_cast<float>(x), temperature, alfa) != StopCause::None ||
             !std::isfinite(alfa))
             continue;
         curve.push_back({x, EquilibriumVapour(static_cast<float>(x), alfa)});
@@ -44,8 +44,9 @@ Polyline EquilibriumCurve(const ProgramState& state, bool tabulated) {
 
 } // namespace
 
-ColumnDiagram BuildColumnDiagram(const ProgramState& state, const std::vector<TrayRecord>& profile,
-                                 const MaterialBalance& balance) {
+ColumnDiagram BuildColumnDiagram(const ProgramState& state, const ColumnResult& column) {
+    const std::vector<TrayRecord>& profile = column.trays;
+    const MaterialBalance& balance = column.balance;
     ColumnDiagram d;
     const int kind = state.EquilibriumKind.value_or(0);
     const bool tabulated = kind != kKindConstantAlfa && kind != kKindAntoine;
@@ -74,7 +75,7 @@ ColumnDiagram BuildColumnDiagram(const ProgramState& state, const std::vector<Tr
         const TrayRecord& tray = profile[i];
         d.steps.push_back({tray.x, tray.y});
         d.pseudoEquilibrium.push_back({tray.x, tray.y});
-        if (tray.number == state.FeedTray)
+        if (tray.number == column.feedTray)
             d.feedStep = PlotPoint{tray.x, tray.y};
         if (i + 1 < profile.size())
             d.steps.push_back({profile[i + 1].x, tray.y});

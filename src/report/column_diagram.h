@@ -30,9 +30,8 @@ struct ColumnDiagram {
     double xW = 0, xF = 0, xP = 0;
 };
 
-// Lines of the diagram for `state` as calculated into `profile` with `balance`.
-ColumnDiagram BuildColumnDiagram(const ProgramState& state, const std::vector<TrayRecord>& profile,
-                                 const MaterialBalance& balance);
+// Lines of the diagram of the input `state` as calculated into `column`.
+ColumnDiagram BuildColumnDiagram(const ProgramState& state, const ColumnResult& column);
 
 // Round tick values (1, 2 or 5 times a power of ten apart, never closer than `minStep`) covering
 // [from, to] with at most `maxCount` ticks.

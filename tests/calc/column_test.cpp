@@ -26,7 +26,7 @@ class SampleTrayCounts : public ::testing::TestWithParam<TrayCountCase> {};
 
 TEST_P(SampleTrayCounts, GiveTheKnownTrayAndFeedNumbers) {
     ProgramState state = GetParam().state;
-    const ColumnResult result = CalculateColumn(state);
+    const ColumnResult result = CalculateAndStore(state);
     EXPECT_EQ(result.stop, GetParam().stop);
     EXPECT_EQ(state.RequiredTrays, GetParam().requiredTrays);
     EXPECT_EQ(state.FeedTray, GetParam().feedTray);
@@ -49,7 +49,7 @@ namespace {
 
 TEST(MaterialBalance, MatchesTheEthanolWaterFigures) {
     ProgramState state = testing::SampleWithPoints();
-    const MaterialBalance mb = CalculateColumn(state).balance;
+    const MaterialBalance mb = CalculateAndStore(state).balance;
     // Figures quoted to five significant digits.
     EXPECT_NEAR(mb.P, 0.005447, 5e-7);
     EXPECT_NEAR(mb.W, 0.14148, 5e-6);
@@ -61,18 +61,18 @@ TEST(MaterialBalance, MatchesTheEthanolWaterFigures) {
 
 TEST(CalculateColumn, StartsFromScratchEveryTime) {
     ProgramState state = testing::SampleWithPoints();
-    CalculateColumn(state);
+    CalculateAndStore(state);
     const TrayResultTable first = state.TrayResults;
     state.TrayResults(1, 1) = 99.0f;
     state.InputError = true;
-    CalculateColumn(state);
+    CalculateAndStore(state);
     EXPECT_EQ(state.TrayResults, first);
     EXPECT_FALSE(state.InputError);
 }
 
 TEST(CalculateColumn, KeepsFirstFeedAndTopTrayColumns) {
     ProgramState state = testing::SampleWithPoints();
-    CalculateColumn(state);
+    CalculateAndStore(state);
     for (int j = 1; j <= 3; ++j) {
         EXPECT_GT(state.TrayResults(1, j), 0.0f) << "velocity of column " << j;
         EXPECT_GT(state.TrayResults(14, j), 0.0f) << "efficiency of column " << j;
@@ -85,7 +85,7 @@ TEST(CalculateColumn, KeepsFirstFeedAndTopTrayColumns) {
 TEST(CalculateColumn, FeedOnTheFirstTrayFillsTheFirstColumnFromTheFeedColumn) {
     ProgramState state = testing::SampleWithAlfa(100.0);
     EnterParamValue(state, param::kXW, "0.05"); // rich bottoms and a steep equilibrium: tray 1 passes ys
-    const ColumnResult result = CalculateColumn(state);
+    const ColumnResult result = CalculateAndStore(state);
     ASSERT_EQ(result.stop, CalcStop::None);
     ASSERT_EQ(state.FeedTray, 1);
     for (int i = 1; i <= kResultRows; ++i)
@@ -96,7 +96,7 @@ TEST(CalculateColumn, VapourJumpingPastFeedAndTopOnOneTrayHasNoFeedTray) {
     ProgramState state = testing::SampleWithAlfa(1000000.0);
     EnterParamValue(state, param::kXP, "0.1");
     EnterParamValue(state, param::kXF, "0.05");
-    const ColumnResult result = CalculateColumn(state);
+    const ColumnResult result = CalculateAndStore(state);
     EXPECT_EQ(result.stop, CalcStop::None);
     EXPECT_EQ(state.RequiredTrays, 1);
     EXPECT_EQ(state.FeedTray, 0);
@@ -119,14 +119,14 @@ TEST(CalculateColumn, TableWhoseVolatilityExtrapolatesBelowZeroStops) {
     ComputePointAlfa(state, 1);
     ComputePointAlfa(state, 2);
     ASSERT_EQ(state.EqAlfa[1], 0.0f);
-    const ColumnResult result = CalculateColumn(state);
+    const ColumnResult result = CalculateAndStore(state);
     EXPECT_EQ(result.stop, CalcStop::InputDataError);
     EXPECT_TRUE(state.InputError);
 }
 
 TEST(CalculateColumn, AntoineSampleReachesTheTop) {
     ProgramState state = testing::SampleWithAntoine();
-    const ColumnResult result = CalculateColumn(state);
+    const ColumnResult result = CalculateAndStore(state);
     EXPECT_EQ(result.stop, CalcStop::None);
     EXPECT_GT(state.RequiredTrays, state.FeedTray);
     EXPECT_GT(state.FeedTray, 0);
@@ -152,11 +152,10 @@ TEST(CalculateColumn, EfficiencyOvershootThatStepsBelowZeroStops) {
         ComputePointAlfa(state, i);
     ASSERT_EQ(CheckEquilibriumPoints(state).point, 0) << "the table itself is acceptable";
 
-    std::vector<TrayRecord> profile;
-    const ColumnResult result = CalculateColumn(state, &profile);
+    const ColumnResult result = CalculateAndStore(state);
     EXPECT_EQ(result.stop, CalcStop::InputDataError);
     EXPECT_TRUE(state.InputError);
-    for (const TrayRecord& tray : profile) {
+    for (const TrayRecord& tray : result.trays) {
         EXPECT_GE(tray.x, 0.0f) << "tray " << tray.number;
         EXPECT_GE(tray.y, 0.0f) << "tray " << tray.number;
     }
@@ -174,7 +173,7 @@ TEST_P(ColumnErrorStops, EndWithTheirMessageInsteadOfACrash) {
     ProgramState state = testing::SampleWithAlfa(10.0);
     for (const auto& [index, text] : GetParam().answers)
         EnterParamValue(state, index, text);
-    const ColumnResult result = CalculateColumn(state);
+    const ColumnResult result = CalculateAndStore(state);
     EXPECT_EQ(result.stop, GetParam().stop);
     EXPECT_TRUE(state.InputError);
 }
@@ -197,7 +196,7 @@ TEST(CalculateColumn, ZeroRefluxPutsTheFeedAtTheTopAndNeverDividesByIt) {
     // cannot fire below the top and the rectifying line (which divides by R) is never used.
     ProgramState state = testing::SampleWithAlfa(10.0);
     EnterParamValue(state, param::kR, "0");
-    const ColumnResult result = CalculateColumn(state);
+    const ColumnResult result = CalculateAndStore(state);
     EXPECT_EQ(result.stop, CalcStop::TrayLimit);
     EXPECT_EQ(state.FeedTray, 0);
     for (int i = 1; i <= kResultRows; ++i)
@@ -209,7 +208,7 @@ TEST(CalculateColumn, AntoineConstantsOfSwappedComponentsStop) {
     ProgramState state = testing::SampleWithAntoine();
     for (int i = 1; i <= 3; ++i)
         std::swap(state.AntoineValues[i], state.AntoineValues[i + 3]);
-    EXPECT_EQ(CalculateColumn(state).stop, CalcStop::AntoineError);
+    EXPECT_EQ(CalculateAndStore(state).stop, CalcStop::AntoineError);
     EXPECT_TRUE(state.InputError);
 }
 

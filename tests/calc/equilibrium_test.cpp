@@ -16,7 +16,7 @@ TEST(ConstantAlfa, LeavesTemperatureAlone) {
     EquilibriumModel model(state);
     float temperature = 81.9f;
     double alfa = 0;
-    EXPECT_EQ(model.RelativeVolatility(0.3f, temperature, alfa), CalcStop::None);
+    EXPECT_EQ(model.RelativeVolatility(0.3f, temperature, alfa), StopCause::None);
     EXPECT_EQ(alfa, 2.5);
     EXPECT_EQ(temperature, 81.9f);
 }
@@ -50,7 +50,7 @@ TEST_P(TabulatedVolatility, InterpolatesForwardOnly) {
     float temperature = 50.0f;
     double alfa = 0;
     for (const float x : GetParam().xs)
-        ASSERT_EQ(model.RelativeVolatility(x, temperature, alfa), CalcStop::None);
+        ASSERT_EQ(model.RelativeVolatility(x, temperature, alfa), StopCause::None);
     EXPECT_NEAR(alfa, GetParam().lastAlfa, 1e-6); // single-precision storage
     EXPECT_EQ(temperature, 50.0f);
 }
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct TableSizeCase {
     const char* name;
     int count;
-    CalcStop stop;
+    StopCause stop;
 };
 
 class TableSizes : public ::testing::TestWithParam<TableSizeCase> {};
@@ -79,17 +79,17 @@ TEST_P(TableSizes, NeedTwoToTwentyPoints) {
     float temperature = 50.0f;
     double alfa = 0;
     EXPECT_EQ(model.RelativeVolatility(0.2f, temperature, alfa), GetParam().stop);
-    if (GetParam().stop == CalcStop::None) {
+    if (GetParam().stop == StopCause::None) {
         EXPECT_NEAR(alfa, 4.5, 1e-6);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, TableSizes,
-                         ::testing::Values(TableSizeCase{"TwoPointsMakeOneSegment", 2, CalcStop::None},
-                                           TableSizeCase{"TwentyPoints", 20, CalcStop::None},
+                         ::testing::Values(TableSizeCase{"TwoPointsMakeOneSegment", 2, StopCause::None},
+                                           TableSizeCase{"TwentyPoints", 20, StopCause::None},
                                            TableSizeCase{"MoreThanTheTableHolds", 21,
-                                                         CalcStop::InputDataError},
-                                           TableSizeCase{"NoPoints", 0, CalcStop::InputDataError}),
+                                                         StopCause::NoUsableTable},
+                                           TableSizeCase{"NoPoints", 0, StopCause::NoUsableTable}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TabulatedVolatility, ExtrapolatedToZeroOrBelowStops) {
@@ -98,7 +98,7 @@ TEST(TabulatedVolatility, ExtrapolatedToZeroOrBelowStops) {
     EquilibriumModel model(state);
     float temperature = 50.0f;
     double alfa = 0;
-    EXPECT_EQ(model.RelativeVolatility(0.0f, temperature, alfa), CalcStop::InputDataError);
+    EXPECT_EQ(model.RelativeVolatility(0.0f, temperature, alfa), StopCause::TableVolatility);
     EXPECT_NEAR(alfa, -0.5, 1e-6);
 }
 
@@ -132,7 +132,7 @@ TEST_P(BubblePointVolatility, MatchesTheBubblePointOfRaoultsLaw) {
     EquilibriumModel model(state);
     float temperature = 81.9f;
     double alfa = 0;
-    ASSERT_EQ(model.RelativeVolatility(GetParam().x, temperature, alfa), CalcStop::None);
+    ASSERT_EQ(model.RelativeVolatility(GetParam().x, temperature, alfa), StopCause::None);
     const double t = BubblePointByBisection(GetParam().x, k, 760);
     const double u1 = t + k[2] + 273.15, u2 = t + k[5] + 273.15; // kelvin shifted by C
     const double expected = std::exp(k[0] - k[1] / u1 - k[3] + k[4] / u2);
@@ -153,7 +153,7 @@ struct AntoineStopCase {
     const char* name;
     float constants[6];
     float pressure;
-    CalcStop stop;
+    StopCause stop;
 };
 
 class BubblePointStops : public ::testing::TestWithParam<AntoineStopCase> {};
@@ -172,12 +172,13 @@ TEST_P(BubblePointStops, EndWithTheirMessage) {
 INSTANTIATE_TEST_SUITE_P(
     Constants, BubblePointStops,
     ::testing::Values(
-        AntoineStopCase{"SwappedComponents", {12, 1100, -145, 23, 1200, -120}, 760, CalcStop::AntoineError},
-        AntoineStopCase{"HugeExponent", {90, 1200, -120, 12, 1100, -145}, 760, CalcStop::AntoineError},
+        AntoineStopCase{
+            "SwappedComponents", {12, 1100, -145, 23, 1200, -120}, 760, StopCause::AntoineVolatility},
+        AntoineStopCase{"HugeExponent", {90, 1200, -120, 12, 1100, -145}, 760, StopCause::AntoineExponent},
         // Alike components: alpha is exactly 1, no separation but no error either.
-        AntoineStopCase{"IdenticalComponents", {12, 1100, -145, 12, 1100, -145}, 760, CalcStop::None},
+        AntoineStopCase{"IdenticalComponents", {12, 1100, -145, 12, 1100, -145}, 760, StopCause::None},
         // No pressure: the partial pressure of component 2 is 0 and has no logarithm.
-        AntoineStopCase{"ZeroPressure", {23, 1200, -120, 12, 1100, -145}, 0, CalcStop::InputDataError}),
+        AntoineStopCase{"ZeroPressure", {23, 1200, -120, 12, 1100, -145}, 0, StopCause::BubblePointPressure}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A bubble-point iteration that converges slowly: for pure component 1 (x = 1) and equal C, each
@@ -221,7 +222,7 @@ TEST(BubblePoint, GivesUpAfterTheLastAllowedPass) {
         state.AntoineValues[i] = static_cast<float>(kSlow[i - 1]);
     const int limit = EquilibriumModel::kMaxBubblePointPasses;
     for (const auto& [passes, stop] :
-         {std::pair{limit, CalcStop::None}, std::pair{limit + 1, CalcStop::AntoineError}}) {
+         {std::pair{limit, StopCause::None}, std::pair{limit + 1, StopCause::AntoineNoBubblePoint}}) {
         float temperature = StartNeeding(passes);
         ASSERT_EQ(PassesToConverge(temperature), passes);
         EquilibriumModel model(state);

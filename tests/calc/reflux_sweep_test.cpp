@@ -45,13 +45,14 @@ TEST(MinimumReflux, NoneForADistillateBeyondTheAzeotrope) {
     ProgramState state = testing::SampleWithPoints();
     EnterParamValue(state, param::kXP, "0.97"); // xP = 0.927 > 0.8943
     EXPECT_FALSE(MinimumReflux(state));
-    EXPECT_FALSE(DefaultRefluxRange(state));
+    EXPECT_FALSE(PlanRefluxStudy(state).smallestReaching);
 }
 
 TEST(RefluxSweep, TraysFallAsRefluxGrowsUpToTwiceTheSmallestAndKeepTheSampleFigures) {
     const ProgramState state = testing::SampleWithPoints();
-    const std::optional<RefluxRange> range = DefaultRefluxRange(state);
-    ASSERT_TRUE(range);
+    const RefluxStudyPlan plan = PlanRefluxStudy(state);
+    ASSERT_TRUE(plan.smallestReaching);
+    const RefluxRange* range = &plan.range;
     EXPECT_NEAR(range->to, 5.0 * range->from, 1e-9);
     const std::vector<RefluxPoint> points = SweepReflux(state, range->from, 2.0 * range->from, 60);
     ASSERT_EQ(points.size(), 60u);

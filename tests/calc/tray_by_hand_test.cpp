@@ -127,7 +127,7 @@ TEST_P(SampleFirstTrayByHand, MatchesEveryStoredRow) {
     const SampleCase& c = GetParam();
     ProgramState state =
         c.alfa > 0 ? testing::SampleWithAlfa(c.alfa, c.trayType) : testing::SampleWithPoints(c.trayType);
-    CalculateColumn(state);
+    CalculateAndStore(state);
     HandTray tray = SampleFirstTray(std::string(c.trayType) == "K");
     if (c.alfa > 0)
         tray.alfa = c.alfa;
@@ -176,7 +176,7 @@ CalcStop RunTray(const HandTray& t, float& y, TrayRow& row) {
     const SectionParams section{f(s.LS),  f(s.HP),  f(s.S), f(s.T),  f(s.RO),
                                 f(s.mu1), f(s.mu2), f(s.e), t.phi12, t.phi21};
     const ColumnConstants column{f(DY), f(t.dx), f(PRES), f(M1), f(M2), t.bubbleCap};
-    return ComputeTray(tray, section, column, y, row);
+    return StopOf(ComputeTray(tray, section, column, y, row).cause);
 }
 
 class TraysByHand : public ::testing::TestWithParam<DirectCase> {};

@@ -24,7 +24,7 @@ TEST(TrayModel, SieveTrayWithNegativeMixingCoefficientUsesPecletFifty) {
     s.tray.vapourFlow = 0.0005f; // slow vapour: 0.0922 h + 0.00668 w^1.44 < 0.00562
     s.tray.liquidFlow = 0.002f;
     TrayRow row{};
-    ASSERT_EQ(ComputeTray(s.tray, s.section, s.column, s.y, row), CalcStop::None);
+    ASSERT_EQ(StopOf(ComputeTray(s.tray, s.section, s.column, s.y, row).cause), CalcStop::None);
     ASSERT_LT(0.0922 * row[kH] + 0.00668 * std::pow(row[kW], 1.44) - 0.00562, 0.0);
     EXPECT_EQ(row[kPe], 50.0f);
 }
@@ -40,7 +40,7 @@ TEST_P(TrayModelStops, EndWithTheInputDataError) {
     TraySetup s;
     GetParam().spoil(s);
     TrayRow row{};
-    EXPECT_EQ(ComputeTray(s.tray, s.section, s.column, s.y, row), CalcStop::InputDataError);
+    EXPECT_EQ(StopOf(ComputeTray(s.tray, s.section, s.column, s.y, row).cause), CalcStop::InputDataError);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -52,6 +52,9 @@ INSTANTIATE_TEST_SUITE_P(
                       GroupCase{
                           "FeedPoorerThanBottomsFailsOnBottoms", {{2, "0.5"}, {3, "0.95"}, {4, "0.6"}}, 4},
                       GroupCase{"FeedRicherThanDistillateFailsOnDistillate", {{2, "0.97"}}, 3},
+                      // XF = XW leaves no distillate to draw: P = (XF - XW) F / (XP - XW) = 0.
+                      GroupCase{"FeedAsPoorAsBottomsFailsOnBottoms", {{2, "0.0006"}}, 4},
+                      GroupCase{"FeedAsRichAsDistillatePasses", {{2, "0.95"}}, 0},
                       GroupCase{"FractionOfOneFails", {{3, "1"}}, 3},
                       GroupCase{"FeedFlowAboveHundredFails", {{1, "100,5"}}, 1},
                       GroupCase{"FeedFlowOfHundredPasses", {{1, "100"}}, 0},
@@ -75,7 +78,10 @@ TEST(DescribeParamRange, NamesTheCodeAndItsBounds) {
     EXPECT_EQ(DescribeParamRange(2), "0 < XF < 1");
     EXPECT_EQ(DescribeParamRange(1), "0 < F <= 100");
     EXPECT_EQ(DescribeParamRange(24), "-273 <= TIS <= 400");
-    EXPECT_EQ(DescribeParamRange(4), "0 < XW < 1, XW <= XF");
+    EXPECT_EQ(DescribeParamRange(4), "0 < XW < 1, XW < XF");
+    // The last general and the first section parameter, each from its own table.
+    EXPECT_EQ(DescribeParamRange(12), "0 < Q <= 1000000");
+    EXPECT_EQ(DescribeParamRange(13), "0.1 <= LSUK <= 10");
 }
 
 struct AntoineCase {

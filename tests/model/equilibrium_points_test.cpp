@@ -88,6 +88,10 @@ INSTANTIATE_TEST_SUITE_P(
             "LowestVapourAboveOneFails", {{1, "0.1", "1.2"}}, 1, 5, " ОШИБКА :     X[1] = 0 или Y[1] = 1"},
         PointCase{
             "NegativeLowestVapourFails", {{1, "0.1", "-0.3"}}, 1, 5, " ОШИБКА :     X[1] = 0 или Y[1] = 1"},
+        // The lowest point is held to y >= x like every other: (0.0006, 0) lies under the diagonal.
+        PointCase{
+            "LowestVapourBelowItsLiquidFails", {{1, "0.0006", "0"}}, 1, 3, " ОШИБКА :      Y[1] < X[1]"},
+        PointCase{"LowestPointOnTheDiagonalPasses", {{1, "0.01", "0.01"}}, 0, 0, ""},
         PointCase{"VapourAboveOneAtALaterPointFailsOnOrder",
                   {{6, "0.6", "1.5"}},
                   6,

@@ -79,6 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TextCase{"DotAndDashStartNoWord", "студент и.и. гр. 5-12", "Студент И.и. Гр. 5-12"},
                       TextCase{"DashedPair", "ЭТАНОЛ-ВОДА", "Этанол-вода"},
                       TextCase{"TabAndLineBreakSeparate", "ёлкин\tЁЖ\nmIXED", "Ёлкин\tЁж\nMixed"},
+                      // The ends of the Cyrillic alphabet: я/Я (the last letter) and а/А.
+                      TextCase{"LastAndFirstLettersOfTheAlphabet", "яков ЯШИН АННА арЯ",
+                               "Яков Яшин Анна Аря"},
                       TextCase{"Empty", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -25,12 +25,11 @@ class DiagramOfEachKind : public ::testing::TestWithParam<Kind> {
 protected:
     void SetUp() override {
         state = GetParam().make();
-        result = CalculateColumn(state, &profile);
+        result = CalculateAndStore(state);
         ASSERT_EQ(result.stop, CalcStop::None);
-        diagram = BuildColumnDiagram(state, profile, result.balance);
+        diagram = BuildColumnDiagram(state, result);
     }
     ProgramState state;
-    std::vector<TrayRecord> profile;
     ColumnResult result;
     ColumnDiagram diagram;
 };
@@ -64,7 +63,7 @@ TEST_P(DiagramOfEachKind, EachRunEndsOnTheOperatingLineOfItsSection) {
         EXPECT_NEAR(diagram.steps[i].y, onLine(line, diagram.steps[i]), 2e-4) << "after tray " << tray;
     }
     ASSERT_TRUE(diagram.feedStep.has_value());
-    EXPECT_EQ(diagram.feedStep->y, profile[static_cast<std::size_t>(result.feedTray - 1)].y);
+    EXPECT_EQ(diagram.feedStep->y, result.trays[static_cast<std::size_t>(result.feedTray - 1)].y);
     // The feed line and both operating lines meet in one point.
     EXPECT_EQ(diagram.feedLine.back(), diagram.strippingLine.back());
     EXPECT_EQ(diagram.rectifyingLine.front(), diagram.strippingLine.back());
@@ -92,16 +91,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ColumnDiagramCurve, ConstantAlfaIsTheIdealCurveAndPointsLieOnTheTabulatedOne) {
     ProgramState alfa = testing::SampleWithAlfa(2.5);
-    std::vector<TrayRecord> profile;
-    ColumnResult result = CalculateColumn(alfa, &profile);
-    const ColumnDiagram ideal = BuildColumnDiagram(alfa, profile, result.balance);
+    ColumnResult result = CalculateColumn(alfa);
+    const ColumnDiagram ideal = BuildColumnDiagram(alfa, result);
     // y = 2.5 * 0.4 / (1 + 1.5 * 0.4) = 0.625 by hand.
     EXPECT_NEAR(ideal.equilibrium[40].y, 0.625, 1e-6);
     EXPECT_TRUE(ideal.tablePoints.empty());
 
     ProgramState points = testing::SampleWithPoints();
-    result = CalculateColumn(points, &profile);
-    const ColumnDiagram table = BuildColumnDiagram(points, profile, result.balance);
+    result = CalculateColumn(points);
+    const ColumnDiagram table = BuildColumnDiagram(points, result);
     ASSERT_EQ(table.tablePoints.size(), 15u);
     for (const PlotPoint p : table.tablePoints) {
         const auto on = std::find_if(table.equilibrium.begin(), table.equilibrium.end(),

@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ResultsTableLines, RuleTwelveRowsWithBarsInFixedColumns) {
     ProgramState state = testing::SampleWithPoints();
-    CalculateColumn(state);
+    CalculateAndStore(state);
     const auto lines = ResultsTableLines(state);
     ASSERT_EQ(lines.size(), 14u);
     for (const std::string& line : lines) {
@@ -102,7 +102,7 @@ TEST(TrayCountLine, ShowsCountsWithTheSignBlank) {
 TEST(ReportDocuments, ConstantAlfaFitsOnePage) {
     ProgramState state = testing::SampleWithAlfa(10.0);
     state.AlfaText = "10";
-    CalculateColumn(state);
+    CalculateAndStore(state);
     const auto docs = ReportDocuments(state, kDate);
     ASSERT_EQ(docs.size(), 1u);
     const auto& page = docs[0];
@@ -147,7 +147,7 @@ TEST(ReportDocuments, ValueColumnDependsOnTheStoredLabelWidth) {
 
 TEST(ReportDocuments, WritesTheTableWithTheScreensDecimalSeparator) {
     ProgramState state = testing::SampleWithAlfa(10.0);
-    CalculateColumn(state);
+    CalculateAndStore(state);
     const auto page = ReportDocuments(state, kDate, ',')[0];
     const std::vector<std::string> table = ResultsTableLines(state, ',');
     ASSERT_GE(page.size(), table.size());
@@ -158,7 +158,7 @@ TEST(ReportDocuments, WritesTheTableWithTheScreensDecimalSeparator) {
 
 TEST(ReportDocuments, TabulatedPointsPutTheResultsOnPageTwo) {
     ProgramState state = testing::SampleWithPoints("S");
-    CalculateColumn(state);
+    CalculateAndStore(state);
     const auto docs = ReportDocuments(state, kDate);
     ASSERT_EQ(docs.size(), 2u);
     EXPECT_EQ(docs[0][0], kDate + PadSpaces(kDate, 60) + "Solmina-9  стр.1");
@@ -180,7 +180,7 @@ TEST(ReportDocuments, TabulatedPointsPutTheResultsOnPageTwo) {
 
 TEST(ReportDocuments, IdealMixturePrintsTheAntoineTableWithoutEquilibriumHeading) {
     ProgramState state = testing::SampleWithAntoine();
-    CalculateColumn(state);
+    CalculateAndStore(state);
     const auto page = ReportDocuments(state, kDate)[0];
     EXPECT_EQ(std::find(page.begin(), page.end(), "                             РАВНОВЕСНЫЕ ДАННЫЕ"),
               page.end());

@@ -70,7 +70,7 @@ TEST_F(AntoineRoad, ACorrectedConstantReachesTheResultsAndTheReport) {
     EXPECT_TRUE(form11->isVisible());
 
     ProgramState expected = testing::SampleWithAntoine("K");
-    CalculateColumn(expected);
+    CalculateAndStore(expected);
     EXPECT_GT(expected.RequiredTrays, 0);
     EXPECT_EQ(state.EquilibriumKind, kKindAntoine);
     EXPECT_EQ(state.RequiredTrays, expected.RequiredTrays);

@@ -135,7 +135,7 @@ TEST_F(Road, SieveTraysReachTheResultsTheCalculatorGivesForTheSameInput) {
     ASSERT_FALSE(form11.isNull());
     EXPECT_EQ(state.TrayType, "S");
     ProgramState expected = testing::SampleWithAlfa(10.0, "S");
-    CalculateColumn(expected);
+    CalculateAndStore(expected);
     EXPECT_EQ(state.RequiredTrays, expected.RequiredTrays);
     EXPECT_EQ(state.FeedTray, expected.FeedTray);
     EXPECT_EQ(state.TrayResults, expected.TrayResults);

@@ -25,7 +25,7 @@ TEST(CaseFile, ExampleFileGivesTheSampleColumn) {
     ASSERT_TRUE(in);
     CaseFileResult loaded = ReadCaseFile(in, "ethanol-water.case");
     ASSERT_FALSE(loaded.error) << *loaded.error;
-    CalculateColumn(loaded.state);
+    CalculateAndStore(loaded.state);
     EXPECT_EQ(loaded.state.RequiredTrays, 59);
     EXPECT_EQ(loaded.state.FeedTray, 10);
 }
@@ -33,7 +33,7 @@ TEST(CaseFile, ExampleFileGivesTheSampleColumn) {
 TEST(ResultJson, CarriesCountsErrorTableAndBalance) {
     CaseFileResult loaded = Read("ALFA = 3\n");
     ASSERT_FALSE(loaded.error);
-    const ColumnResult result = CalculateColumn(loaded.state);
+    const ColumnResult result = CalculateAndStore(loaded.state);
     const auto json = nlohmann::json::parse(ResultJson(loaded.state, result));
     EXPECT_EQ(json["trays"], 300);
     EXPECT_EQ(json["feed"], 0);
@@ -47,7 +47,7 @@ TEST(ResultJson, CarriesCountsErrorTableAndBalance) {
 
 TEST(ReportText, SeparatesDocumentsWithAFormFeedLine) {
     CaseFileResult loaded = Read("");
-    CalculateColumn(loaded.state);
+    CalculateAndStore(loaded.state);
     const std::string text = ReportText(loaded.state, "DATE");
     EXPECT_EQ(text.find("\f\n"), text.rfind("\f\n"));
     EXPECT_NE(text.find("Solmina-9  стр.2"), std::string::npos);
@@ -56,9 +56,8 @@ TEST(ReportText, SeparatesDocumentsWithAFormFeedLine) {
 
 TEST(ResultJson, ProfileCarriesEveryTrayWithTheResultTablesFirstTray) {
     CaseFileResult loaded = Read("");
-    std::vector<TrayRecord> profile;
-    const ColumnResult result = CalculateColumn(loaded.state, &profile);
-    const auto json = nlohmann::json::parse(ResultJson(loaded.state, result, &profile));
+    const ColumnResult result = CalculateAndStore(loaded.state);
+    const auto json = nlohmann::json::parse(ResultJson(loaded.state, result, true));
     ASSERT_EQ(json["profile"].size(), 59u);
     EXPECT_EQ(json["profile"][0]["w"], json["results"][0][0]);
     EXPECT_EQ(json["profile"][9]["section"], "stripping"); // feed tray 10

@@ -2,6 +2,7 @@
 
 #include "model/text.h"
 #include "report/report_text.h"
+#include "report/stop_text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -28,13 +29,18 @@ nlohmann::ordered_json Number(float value) {
 
 } // namespace
 
-std::string ResultJson(const ProgramState& state, const ColumnResult& result,
-                       const std::vector<TrayRecord>* profile) {
+std::string ResultJson(const ProgramState& state, const ColumnResult& result, bool profile) {
     nlohmann::ordered_json json;
     json["trays"] = state.RequiredTrays;
     json["feed"] = state.FeedTray;
     const auto message = StopMessage(result.stop);
     json["error"] = message ? nlohmann::ordered_json(*message) : nlohmann::ordered_json(nullptr);
+    const std::string reason = StopReasonText(result.reason);
+    json["reason"] = reason.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(reason);
+    auto warnings = nlohmann::ordered_json::array();
+    for (const HydraulicWarning& warning : result.warnings)
+        warnings.push_back(WarningText(warning));
+    json["warnings"] = warnings;
     auto rows = nlohmann::ordered_json::array();
     for (int i = 1; i <= kResultRows; ++i) {
         auto row = nlohmann::ordered_json::array();
@@ -48,7 +54,7 @@ std::string ResultJson(const ProgramState& state, const ColumnResult& result,
                        {"xW", Number(mb.xW)}, {"b", Number(mb.b)}, {"ys", Number(mb.ys)}};
     if (profile) {
         auto trays = nlohmann::ordered_json::array();
-        for (const TrayRecord& tray : *profile) {
+        for (const TrayRecord& tray : result.trays) {
             trays.push_back(
                 {{"tray", tray.number},
                  {"section", tray.section == ColumnSection::Stripping ? "stripping" : "rectifying"},
@@ -63,6 +69,13 @@ std::string ResultJson(const ProgramState& state, const ColumnResult& result,
         json["profile"] = trays;
     }
     return json.dump(2);
+}
+
+std::string WarningLines(const std::vector<HydraulicWarning>& warnings) {
+    std::string text = warnings.empty() ? "" : "\n";
+    for (const HydraulicWarning& warning : warnings)
+        text += "Внимание! " + WarningText(warning) + "\n";
+    return text;
 }
 
 std::string ReportText(const ProgramState& state, const std::string& dateText) {
@@ -179,7 +192,7 @@ int WriteSummaryCsv(const std::vector<std::string>& paths, std::ostream& out) {
             continue;
         }
         ProgramState& state = loaded.state;
-        const ColumnResult result = CalculateColumn(state);
+        const ColumnResult result = CalculateAndStore(state);
         const std::optional<std::string> message = StopMessage(result.stop);
         out << CsvField(TrimBlanks(state.StudentName)) << ',' << CsvField(TrimBlanks(state.SystemName)) << ','
             << state.TrayType << ',' << EquilibriumName(state) << ',' << state.RequiredTrays << ','

@@ -14,8 +14,11 @@ namespace radirav {
 
 // {"trays", "feed", "error", "results" (14 rows x 3 columns), "balance"} of one calculation,
 // and with a profile "profile": one object per tray from the bottom.
-std::string ResultJson(const ProgramState& state, const ColumnResult& result,
-                       const std::vector<TrayRecord>* profile = nullptr);
+std::string ResultJson(const ProgramState& state, const ColumnResult& result, bool profile = false);
+
+// The hydraulic warnings after the report: a blank line, then one "Внимание! ..." line each;
+// nothing when there are none.
+std::string WarningLines(const std::vector<HydraulicWarning>& warnings);
 
 // The report's documents, one line each, documents separated by a form-feed line.
 std::string ReportText(const ProgramState& state, const std::string& dateText);

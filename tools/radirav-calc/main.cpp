@@ -6,6 +6,7 @@
 #include "calc_output.h"
 #include "model/case_file.h"
 #include "report/report_text.h"
+#include "report/stop_text.h"
 
 #include <chrono>
 #include <ctime>
@@ -83,13 +84,13 @@ int RunSweep(radirav::ProgramState& state, const std::optional<radirav::SweepSpe
     if (spec) {
         points = radirav::SweepReflux(state, spec->from, spec->to, spec->count);
     } else {
-        const std::optional<radirav::RefluxRange> range = radirav::DefaultRefluxRange(state);
-        if (!range) {
+        const radirav::RefluxStudyPlan plan = radirav::PlanRefluxStudy(state);
+        if (!plan.smallestReaching) {
             std::cerr
                 << "radirav-calc: no reflux ratio reaches the distillate composition; give R=FROM:TO:COUNT\n";
             return 1;
         }
-        points = radirav::SweepReflux(state, range->from, range->to, radirav::kDefaultRefluxPoints);
+        points = radirav::SweepReflux(state, plan.range.from, plan.range.to, radirav::kDefaultRefluxPoints);
     }
     radirav::WriteSweepCsv(points, minimum, std::cout);
     return 0;
@@ -149,13 +150,13 @@ int main(int argc, char** argv) {
     radirav::ProgramState& state = loaded.state;
     if (mode == Mode::Sweep)
         return RunSweep(state, sweep);
-    std::vector<radirav::TrayRecord> trays;
-    const radirav::ColumnResult result = radirav::CalculateColumn(state, profile ? &trays : nullptr);
+    const radirav::ColumnResult result = radirav::CalculateAndStore(state);
     if (mode == Mode::Json)
-        std::cout << radirav::ResultJson(state, result, profile ? &trays : nullptr) << "\n";
+        std::cout << radirav::ResultJson(state, result, profile) << "\n";
     else if (result.stop == radirav::CalcStop::None)
-        std::cout << radirav::ReportText(state, NowAsRussianDate());
+        std::cout << radirav::ReportText(state, NowAsRussianDate()) << radirav::WarningLines(result.warnings);
     else
-        std::cout << *radirav::StopMessage(result.stop) << "\n";
+        std::cout << *radirav::StopMessage(result.stop) << "\n"
+                  << radirav::StopReasonText(result.reason) << "\n";
     return result.stop == radirav::CalcStop::None ? 0 : 1;
 }

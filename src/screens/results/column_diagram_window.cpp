@@ -1,6 +1,7 @@
 #include "screens/results/column_diagram_window.h"
 
 #include "model/case_file.h"
+#include "model/checks.h"
 #include "model/text.h"
 #include "model/val.h"
 #include "platform/fonts.h"
@@ -131,10 +132,8 @@ ColumnDiagramWindow::ColumnDiagramWindow(ProgramState& state, Platform platform)
     SaveCaseButton->OnClick([this] { SaveCaseButtonClick(); });
     CloseButton->OnClick([this] { Unload(); });
 
-    // The column is calculated again on a copy: the results window keeps its own state.
-    ProgramState column = state_;
-    result_ = CalculateColumn(column, &profile_);
-    diagram_ = BuildColumnDiagram(column, profile_, result_.balance);
+    result_ = CalculateColumn(state_);
+    diagram_ = BuildColumnDiagram(state_, result_);
     Redraw();
     // The study takes a few hundred columns: the window shows first, the study follows.
     QTimer::singleShot(0, this, [this] { StudyReflux(); });
@@ -144,8 +143,10 @@ void ColumnDiagramWindow::StudyReflux() {
     if (studied_)
         return;
     studied_ = true;
-    minimumReflux_ = MinimumReflux(state_);
-    range_ = DefaultRefluxRange(state_).value_or(RefluxRange{0.1, 5.0 * state_.InputParams[param::kR].Value});
+    const RefluxStudyPlan plan = PlanRefluxStudy(state_);
+    minimumReflux_ = plan.minimumReflux;
+    refluxReachesTheTop_ = plan.smallestReaching.has_value();
+    range_ = plan.range;
     sweep_ = SweepReflux(state_, range_.from, range_.to, kDefaultRefluxPoints);
     Redraw();
     if (studyTimer_) {
@@ -242,7 +243,7 @@ void ColumnDiagramWindow::DrawProfile() {
     Axes(s, f, AxisTicks(0, trays + 1, 11, 1), AxisTicks(0, 1, 6), QStringLiteral("номер тарелки (снизу)"),
          QStringLiteral("x, y, КПД"));
     Polyline x, y, efficiency;
-    for (const TrayRecord& tray : profile_) {
+    for (const TrayRecord& tray : result_.trays) {
         x.push_back({static_cast<double>(tray.number), tray.x});
         y.push_back({static_cast<double>(tray.number), tray.y});
         efficiency.push_back({static_cast<double>(tray.number), tray.efficiency});
@@ -308,9 +309,10 @@ void ColumnDiagramWindow::DrawReflux() {
     LegendRow(s, f.left, legendY, kEquilibriumColor, QStringLiteral("требуемое число тарелок"));
     LegendRow(s, f.left + 210, legendY, kFeedMarkColor, QStringLiteral("тарелка питания"));
     s.SetFontSize(9);
-    const QString minimum = minimumReflux_
-                                ? QStringLiteral("Rmin = %1 (асимптота)").arg(FixedNumber(*minimumReflux_, 3))
-                                : QStringLiteral("Rmin не найдено");
+    const QString minimum =
+        !refluxReachesTheTop_ ? QStringLiteral("ни одно R не доводит колонну до дистиллята за 300 тарелок")
+        : minimumReflux_ ? QStringLiteral("Rmin = %1 (асимптота)").arg(FixedNumber(*minimumReflux_, 3))
+                         : QStringLiteral("Rmin не найдено");
     Text(s, f.left + 360, legendY, minimum, kDiagonalColor);
 }
 
@@ -322,8 +324,9 @@ void ColumnDiagramWindow::RangeButtonClick() {
     };
     const double from = ask(kFromPrompt, range_.from);
     const double to = ask(kToPrompt, range_.to);
-    // R is a ratio of flows: positive, and the range must have a length.
-    if (!(from > 0 && to > from && std::isfinite(to))) {
+    // R is a ratio of flows: positive, no larger than its check allows, and the range must have a
+    // length.
+    if (!(from > 0 && to > from && to <= ParamUpperBound(param::kR))) {
         platform_.dialogs.Beep();
         return;
     }

@@ -56,10 +56,10 @@ private:
     ProgramState& state_;
     Platform platform_;
     ColumnResult result_;
-    std::vector<TrayRecord> profile_;
     ColumnDiagram diagram_;
     RefluxRange range_;
     std::optional<double> minimumReflux_;
+    bool refluxReachesTheTop_ = true;
     std::vector<RefluxPoint> sweep_;
     bool studied_ = false;
     std::optional<QElapsedTimer> openTimer_, studyTimer_;

@@ -1,6 +1,5 @@
 #include "screens/results/form11_results.h"
 
-#include "calc/column.h"
 #include "model/equilibrium_choice.h"
 #include "model/text.h"
 #include "platform/colors.h"
@@ -9,6 +8,7 @@
 #include "platform/regional_format.h"
 #include "platform/twips.h"
 #include "report/results_text.h"
+#include "report/stop_text.h"
 #include "screens/common/alfa_question.h"
 #include "screens/common/equilibrium_drawing.h"
 #include "screens/results/print_report.h"
@@ -29,6 +29,19 @@ const QString kDiagramCaption = QStringLiteral("Диаграмма и\nпроф�
 
 QFont ButtonFont() {
     return ScreenFont(QStringLiteral("MS Sans Serif"), 10, true);
+}
+
+QLabel* MakeNoteLabel(QWidget* parent, const QString& name, const QRect& geometry, const QColor& color) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(ScreenFont(QStringLiteral("MS Sans Serif"), 10, false));
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(color.name()));
+    label->setGeometry(geometry);
+    label->hide();
+    return label;
 }
 
 } // namespace
@@ -57,6 +70,11 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     Label2->setFont(ScreenFont(QStringLiteral("MS Sans Serif"), 14, true));
     Label2->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
     Label2->move(200, 200);
+    // The notes sit where the results leave the window empty: under the stop's message, and
+    // under the buttons after the table.
+    ReasonLabel = MakeNoteLabel(this, QStringLiteral("ReasonLabel"), {60, 240, 680, 90}, QColor(128, 0, 0));
+    WarningLabel =
+        MakeNoteLabel(this, QStringLiteral("WarningLabel"), {30, 495, 740, 60}, QColor(128, 64, 0));
 
     Command2->setVisible(navigator_.Offers(Intent::OpenGraphEditor));
     Command3->hide();
@@ -84,11 +102,14 @@ void Form11::Calculate() {
     Command2->hide();
     Label2->hide();
     const ColumnResult result = CalculateColumn(state_);
+    StoreColumnResult(result, state_);
     if (result.stop == CalcStop::InputDataError || result.stop == CalcStop::AntoineError) {
-        ShowStop(result.stop);
+        ShowStop(result);
         return;
     }
     ShowResults();
+    ShowNote(ReasonLabel, StopReasonText(result.reason));
+    ShowNote(WarningLabel, WarningsLine(result.warnings));
     Command3->setVisible(!state_.InputError);
     Command4->setVisible(navigator_.Offers(Intent::OpenChangeMenu));
     Command5->show();
@@ -107,13 +128,20 @@ void Form11::AskAlfaAndCalculate() {
     Calculate();
 }
 
-void Form11::ShowStop(CalcStop stop) {
+void Form11::ShowNote(QLabel* label, const std::string& text) {
+    label->setText(QString::fromStdString(text));
+    label->setVisible(!text.empty());
+}
+
+void Form11::ShowStop(const ColumnResult& result) {
     platform_.dialogs.Beep();
     state_.InputError = true;
     Surface().Cls();
-    Label2->setText(QString::fromStdString(StopMessage(stop).value_or(std::string())));
+    Label2->setText(QString::fromStdString(StopMessage(result.stop).value_or(std::string())));
     Label2->adjustSize();
     Label2->show();
+    ShowNote(ReasonLabel, StopReasonText(result.reason));
+    WarningLabel->hide();
     Command1->hide();
     Command2->hide();
     Command3->hide();
@@ -126,6 +154,8 @@ void Form11::ShowResults() {
     DrawingSurface& surface = Surface();
     surface.Cls();
     Label2->hide();
+    ReasonLabel->hide();
+    WarningLabel->hide();
     Command2->hide();
     Command3->hide();
     DiagramButton->hide();
@@ -157,6 +187,8 @@ void Form11::ShowResults() {
 
 void Form11::ShowEquilibriumGraph() {
     Surface().Cls();
+    ReasonLabel->hide();
+    WarningLabel->hide();
     DrawEquilibriumDiagram(Surface(), state_, state_.GraphLeft, state_.GraphTop, state_.GraphSize,
                            BgrColor(0xFFFF), BgrColor(0xFF0000));
     Label2->hide();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/calc_stop.h"
+#include "calc/column.h"
 #include "model/program_state.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
@@ -23,6 +23,8 @@ public:
     CommandButton* Command4; // change the input
     CommandButton* Command5; // end
     QLabel* Label2;
+    QLabel* ReasonLabel;          // under a stop's message: where the column failed and what helps
+    QLabel* WarningLabel;         // under the results: trays outside their usual design window
     CommandButton* DiagramButton; // the column drawn, after a normal end
 
     // For callers that calculate straight away: results caption, no start or graph buttons.
@@ -47,7 +49,9 @@ protected:
     void OnCloseRequested() override { Command5Click(); }
 
 private:
-    void ShowStop(CalcStop stop);
+    void ShowStop(const ColumnResult& result);
+    // `text` in `label`, or the label hidden when there is none.
+    static void ShowNote(QLabel* label, const std::string& text);
     // Unloads this window and every other one before the next screen.
     void Leave();
 

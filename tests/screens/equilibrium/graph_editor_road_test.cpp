@@ -66,7 +66,7 @@ TEST_F(GraphEditorRoad, CorrectsAddsRemovesAndCalculatesTheCorrectedTable) {
     SortPointsAndComputeAlfa(expected);
     RemovePoint(expected, 2);
     AcceptPointTable(expected);
-    const ColumnResult result = CalculateColumn(expected);
+    const ColumnResult result = CalculateAndStore(expected);
     ASSERT_EQ(result.stop, CalcStop::None);
     EXPECT_EQ(state.EquilibriumKind, 15);
     EXPECT_EQ(state.EqXText, expected.EqXText);

@@ -70,7 +70,7 @@ TEST_F(PointsRoad, NineUnsortedPointsAcceptedDrawnAndCalculatedAsTheSameTableSor
     }
     SortPointsAndComputeAlfa(expected);
     AcceptPointTable(expected);
-    const ColumnResult direct = CalculateColumn(expected);
+    const ColumnResult direct = CalculateAndStore(expected);
     ASSERT_EQ(direct.stop, CalcStop::None);
     EXPECT_EQ(state.RequiredTrays, direct.requiredTrays);
     EXPECT_EQ(state.FeedTray, direct.feedTray);

@@ -30,7 +30,7 @@ protected:
 
     // The results on screen are those of `expected` calculated directly.
     void ExpectResultsOf(ProgramState expected, const char* step) {
-        const ColumnResult direct = CalculateColumn(expected);
+        const ColumnResult direct = CalculateAndStore(expected);
         EXPECT_EQ(state.RequiredTrays, direct.requiredTrays) << step;
         EXPECT_EQ(state.FeedTray, direct.feedTray) << step;
         EXPECT_EQ(state.TrayResults, expected.TrayResults) << step;

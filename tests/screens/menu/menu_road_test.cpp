@@ -121,7 +121,7 @@ TEST_P(MenuAlfa, IsAskedUntilInRangeThenTheColumnIsCalculated) {
     EXPECT_EQ(Loaded(), c.accepted ? QStringList{"Form11"} : QStringList{});
     ProgramState expected = testing::SampleWithAlfa(c.accepted.value_or(0), "S");
     if (c.accepted) {
-        CalculateColumn(expected);
+        CalculateAndStore(expected);
         EXPECT_EQ(state.Alfa, *c.accepted);
         EXPECT_TRUE(state.AlfaEntered);
         EXPECT_EQ(state.TrayResults, expected.TrayResults);
@@ -169,7 +169,7 @@ TEST_F(MenuRoad, FiftyRoundsOfChangeAndRecalculationLeaveNothingBehind) {
 
         ProgramState expected = state;
         QTest::mouseClick(menu->Command13, Qt::LeftButton);
-        CalculateColumn(expected);
+        CalculateAndStore(expected);
         EXPECT_EQ(state.InputParams[1].Value, 2.5f + round % 10 * 0.05f) << "round " << round;
         EXPECT_EQ(state.TrayType, round % 4 == 1 || round % 4 == 2 ? "S" : "K") << "round " << round;
         EXPECT_EQ(state.TrayResults, expected.TrayResults) << "round " << round;

@@ -166,8 +166,8 @@ TEST_F(ColumnDiagramTest, SavedCaseReadBackGivesTheSameCalculation) {
         QTest::mouseClick(window->SaveCaseButton, Qt::LeftButton);
         ProgramState reopened;
         ASSERT_TRUE(LoadStartCase(reopened, machine, path)) << machine.messages.join('|').toStdString();
-        CalculateColumn(prepared);
-        CalculateColumn(reopened);
+        CalculateAndStore(prepared);
+        CalculateAndStore(reopened);
         EXPECT_EQ(reopened.RequiredTrays, prepared.RequiredTrays);
         EXPECT_EQ(reopened.FeedTray, prepared.FeedTray);
         EXPECT_EQ(reopened.TrayResults, prepared.TrayResults);

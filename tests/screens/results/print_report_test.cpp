@@ -26,7 +26,7 @@ protected:
         state = std::move(prepared);
         state.StudentName = "Иванов И.и. Гр. 5-12";
         state.SystemName = "Этанол-вода";
-        CalculateColumn(state);
+        CalculateAndStore(state);
         PrintReport(state, machine, machine);
     }
 

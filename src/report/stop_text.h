@@ -1,0 +1,23 @@
+#pragma once
+
+#include "calc/calc_stop.h"
+#include "calc/hydraulics.h"
+
+#include <string>
+#include <vector>
+
+// What a student reads under a stopped calculation and beside a finished one: where the column
+// failed, which quantity, and what usually helps, in Russian.
+namespace radirav {
+
+// One sentence or two; empty for a normal end.
+std::string StopReasonText(const StopReason& reason);
+
+// One warning as a sentence: which trays, which quantity, how far outside its window.
+std::string WarningText(const HydraulicWarning& warning);
+
+// The one line the results screen shows: the first warning and how many more there are; empty
+// when there are none.
+std::string WarningsLine(const std::vector<HydraulicWarning>& warnings);
+
+} // namespace radirav
