@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 
 namespace radirav {
 
@@ -53,6 +54,10 @@ public:
         if (cause == StopCause::TooManyTrays)
             cause = ExplainTrayLimit();
         result_.reason.cause = cause;
+        // What the tray loop left, as the program keeps it: the last temperature and volatility.
+        result_.trayTemperature = temperature_;
+        if (!std::isnan(lastAlfa_) && state_.EquilibriumKind != kKindConstantAlfa)
+            result_.lastAlfa = lastAlfa_;
         result_.reason.boilUp = result_.balance.b;
         result_.stop = StopOf(cause);
         if (result_.stop == CalcStop::None)
@@ -146,17 +151,24 @@ private:
         float y = x;
         int column = 1;
         TrayRow row{};
-        double alfa = 0;
-        if (const StopCause cause = equilibrium_.RelativeVolatility(x, temperature_, alfa);
-            cause != StopCause::None)
-            return Fail(cause, 1, x);
         for (int n = 1;; ++n) {
-            result_.trayTemperature = temperature_;
-            if (state_.EquilibriumKind != kKindConstantAlfa)
-                result_.lastAlfa = alfa;
+            double alfa = 0;
+            if (const StopCause cause = equilibrium_.RelativeVolatility(x, temperature_, alfa);
+                cause != StopCause::None)
+                return Fail(cause, n, x);
+            lastAlfa_ = alfa;
 
             const TrayConditions tray{x, alfa, V_, L_, temperature_};
-            if (const TrayFault fault = ComputeTray(tray, section_, column_, y, row))
+            const float yIn = y;
+            float yStar = 0;
+            const TrayFault fault = ComputeTray(tray, section_, column_, y, row, &yStar);
+            // The tray below against the equilibrium with the liquid flowing onto it, which is the
+            // liquid of this tray.
+            if (n > 1) {
+                if (const StopCause cause = BoundByInletLiquid(n - 1, yIn, yStar); cause != StopCause::None)
+                    return cause;
+            }
+            if (fault)
                 return Fail(fault.cause, n, fault.value);
             // No tray sends up more than the pure component, nor less than nothing (an efficiency
             // above 1 overshooting a curve that lies under the operating line).
@@ -164,7 +176,7 @@ private:
                 return Fail(StopCause::VapourAboveOne, n, y, 1.0, row[13]);
             if (y < 0.0f)
                 return Fail(StopCause::VapourBelowZero, n, y, 0.0, row[13]);
-            Record(n, x, alfa, y, row);
+            Record(n, x, yStar, y, row);
 
             bool top = false;
             if (y > xP) {
@@ -182,35 +194,33 @@ private:
                 SwitchToRectifying();
 
             // The liquid flowing onto tray n from above: the operating line at the vapour leaving it.
-            const auto xNext = static_cast<float>(static_cast<double>(y) * k1_ + k0_);
-            if (!std::isfinite(xNext) || xNext < 0.0f)
-                return Fail(StopCause::LiquidOutsideRange, n + 1, xNext, 0.0);
+            const float xTray = x;
+            x = static_cast<float>(static_cast<double>(y) * k1_ + k0_);
+            if (!std::isfinite(x) || x < 0.0f)
+                return Fail(StopCause::LiquidOutsideRange, n + 1, x, 0.0);
             if (n == kMaxTrays) {
                 result_.requiredTrays = kMaxTrays;
                 break; // the limit ends the loop like the top does
             }
             if (top) {
-                // No tray can send up a vapour richer than the equilibrium with the liquid that
-                // enters it, however its liquid is mixed. Above the top there is no tray to
-                // calculate, so a volatility that cannot be found there bounds nothing.
+                // Above the top there is no tray to calculate, so a volatility that cannot be
+                // found there bounds nothing; the last tray's temperature stays as it was. A
+                // curve that rises with x (constant ALFA, an ideal mixture) bounds a vapour no
+                // richer than the tray's own equilibrium when the inlet liquid is the richer one.
+                const bool risingCurve =
+                    state_.EquilibriumKind == kKindConstantAlfa || state_.EquilibriumKind == kKindAntoine;
+                const bool bounded = risingCurve && y <= yStar && x >= xTray;
                 float scratchTemperature = temperature_;
-                double topAlfa = 0;
-                if (xNext < 1.0f &&
-                    equilibrium_.RelativeVolatility(xNext, scratchTemperature, topAlfa) == StopCause::None) {
-                    if (const StopCause cause = BoundByInletLiquid(n, y, xNext, topAlfa);
+                if (!bounded && x < 1.0f &&
+                    equilibrium_.RelativeVolatility(x, scratchTemperature, alfa) == StopCause::None) {
+                    if (const StopCause cause = BoundByInletLiquid(n, y, EquilibriumVapour(x, alfa));
                         cause != StopCause::None)
                         return cause;
                 }
                 break;
             }
-            if (xNext > 1.0f)
-                return Fail(StopCause::LiquidOutsideRange, n + 1, xNext, 1.0);
-            if (const StopCause cause = equilibrium_.RelativeVolatility(xNext, temperature_, alfa);
-                cause != StopCause::None)
-                return Fail(cause, n + 1, xNext);
-            if (const StopCause cause = BoundByInletLiquid(n, y, xNext, alfa); cause != StopCause::None)
-                return cause;
-            x = xNext;
+            if (x > 1.0f)
+                return Fail(StopCause::LiquidOutsideRange, n + 1, x, 1.0);
         }
         if (result_.feedTray == 1)
             CopyColumn(2, 1);
@@ -221,9 +231,9 @@ private:
         return result_.requiredTrays == kMaxTrays ? StopCause::TooManyTrays : StopCause::None;
     }
 
-    // Tray n, just recorded, against the equilibrium with the liquid xIn flowing onto it.
-    StopCause BoundByInletLiquid(int n, float y, float xIn, double alfa) {
-        const double yStarIn = EquilibriumVapour(xIn, alfa);
+    // No tray can send up a vapour richer than the equilibrium yStarIn with the liquid that
+    // enters it, however its liquid is mixed. Tray n is the last one recorded.
+    StopCause BoundByInletLiquid(int n, float y, double yStarIn) {
         if (!(y > yStarIn * (1.0 + kEquilibriumTolerance)))
             return StopCause::None;
         const float efficiency = result_.trays.back().efficiency;
@@ -270,11 +280,10 @@ private:
     }
 
     // Called before the position tests of tray n, so a feed tray found means a tray above it.
-    void Record(int n, float x, double alfa, float y, const TrayRow& row) {
+    void Record(int n, float x, float yStar, float y, const TrayRow& row) {
         const auto section = result_.feedTray > 0 ? ColumnSection::Rectifying : ColumnSection::Stripping;
         // Rows of the tray model: w, F, q, h, tau, ... Ea last.
-        result_.trays.push_back(
-            {n, x, y, EquilibriumVapour(x, alfa), row[13], row[0], row[1], row[3], row[2], row[4], section});
+        result_.trays.push_back({n, x, y, yStar, row[13], row[0], row[1], row[3], row[2], row[4], section});
     }
 
     void Store(const TrayRow& row, int column) {
@@ -295,6 +304,7 @@ private:
     ColumnConstants column_;
     SectionParams section_, rectifying_;
     float V_ = 0, L_ = 0, k0_ = 0, k1_ = 0, ys_ = 0, temperature_ = 0;
+    double lastAlfa_ = std::numeric_limits<double>::quiet_NaN(); // none before the first tray
 };
 
 } // namespace

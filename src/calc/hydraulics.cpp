@@ -1,6 +1,8 @@
 #include "calc/hydraulics.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace radirav {
 
@@ -33,18 +35,34 @@ HydraulicRange UsualRange(HydraulicQuantity quantity, bool bubbleCap) {
 
 namespace {
 
-float ValueOf(const TrayRecord& tray, HydraulicQuantity quantity) {
-    switch (quantity) {
-    case HydraulicQuantity::ClearLiquidHeight:
-        return tray.clearLiquidHeight;
-    case HydraulicQuantity::FFactor:
-        return tray.fFactor;
-    case HydraulicQuantity::WeirLoad:
-        return tray.weirLoad;
-    case HydraulicQuantity::ResidenceTime:
-        return tray.residenceTime;
+std::array<float, 4> ValuesOf(const TrayRecord& tray) {
+    return {tray.clearLiquidHeight, tray.fFactor, tray.weirLoad, tray.residenceTime};
+}
+
+// Whether every tray lies inside every window: the common case, told apart in one pass over the
+// smallest and largest value of each quantity (taken in the order the record holds them, F, h,
+// q, tau, which lets the compiler keep the four in one vector register).
+bool AllInside(const std::vector<TrayRecord>& trays, const std::array<HydraulicRange, 4>& ranges) {
+    if (trays.empty())
+        return true;
+    auto inRecordOrder = [](const TrayRecord& t) {
+        return std::array<float, 4>{t.fFactor, t.clearLiquidHeight, t.weirLoad, t.residenceTime};
+    };
+    std::array<float, 4> low = inRecordOrder(trays.front()), high = low;
+    for (const TrayRecord& tray : trays) {
+        const std::array<float, 4> v = inRecordOrder(tray);
+        for (std::size_t i = 0; i < 4; ++i) {
+            low[i] = v[i] < low[i] ? v[i] : low[i];
+            high[i] = v[i] > high[i] ? v[i] : high[i];
+        }
     }
-    return 0;
+    // ranges come in HydraulicQuantity order: h, F, q, tau.
+    constexpr std::array<std::size_t, 4> kRecordSlot{1, 0, 2, 3};
+    for (std::size_t q = 0; q < ranges.size(); ++q) {
+        if (!(low[kRecordSlot[q]] >= ranges[q].low && high[kRecordSlot[q]] <= ranges[q].high))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -52,27 +70,44 @@ float ValueOf(const TrayRecord& tray, HydraulicQuantity quantity) {
 std::vector<HydraulicWarning> CheckHydraulics(const std::vector<TrayRecord>& trays, bool bubbleCap) {
     constexpr std::array kQuantities{HydraulicQuantity::ClearLiquidHeight, HydraulicQuantity::FFactor,
                                      HydraulicQuantity::WeirLoad, HydraulicQuantity::ResidenceTime};
-    std::vector<HydraulicWarning> warnings;
-    for (const HydraulicQuantity quantity : kQuantities) {
-        const HydraulicRange range = UsualRange(quantity, bubbleCap);
-        for (const bool below : {true, false}) {
-            for (const ColumnSection section : {ColumnSection::Stripping, ColumnSection::Rectifying}) {
-                HydraulicWarning warning{quantity, below, section, 0,
-                                         0,        0,     0,       below ? range.low : range.high};
-                for (const TrayRecord& tray : trays) {
-                    const float value = ValueOf(tray, quantity);
-                    if (tray.section != section || !(below ? value < range.low : value > range.high))
-                        continue;
-                    if (warning.trayCount == 0 || (below ? value < warning.extreme : value > warning.extreme))
-                        warning.extreme = value;
-                    if (warning.trayCount++ == 0)
-                        warning.firstTray = tray.number;
-                    warning.lastTray = tray.number;
-                }
-                if (warning.trayCount > 0)
-                    warnings.push_back(warning);
+    std::array<HydraulicRange, 4> ranges{};
+    for (std::size_t q = 0; q < kQuantities.size(); ++q)
+        ranges[q] = UsualRange(kQuantities[q], bubbleCap);
+    if (AllInside(trays, ranges))
+        return {};
+    // One slot per quantity, side (below, above) and section, in the order the warnings come.
+    std::array<HydraulicWarning, 16> slots{};
+    for (std::size_t q = 0; q < kQuantities.size(); ++q) {
+        for (std::size_t side = 0; side < 2; ++side) {
+            for (std::size_t part = 0; part < 2; ++part) {
+                HydraulicWarning& w = slots[q * 4 + side * 2 + part];
+                w.quantity = kQuantities[q];
+                w.below = side == 0;
+                w.section = part == 0 ? ColumnSection::Stripping : ColumnSection::Rectifying;
+                w.bound = w.below ? ranges[q].low : ranges[q].high;
             }
         }
+    }
+    for (const TrayRecord& tray : trays) {
+        const std::array<float, 4> values = ValuesOf(tray);
+        const std::size_t part = tray.section == ColumnSection::Stripping ? 0 : 1;
+        for (std::size_t q = 0; q < values.size(); ++q) {
+            const float value = values[q];
+            const bool below = value < ranges[q].low;
+            if (!below && !(value > ranges[q].high))
+                continue;
+            HydraulicWarning& w = slots[q * 4 + (below ? 0 : 2) + part];
+            if (w.trayCount == 0 || (below ? value < w.extreme : value > w.extreme))
+                w.extreme = value;
+            if (w.trayCount++ == 0)
+                w.firstTray = tray.number;
+            w.lastTray = tray.number;
+        }
+    }
+    std::vector<HydraulicWarning> warnings;
+    for (const HydraulicWarning& w : slots) {
+        if (w.trayCount > 0)
+            warnings.push_back(w);
     }
     return warnings;
 }

@@ -11,10 +11,6 @@ float MassToMoleFraction(float a, float m1, float m2) {
     return static_cast<float>(a / t);
 }
 
-float MeanMolarMass(float x, float m1, float m2) {
-    return static_cast<float>((1.0 - x) * m2 + static_cast<double>(x) * m1);
-}
-
 float AntoinePressure(float a, float b, float c, float temperatureC, bool& exponentTooLarge) {
     exponentTooLarge = false;
     const float s = temperatureC + c;
@@ -26,10 +22,6 @@ float AntoinePressure(float a, float b, float c, float temperatureC, bool& expon
     if (exponent >= -50.0f)
         return static_cast<float>(std::exp(static_cast<double>(exponent)));
     return 0.0f;
-}
-
-double VaporDensity(float y, float temperatureC, float pressureMmHg, float m1, float m2) {
-    return pressureMmHg * 0.01603 * MeanMolarMass(y, m1, m2) / (temperatureC + 273.15);
 }
 
 } // namespace radirav

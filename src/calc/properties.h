@@ -7,8 +7,10 @@ namespace radirav {
 // x = a / (a + (1 - a) M1 / M2), in single precision.
 float MassToMoleFraction(float massFraction, float m1, float m2);
 
-// M = (1 - x) M2 + x M1, kg/kmol.
-float MeanMolarMass(float moleFraction, float m1, float m2);
+// M = (1 - x) M2 + x M1, kg/kmol. Inline with VaporDensity: the tray model calls both on every tray.
+inline float MeanMolarMass(float moleFraction, float m1, float m2) {
+    return static_cast<float>((1.0 - moleFraction) * m2 + static_cast<double>(moleFraction) * m1);
+}
 
 // Saturated vapour pressure, mm Hg, from ln(Po) = A - B / (C + T) with T in kelvin; the argument
 // is the temperature in degrees Celsius. An exponent above 81 sets `exponentTooLarge` and
@@ -16,6 +18,8 @@ float MeanMolarMass(float moleFraction, float m1, float m2);
 float AntoinePressure(float a, float b, float c, float temperatureC, bool& exponentTooLarge);
 
 // Ideal-gas vapour density, kg/m3: PRES * M / (R T) with 1/R = 0.01603 kmol K / (mm Hg m3).
-double VaporDensity(float y, float temperatureC, float pressureMmHg, float m1, float m2);
+inline double VaporDensity(float y, float temperatureC, float pressureMmHg, float m1, float m2) {
+    return pressureMmHg * 0.01603 * MeanMolarMass(y, m1, m2) / (temperatureC + 273.15);
+}
 
 } // namespace radirav

@@ -2,11 +2,15 @@
 
 #include "calc/properties.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace radirav {
 
 namespace {
+
+constexpr std::uint32_t kExponentBits = 0x7F800000;
 
 // Murphree efficiency of a partly mixed liquid (eddy-diffusion model) from the point efficiency.
 double MurphreeEfficiency(double eog, double pe, double eta) {
@@ -21,7 +25,7 @@ double MurphreeEfficiency(double eog, double pe, double eta) {
 } // namespace
 
 TrayFault ComputeTray(const TrayConditions& tray, const SectionParams& sec, const ColumnConstants& col,
-                      float& y, TrayRow& row) {
+                      float& y, TrayRow& row, float* yStarOut) {
     const float x = tray.x;
     const double alfa = tray.alfa;
     const float V = tray.vapourFlow;
@@ -31,6 +35,8 @@ TrayFault ComputeTray(const TrayConditions& tray, const SectionParams& sec, cons
     const float k = EquilibriumFactor(x, alfa);
     const auto lambda = static_cast<float>(alfa * V / L * k * k);
     const float yStar = EquilibriumVapour(x, alfa);
+    if (yStarOut)
+        *yStarOut = yStar;
 
     // Vapour velocity over the working area and the F-factor.
     const double rhoV = VaporDensity(y, tray.temperature, col.pressure, col.m1, col.m2);
@@ -103,12 +109,18 @@ TrayFault ComputeTray(const TrayConditions& tray, const SectionParams& sec, cons
     const double delta = (static_cast<double>(yStar) - y) * Ea;
     y = static_cast<float>(y + delta);
 
-    for (const float value : row) {
-        if (!std::isfinite(value))
-            return {StopCause::TrayNotFinite, value};
-    }
-    if (!std::isfinite(y))
+    // A single is infinite or not a number exactly when its exponent bits are all set; the
+    // fourteen are tested together, and one by one only when some of them failed.
+    std::uint32_t nonFinite = 0;
+    for (const float value : row)
+        nonFinite |= (std::bit_cast<std::uint32_t>(value) & kExponentBits) == kExponentBits;
+    if (nonFinite != 0 || !std::isfinite(y)) {
+        for (const float value : row) {
+            if (!std::isfinite(value))
+                return {StopCause::TrayNotFinite, value};
+        }
         return {StopCause::TrayNotFinite, y};
+    }
     return {};
 }
 

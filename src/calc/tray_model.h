@@ -58,8 +58,9 @@ struct TrayFault {
 
 // One tray: the performance parameters and the vapour leaving it (y in: vapour entering from
 // below; y out: vapour leaving). Any value outside its physical domain, or not finite, is a
-// fault (each one an input-data stop).
+// fault (each one an input-data stop). `yStar`, when given, receives the equilibrium vapour of the
+// tray's liquid, set before any fault.
 TrayFault ComputeTray(const TrayConditions& tray, const SectionParams& section, const ColumnConstants& column,
-                      float& y, TrayRow& row);
+                      float& y, TrayRow& row, float* yStar = nullptr);
 
 } // namespace radirav

@@ -138,10 +138,10 @@ std::string StopReasonText(const StopReason& r) {
                    "выше y = " +
                    x + ". Паровое число куба b = Q / (W RW) = " + Approx(r.boilUp) + " мало: увеличьте Q.";
         if (r.minReflux && r.reflux < *r.minReflux)
-            return "Рабочая линия укрепляющей части касается равновесной кривой у y = " + x +
+            return "Рабочая линия укрепляющей части касается равновесной кривой при y = " + x +
                    ": флегмовое число R = " + Approx(r.reflux) +
                    " меньше минимального Rmin = " + Approx(*r.minReflux) + ". Увеличьте R.";
-        return "Рабочая линия укрепляющей части подходит к равновесной кривой у y = " + x +
+        return "Рабочая линия укрепляющей части подходит к равновесной кривой при y = " + x +
                ": флегмовое число R = " + Approx(r.reflux) + " близко к минимальному. Увеличьте R.";
     case StopCause::TraysWorkDry:
         return "Тарелки " + std::string(Rectifying(r.section) ? "укрепляющей" : "исчерпывающей") +

@@ -1,6 +1,8 @@
 // Test tool: one real window on the sample data, for screenshots on a virtual display.
-//   radirav_window_demo results   the results window with the sample's table calculated
+//   radirav_window_demo results [FILE.case]   the results window with the sample's table (or the
+//                                              case's input) calculated
 //   radirav_window_demo editor    the graph editor with the y of point 8 typed one place off
+#include "model/case_file.h"
 #include "model/equilibrium_points.h"
 #include "model/program_state.h"
 #include "model/sample_data.h"
@@ -9,6 +11,7 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <fstream>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -18,6 +21,13 @@ int main(int argc, char* argv[]) {
     radirav::ScreenFlow flow(state, qtPlatform.Get());
     radirav::LoadSampleData(state);
     radirav::UseSampleTabulatedEquilibrium(state);
+    if (const QString path = QApplication::arguments().value(2); !path.isEmpty()) {
+        std::ifstream in(path.toStdString());
+        radirav::CaseFileResult loaded = radirav::ReadCaseFile(in, path.toStdString());
+        if (loaded.error)
+            return 2;
+        state = loaded.state;
+    }
     if (QApplication::arguments().value(1) == QStringLiteral("editor")) {
         radirav::StorePointCell(state, 8, radirav::PointColumn::Y, "0.05826", true);
         flow.OpenGraphEditor();

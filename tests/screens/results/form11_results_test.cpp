@@ -34,9 +34,9 @@ protected:
     // Visible controls among Command1..Command5 and Label2.
     QStringList Visible() const {
         QStringList names;
-        for (QWidget* control :
-             std::initializer_list<QWidget*>{form->Command1, form->Command2, form->Command3, form->Command4,
-                                             form->Command5, form->Label2}) {
+        for (QWidget* control : std::initializer_list<QWidget*>{
+                 form->Command1, form->Command2, form->Command3, form->Command4, form->Command5, form->Label2,
+                 form->ReasonLabel, form->WarningLabel}) {
             if (control->isVisible()) {
                 names << control->objectName();
             }
@@ -136,7 +136,9 @@ TEST_F(Form11Test, TrayLimitShowsTheRedLineAndNoPrinting) {
     Open(SampleWithAlfa(3.0));
     QTest::mouseClick(form->Command1, Qt::LeftButton);
 
-    EXPECT_EQ(Visible(), (QStringList{"Command4", "Command5"}));
+    EXPECT_EQ(Visible(), (QStringList{"Command4", "Command5", "ReasonLabel"}));
+    EXPECT_TRUE(form->ReasonLabel->text().contains(QStringLiteral("исчерпывающей части")))
+        << "the stripping pinch";
     EXPECT_EQ(machine.beeps, 1);
     EXPECT_TRUE(state.InputError);
     const std::vector<DrawOp>& ops = form->Surface().Ops();
@@ -166,7 +168,12 @@ TEST_P(Form11Stops, ShowTheMessageInsteadOfTheTable) {
     EXPECT_EQ(form->Label2->pos(), QPoint(200, 200));
     EXPECT_GE(form->Label2->width(), form->Label2->sizeHint().width()) << "message clipped";
     EXPECT_LE(form->Label2->geometry().right(), form->width()) << "message runs off the window";
-    EXPECT_EQ(Visible(), (QStringList{"Command4", "Command5", "Label2"}));
+    EXPECT_EQ(Visible(), (QStringList{"Command4", "Command5", "Label2", "ReasonLabel"}));
+    // The reason sits whole between the message and the buttons.
+    const QRect reason = form->ReasonLabel->geometry();
+    EXPECT_GT(reason.top(), form->Label2->geometry().bottom());
+    EXPECT_LE(form->ReasonLabel->heightForWidth(reason.width()), reason.height()) << "reason clipped";
+    EXPECT_LT(reason.bottom(), form->Command4->geometry().top());
     EXPECT_TRUE(form->Surface().Ops().empty());
     EXPECT_EQ(machine.beeps, 1);
     EXPECT_TRUE(state.InputError);
@@ -204,6 +211,21 @@ INSTANTIATE_TEST_SUITE_P(
                       StopCase{"SwappedAntoine", WithSwappedAntoineConstants,
                                "Параметры уравнения Антуана введены с ошибкой !!!  "}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Form11Test, TraysOutsideTheirDesignWindowGetOneWarningLineUnderTheButtons) {
+    ProgramState prepared = SampleWithPoints();
+    EnterParamValue(prepared, param::kR, "15"); // 121 trays, the rectifying ones nearly dry
+    Open(std::move(prepared));
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    ASSERT_TRUE(form->WarningLabel->isVisible());
+    EXPECT_TRUE(form->WarningLabel->text().startsWith(QStringLiteral("Внимание! На тарелках")));
+    EXPECT_TRUE(form->WarningLabel->text().contains(QStringLiteral("укрепляющей части")));
+    const QRect warning = form->WarningLabel->geometry();
+    EXPECT_GT(warning.top(), form->Command5->geometry().bottom());
+    EXPECT_LE(form->WarningLabel->heightForWidth(warning.width()), warning.height()) << "warning clipped";
+    EXPECT_LE(warning.bottom(), form->height());
+    EXPECT_FALSE(form->ReasonLabel->isVisible());
+}
 
 TEST_F(Form11Test, ChangeButtonLeavesForTheChangeMenu) {
     Open(SampleWithAlfa(3.0));
