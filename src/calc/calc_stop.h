@@ -67,6 +67,8 @@ struct StopReason {
     double bound = 0;                // what it is compared with (y* of the inlet liquid, 1, ...)
     double efficiency = 0;           // Ea of that tray, when it was calculated
     std::optional<double> minReflux; // the minimum reflux, for a pinch in the rectifying section
+    double inletLiquid = 0;          // x flowing onto the tray, for a vapour beyond its equilibrium
+    std::optional<double> tableEnd;  // x of the last tabulated point, when that liquid lies past it
     double reflux = 0;               // R of the input
     double boilUp = 0;               // b of the balance
 };

@@ -165,7 +165,8 @@ private:
             // The tray below against the equilibrium with the liquid flowing onto it, which is the
             // liquid of this tray.
             if (n > 1) {
-                if (const StopCause cause = BoundByInletLiquid(n - 1, yIn, yStar); cause != StopCause::None)
+                if (const StopCause cause = BoundByInletLiquid(n - 1, yIn, x, yStar);
+                    cause != StopCause::None)
                     return cause;
             }
             if (fault)
@@ -213,7 +214,7 @@ private:
                 float scratchTemperature = temperature_;
                 if (!bounded && x < 1.0f &&
                     equilibrium_.RelativeVolatility(x, scratchTemperature, alfa) == StopCause::None) {
-                    if (const StopCause cause = BoundByInletLiquid(n, y, EquilibriumVapour(x, alfa));
+                    if (const StopCause cause = BoundByInletLiquid(n, y, x, EquilibriumVapour(x, alfa));
                         cause != StopCause::None)
                         return cause;
                 }
@@ -233,11 +234,17 @@ private:
 
     // No tray can send up a vapour richer than the equilibrium yStarIn with the liquid that
     // enters it, however its liquid is mixed. Tray n is the last one recorded.
-    StopCause BoundByInletLiquid(int n, float y, double yStarIn) {
+    StopCause BoundByInletLiquid(int n, float y, float xIn, double yStarIn) {
         if (!(y > yStarIn * (1.0 + kEquilibriumTolerance)))
             return StopCause::None;
         const float efficiency = result_.trays.back().efficiency;
         result_.trays.pop_back(); // the trays kept are whole ones
+        result_.reason.inletLiquid = xIn;
+        // Past its last point a table is only extrapolated: that, not the tray, is then at fault.
+        const int kind = state_.EquilibriumKind.value_or(state_.EqPointCount);
+        if (kind != kKindConstantAlfa && kind != kKindAntoine && kind >= 2 && kind <= kMaxEqPoints &&
+            xIn > state_.EqX[kind])
+            result_.reason.tableEnd = state_.EqX[kind];
         return Fail(StopCause::BeyondEquilibrium, n, y, yStarIn, efficiency);
     }
 

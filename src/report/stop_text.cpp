@@ -127,6 +127,10 @@ std::string StopReasonText(const StopReason& r) {
                " вне 0..1: рабочая линия вышла за диаграмму. Проверьте R, "
                "Q и составы XF, XP, XW.";
     case StopCause::BeyondEquilibrium: {
+        if (r.tableEnd)
+            return at + "жидкость, стекающая на тарелку (x = " + Approx(r.inletLiquid) +
+                   "), богаче последней точки таблицы равновесия (x = " + Approx(*r.tableEnd) +
+                   "): за ней летучесть лишь экстраполируется. Добавьте точки до состава дистиллята.";
         const auto [y, yStar] = Distinct(r.value, r.bound);
         return at + "пар (y = " + y +
                ") богаче равновесного с жидкостью, стекающей на тарелку (y* = " + yStar + "), при КПД " +

@@ -44,6 +44,7 @@ TEST_P(ColumnThatCannotExist, StopsAndSaysWhere) {
         EXPECT_NEAR(result.reason.value, *c.value, 0.005 * std::fabs(*c.value));
     }
     EXPECT_FALSE(StopReasonText(result.reason).empty());
+    EXPECT_EQ(result.reason.tableEnd.has_value(), std::string(c.name) == "TableEndingShortOfTheDistillate");
     EXPECT_TRUE(result.warnings.empty()) << "a stopped column has no warnings";
     for (const TrayRecord& tray : result.trays) {
         EXPECT_GE(tray.y, 0.0f) << tray.number;
@@ -129,6 +130,16 @@ INSTANTIATE_TEST_SUITE_P(
                  StopCause::BeyondEquilibrium,
                  ColumnSection::Stripping,
                  2,
+                 std::nullopt},
+        // Eight points ending at x = 0.7: the liquid of tray 10 would lie past the table, where
+        // the extrapolated volatility gives less vapour than tray 9 already sends up.
+        StopCase{"TableEndingShortOfTheDistillate",
+                 testing::SampleWithShortTable,
+                 {},
+                 CalcStop::InputDataError,
+                 StopCause::BeyondEquilibrium,
+                 ColumnSection::Rectifying,
+                 9,
                  std::nullopt},
         // Refused by the general check; a state that bypasses it still gets no column.
         StopCase{"FeedAsPoorAsTheBottomsLeavesNoDistillate",

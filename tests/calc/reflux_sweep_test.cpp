@@ -48,6 +48,44 @@ TEST(MinimumReflux, NoneForADistillateBeyondTheAzeotrope) {
     EXPECT_FALSE(PlanRefluxStudy(state).smallestReaching);
 }
 
+TEST(RefluxStudyPlan, Alfa3ReachesTheDistillateWithNoReflux) {
+    // The stripping line meets the curve just above xW whatever R is; past R = 968 the rectifying
+    // trays blow dry. No minimum reflux is offered, and the range still holds the case's R.
+    const RefluxStudyPlan plan = PlanRefluxStudy(testing::SampleWithAlfa(3.0));
+    EXPECT_FALSE(plan.smallestReaching);
+    EXPECT_FALSE(plan.minimumReflux);
+    EXPECT_LE(plan.range.from, 5.25);
+    EXPECT_GE(plan.range.to, 5.25);
+}
+
+TEST(RefluxStudyPlan, RangeHoldsTheStudentsOwnRefluxAndStaysInsideTheCheck) {
+    // ALFA = 10: the smallest reaching R is just above Rmin = 0.7848, five times that is 3.93,
+    // short of the sample's 5.25.
+    for (const char* R : {"5.25", "0.05", "10000"}) {
+        ProgramState state = testing::SampleWithAlfa(10.0);
+        EnterParamValue(state, param::kR, R);
+        const RefluxStudyPlan plan = PlanRefluxStudy(state);
+        const double own = state.InputParams[param::kR].Value;
+        EXPECT_LE(plan.range.from, own) << R;
+        EXPECT_GE(plan.range.to, own) << R;
+        EXPECT_GT(plan.range.from, 0.0) << R;
+        EXPECT_LE(plan.range.to, 10000.0) << R;
+    }
+}
+
+TEST(MinimumReflux, ScansOnlyWhatTheTableCovers) {
+    // Eight points ending at x = 0.7, y = 0.9605: the curve reaches xP = 0.881 near x = 0.26, so
+    // the scan stops there instead of extrapolating past the last point (where the interpolated
+    // volatility falls below 1 and no operating line would fit).
+    const ProgramState state = testing::SampleWithShortTable();
+    const RefluxStudyPlan plan = PlanRefluxStudy(state);
+    ASSERT_TRUE(plan.minimumReflux);
+    ASSERT_TRUE(plan.smallestReaching);
+    EXPECT_GE(*plan.smallestReaching, *plan.minimumReflux);
+    EXPECT_EQ(SweepReflux(state, *plan.smallestReaching, *plan.smallestReaching, 1).front().stop,
+              CalcStop::None);
+}
+
 TEST(RefluxSweep, TraysFallAsRefluxGrowsUpToTwiceTheSmallestAndKeepTheSampleFigures) {
     const ProgramState state = testing::SampleWithPoints();
     const RefluxStudyPlan plan = PlanRefluxStudy(state);

@@ -4,7 +4,9 @@
 #include "model/program_state.h"
 #include "model/sample_data.h"
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 namespace radirav::testing {
 
@@ -15,6 +17,35 @@ inline ProgramState SampleWithPoints(const std::string& trayType = "K") {
     UseSampleTabulatedEquilibrium(state);
     state.TrayType = trayType;
     return state;
+}
+
+// The sample with a table of its own (mole fractions x, y in ascending order), accepted as the
+// check screen accepts one.
+inline ProgramState SampleWithTable(std::initializer_list<std::pair<float, float>> points,
+                                    const std::string& trayType = "K") {
+    ProgramState state = SampleWithPoints(trayType);
+    state.EqPointCount = static_cast<int>(points.size());
+    state.EquilibriumKind = state.EqPointCount;
+    int i = 0;
+    for (const auto& [x, y] : points) {
+        ++i;
+        state.EqX[i] = x;
+        state.EqY[i] = y;
+        state.EqAlfa[i] = (1 - x) * y / x / (1 - y);
+    }
+    return state;
+}
+
+// Eight points that end at x = 0.7 (y = 0.9605), well short of the sample's distillate.
+inline ProgramState SampleWithShortTable() {
+    return SampleWithTable({{0.05f, 0.5f},
+                            {0.1f, 0.7f},
+                            {0.2f, 0.85f},
+                            {0.3f, 0.9f},
+                            {0.4f, 0.93f},
+                            {0.5f, 0.95f},
+                            {0.6f, 0.96f},
+                            {0.7f, 0.9605f}});
 }
 
 inline ProgramState SampleWithAlfa(double alfa, const std::string& trayType = "K") {

@@ -93,10 +93,51 @@ INSTANTIATE_TEST_SUITE_P(
                       SweepSpecCase{"OtherParameter", "Q=1:5:3", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct SweepRangeCase {
+    const char* name;
+    const char* text;
+    const char* fault; // none: the range may be studied
+};
+
+class SweepRanges : public ::testing::TestWithParam<SweepRangeCase> {};
+
+// The ends of a study pass the check a case file's R passes, 0 < R <= 10000.
+TEST_P(SweepRanges, HoldToTheRefluxCheck) {
+    const std::optional<SweepSpec> spec = ParseSweepSpec(GetParam().text);
+    ASSERT_TRUE(spec);
+    const std::optional<std::string> fault = SweepRangeFault(*spec);
+    if (GetParam().fault == nullptr) {
+        EXPECT_FALSE(fault) << *fault;
+    } else {
+        EXPECT_EQ(fault.value_or(""), GetParam().fault);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, SweepRanges,
+    ::testing::Values(SweepRangeCase{"InsideTheCheck", "R=1:20:20", nullptr},
+                      SweepRangeCase{"UpToTheLargestReflux", "R=5000:10000:3", nullptr},
+                      SweepRangeCase{"ZeroReflux", "R=0:5:6",
+                                     "R: \"0\" is out of range, accepted 0 < R <= 10000"},
+                      SweepRangeCase{"BeyondTheLargestReflux", "R=10000:1e6:5",
+                                     "R: \"1e+06\" is out of range, accepted 0 < R <= 10000"},
+                      SweepRangeCase{"BeyondSinglePrecision", "R=1e300:1e301:3",
+                                     "R: \"1e+300\" is out of range, accepted 0 < R <= 10000"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SweepCsv, SaysInWordsWhenNoRefluxReachesTheDistillate) {
+    std::ostringstream out;
+    WriteSweepCsv({}, RefluxStudyPlan{}, out);
+    EXPECT_EQ(out.str(), std::string("# ") + kNoRefluxReachesText + "\nR,trays,feed,stop\n");
+}
+
 TEST(SweepCsv, RowsAtTheSampleRefluxAndBelowTheMinimum) {
     CaseFileResult loaded = Read("");
     std::ostringstream out;
-    WriteSweepCsv(SweepReflux(loaded.state, 5.25, 3.0, 2), 3.27, out);
+    RefluxStudyPlan plan;
+    plan.smallestReaching = 3.3;
+    plan.minimumReflux = 3.27;
+    WriteSweepCsv(SweepReflux(loaded.state, 5.25, 3.0, 2), plan, out);
     EXPECT_EQ(out.str(), "# minimum reflux 3.27\nR,trays,feed,stop\n5.25,59,10,ok\n3,300,11,tray_limit\n");
 }
 
@@ -132,11 +173,15 @@ TEST(Summary, KeepsGoingPastBadFilesAndReportsTheWorstStatus) {
     EXPECT_EQ(WriteSummaryCsv({bad, missing, limit, example}, out), 2);
     const std::vector<std::string> lines = Lines(out.str());
     ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[0], "file,student,system,tray,equilibrium,trays,feed,stop");
-    EXPECT_EQ(lines[1], bad + ",,,,,,," + bad + ":2: FOO: unknown key (see radirav-calc --help)");
-    EXPECT_EQ(lines[2], missing + ",,,,,,," + missing + ": cannot be read");
-    EXPECT_EQ(lines[3], limit + ",\"Ив, гр. 5\",Этанол-Вода,K,alfa,300,0,ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК > 300");
-    EXPECT_EQ(lines[4], example + ",Петров П.П. гр. 5-12,Этанол-Вода,K,points,59,10,");
+    EXPECT_EQ(lines[0], "file,student,system,tray,equilibrium,trays,feed,stop,reason");
+    EXPECT_EQ(lines[1], bad + ",,,,,,," + bad + ":2: FOO: unknown key (see radirav-calc --help),");
+    EXPECT_EQ(lines[2], missing + ",,,,,,," + missing + ": cannot be read,");
+    // The tray limit names its cause: ALFA = 3 stalls on the stripping operating line.
+    const std::string limitRow =
+        limit + ",\"Ив, гр. 5\",Этанол-Вода,K,alfa,300,0,ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК > 300,";
+    EXPECT_EQ(lines[3].substr(0, limitRow.size()), limitRow);
+    EXPECT_NE(lines[3].find("исчерпывающей части", limitRow.size()), std::string::npos) << lines[3];
+    EXPECT_EQ(lines[4], example + ",Петров П.П. гр. 5-12,Этанол-Вода,K,points,59,10,,");
 
     std::ostringstream quiet;
     EXPECT_EQ(WriteSummaryCsv({limit, example}, quiet), 1);

@@ -1,5 +1,6 @@
 #include "calc_output.h"
 
+#include "model/checks.h"
 #include "model/text.h"
 #include "report/report_text.h"
 #include "report/stop_text.h"
@@ -14,6 +15,12 @@
 namespace radirav {
 
 namespace {
+
+// A number of the command line as it was meant: the shortest text that reads back to it.
+std::string ShortNumberOf(double value) {
+    char text[32];
+    return {text, std::to_chars(text, text + sizeof text, value).ptr};
+}
 
 // A single-precision value as the shortest decimal that reads back to it (0.3f -> 0.3, not
 // 0.30000001192092896); not-finite values become null, which JSON can carry.
@@ -141,6 +148,15 @@ std::optional<SweepSpec> ParseSweepSpec(const std::string& text) {
     return spec;
 }
 
+std::optional<std::string> SweepRangeFault(const SweepSpec& spec) {
+    for (const double R : {spec.from, spec.to}) {
+        if (!IsParamInRange(param::kR, static_cast<float>(R)))
+            return std::string("R: \"") + ShortNumberOf(R) + "\" is out of range, accepted " +
+                   DescribeParamRange(param::kR);
+    }
+    return std::nullopt;
+}
+
 namespace {
 
 const char* StopCode(CalcStop stop) {
@@ -169,10 +185,11 @@ const char* EquilibriumName(const ProgramState& state) {
 
 } // namespace
 
-void WriteSweepCsv(const std::vector<RefluxPoint>& points, const std::optional<double>& minimumReflux,
-                   std::ostream& out) {
-    if (minimumReflux)
-        out << "# minimum reflux " << ShortNumber(static_cast<float>(*minimumReflux)) << "\n";
+void WriteSweepCsv(const std::vector<RefluxPoint>& points, const RefluxStudyPlan& plan, std::ostream& out) {
+    if (!plan.smallestReaching)
+        out << "# " << kNoRefluxReachesText << "\n";
+    else if (plan.minimumReflux)
+        out << "# minimum reflux " << ShortNumber(static_cast<float>(*plan.minimumReflux)) << "\n";
     out << "R,trays,feed,stop\n";
     for (const RefluxPoint& point : points) {
         out << ShortNumber(point.R) << ',' << point.trays << ',' << point.feed << ',' << StopCode(point.stop)
@@ -181,13 +198,13 @@ void WriteSweepCsv(const std::vector<RefluxPoint>& points, const std::optional<d
 }
 
 int WriteSummaryCsv(const std::vector<std::string>& paths, std::ostream& out) {
-    out << "file,student,system,tray,equilibrium,trays,feed,stop\n";
+    out << "file,student,system,tray,equilibrium,trays,feed,stop,reason\n";
     int status = 0;
     for (const std::string& path : paths) {
         CaseFileResult loaded = ReadCasePath(path);
         out << CsvField(path) << ',';
         if (loaded.error) {
-            out << ",,,,,," << CsvField(*loaded.error) << "\n";
+            out << ",,,,,," << CsvField(*loaded.error) << ",\n";
             status = 2;
             continue;
         }
@@ -196,7 +213,8 @@ int WriteSummaryCsv(const std::vector<std::string>& paths, std::ostream& out) {
         const std::optional<std::string> message = StopMessage(result.stop);
         out << CsvField(TrimBlanks(state.StudentName)) << ',' << CsvField(TrimBlanks(state.SystemName)) << ','
             << state.TrayType << ',' << EquilibriumName(state) << ',' << state.RequiredTrays << ','
-            << state.FeedTray << ',' << CsvField(message ? TrimBlanks(*message) : "") << "\n";
+            << state.FeedTray << ',' << CsvField(message ? TrimBlanks(*message) : "") << ','
+            << CsvField(StopReasonText(result.reason)) << "\n";
         if (message && status == 0)
             status = 1;
     }

@@ -36,13 +36,20 @@ struct SweepSpec {
 };
 std::optional<SweepSpec> ParseSweepSpec(const std::string& text);
 
-// The reflux study as CSV: a "# minimum reflux" comment line when there is one, the header
-// "R,trays,feed,stop", then one row per point (stop: ok, tray_limit, input_error, antoine_error).
-void WriteSweepCsv(const std::vector<RefluxPoint>& points, const std::optional<double>& minimumReflux,
-                   std::ostream& out);
+// Why a reflux range cannot be studied: an end outside the reflux ratio's own check, in the words
+// a case file with that R would get; none when both ends pass.
+std::optional<std::string> SweepRangeFault(const SweepSpec& spec);
+
+// The reflux study as CSV: a comment line with the minimum reflux, or in words that no reflux
+// reaches the distillate, the header "R,trays,feed,stop", then one row per point (stop: ok,
+// tray_limit, input_error, antoine_error).
+void WriteSweepCsv(const std::vector<RefluxPoint>& points, const RefluxStudyPlan& plan, std::ostream& out);
+
+inline constexpr const char* kNoRefluxReachesText =
+    "ни одно флегмовое число не доводит колонну до состава дистиллята за 300 тарелок";
 
 // The class summary: one CSV row per case file (file, student, system, tray, equilibrium,
-// trays, feed, stop) after a header. A file that cannot be read or calculated still gets its
+// trays, feed, stop, reason) after a header. A file that cannot be read or calculated still gets its
 // row, the reason in the stop column. Returns the exit status: 0 all calculated, 1 some
 // calculation stopped, 2 some file unreadable or bad.
 int WriteSummaryCsv(const std::vector<std::string>& paths, std::ostream& out);

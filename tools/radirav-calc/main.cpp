@@ -33,13 +33,15 @@ report of the desktop program RADIRAV-9 (documents separated by a form-feed line
    "Ea" (Murphree efficiency with entrainment), "w" (m/s), "F" (F-factor), "h" (m)}.
 
 --sweep: the reflux study as CSV, the case calculated for COUNT reflux ratios from FROM to TO:
-  # minimum reflux Rmin       (the asymptote of the tray count, when the column can reach xP)
+  # minimum reflux Rmin       (the asymptote of the tray count), or the words that no reflux
+                              ratio brings the column to the distillate within 300 trays
   R,trays,feed,stop           stop: ok, tray_limit, input_error or antoine_error
-  Without R=... the range runs from just above the smallest R that reaches the top within 300
-  trays to five times it, 200 points.
+  FROM and TO must pass the check of R (0 < R <= 10000). Without R=... the range runs from just
+  above the smallest R that reaches the top within 300 trays to five times it, widened to hold
+  the case's own R, 200 points.
 
 --summary: one CSV row per case file, for a whole class:
-  file,student,system,tray,equilibrium,trays,feed,stop
+  file,student,system,tray,equilibrium,trays,feed,stop,reason
   equilibrium: alfa, antoine or points; stop: empty, or the message of the results screen, or
   why the file could not be read (the remaining files are still calculated).
 
@@ -79,21 +81,15 @@ int Usage(const std::string& what) {
 }
 
 int RunSweep(radirav::ProgramState& state, const std::optional<radirav::SweepSpec>& spec) {
-    const std::optional<double> minimum = radirav::MinimumReflux(state);
-    std::vector<radirav::RefluxPoint> points;
-    if (spec) {
-        points = radirav::SweepReflux(state, spec->from, spec->to, spec->count);
-    } else {
-        const radirav::RefluxStudyPlan plan = radirav::PlanRefluxStudy(state);
-        if (!plan.smallestReaching) {
-            std::cerr
-                << "radirav-calc: no reflux ratio reaches the distillate composition; give R=FROM:TO:COUNT\n";
-            return 1;
-        }
-        points = radirav::SweepReflux(state, plan.range.from, plan.range.to, radirav::kDefaultRefluxPoints);
+    const radirav::RefluxStudyPlan plan = radirav::PlanRefluxStudy(state);
+    if (!spec && !plan.smallestReaching) {
+        std::cerr << "radirav-calc: " << radirav::kNoRefluxReachesText << "; задайте R=FROM:TO:COUNT\n";
+        return 1;
     }
-    radirav::WriteSweepCsv(points, minimum, std::cout);
-    return 0;
+    const radirav::RefluxRange range = spec ? radirav::RefluxRange{spec->from, spec->to} : plan.range;
+    const int count = spec ? spec->count : radirav::kDefaultRefluxPoints;
+    radirav::WriteSweepCsv(radirav::SweepReflux(state, range.from, range.to, count), plan, std::cout);
+    return plan.smallestReaching ? 0 : 1;
 }
 
 } // namespace
@@ -122,6 +118,10 @@ int main(int argc, char** argv) {
                 sweep = radirav::ParseSweepSpec(argv[++i]);
                 if (!sweep)
                     return Usage(std::string("bad reflux range ") + argv[i] + ", expected R=FROM:TO:COUNT");
+                if (const std::optional<std::string> fault = radirav::SweepRangeFault(*sweep)) {
+                    std::cerr << "radirav-calc: " << argv[i] << ": " << *fault << "\n";
+                    return 2;
+                }
             }
         } else if (arg == "--summary") {
             mode = Mode::Summary;
