@@ -24,6 +24,7 @@
 
 namespace {
 
+using radirav::fuzz::CheckPhysicalTrays;
 using radirav::fuzz::IsValidUtf8;
 using radirav::fuzz::Require;
 using radirav::fuzz::SpellsNonFinite;

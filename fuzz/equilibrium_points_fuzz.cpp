@@ -24,6 +24,7 @@ namespace {
 
 using radirav::ProgramState;
 using radirav::fuzz::CodePoints;
+using radirav::fuzz::CheckPhysicalTrays;
 using radirav::fuzz::IsValidUtf8;
 using radirav::fuzz::Require;
 
