@@ -176,7 +176,7 @@ void Form10::ShowEquilibriumCheck() {
     List1->hide();
     Label2->hide();
     Command1->show();
-    Command2->setVisible(navigator_.Offers(Intent::OpenGraphEditor));
+    Command2->show();
     Label1->move(Label1->x(), TwipsToPixels(kLabel1CheckTop));
     Label1->setText(kTitleLine);
     PaintControl(Label1, kBgrYellow, kBgrBlue);
@@ -253,11 +253,7 @@ void Form10::LeaveForEditor() {
     Unload();
     platform_.screens.UnloadOtherForms();
     state_.PointPicked = false;
-    if (navigator_.Offers(Intent::OpenGraphEditor)) {
-        navigator_.OpenGraphEditor();
-    } else {
-        navigator_.EnterEquilibriumPoints(); // without the editor the points are typed again
-    }
+    navigator_.OpenGraphEditor();
 }
 
 Form12* Form10::Confirmation() const {

@@ -395,10 +395,6 @@ void Form13::KeepOfferedPoint() {
 
 void Form13::Command1Click() {
     state_.ErrorIndex = CheckEquilibriumPoints(state_).point;
-    if (state_.InputError && !navigator_.Offers(Intent::ShowEquilibriumCheck)) {
-        platform_.dialogs.Beep();
-        return;
-    }
     Unload();
     platform_.screens.UnloadOtherForms();
     if (state_.InputError) {

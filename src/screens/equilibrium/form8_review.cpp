@@ -183,10 +183,10 @@ void Form8::ShowIdealityChoice() {
                                                            Command4, Command5}) {
         hidden->hide();
     }
-    Command1->setVisible(navigator_.Offers(Intent::EnterEquilibriumPoints));
+    Command1->show();
     Command2->show();
     show();
-    (Command1->isVisibleTo(this) ? Command1 : Command2)->setFocus();
+    Command1->setFocus();
 }
 
 void Form8::Command1Click() {

@@ -8,34 +8,11 @@ enum class ParamGroup { General, Rectifying, Stripping };
 // Which equilibrium data the re-entry choice is about.
 enum class EquilibriumData { Points, Antoine };
 
-// What the student can do next that another screen carries out.
-enum class Intent {
-    EnterGroup,
-    EditGroup,
-    ReturnToChangeMenu,
-    ShowIdealityChoice,
-    EnterEquilibriumPoints,
-    ShowEquilibriumCheck,
-    OpenGraphEditor,
-    ShowEquilibriumGraph,
-    EnterAntoineConstants,
-    CorrectAntoineConstants,
-    CalculateAndShow,
-    AskAlfaAndCalculate,
-    OpenChangeMenu,
-    OpenReentryChoice,
-    EndProgram,
-    ShowColumnDiagram,
-};
-
 // The screens' one way to each other. A screen says what the student does next; the navigator
-// knows which window carries it out, creates or finds it and shows it. A screen shows a button
-// that leads somewhere only while that intent is offered.
+// knows which window carries it out, creates or finds it and shows it.
 class Navigator {
 public:
     virtual ~Navigator() = default;
-
-    virtual bool Offers(Intent intent) const = 0;
 
     // The general window stands bare behind the two name questions of the title screen.
     virtual void ShowNameBackdrop() = 0;

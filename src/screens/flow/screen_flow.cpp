@@ -25,29 +25,6 @@ Form1* ScreenFlow::ShowTitle() {
     return form1;
 }
 
-bool ScreenFlow::Offers(Intent intent) const {
-    switch (intent) {
-    case Intent::EnterGroup:
-    case Intent::ShowColumnDiagram:
-    case Intent::ShowIdealityChoice:
-    case Intent::EnterAntoineConstants:
-    case Intent::CorrectAntoineConstants:
-    case Intent::OpenGraphEditor:
-    case Intent::CalculateAndShow:
-    case Intent::EndProgram:
-    case Intent::EnterEquilibriumPoints:
-    case Intent::ShowEquilibriumCheck:
-    case Intent::ShowEquilibriumGraph:
-    case Intent::AskAlfaAndCalculate:
-    case Intent::EditGroup:
-    case Intent::ReturnToChangeMenu:
-    case Intent::OpenChangeMenu:
-    case Intent::OpenReentryChoice:
-        return true;
-    }
-    return false;
-}
-
 void ScreenFlow::ShowNameBackdrop() {
     nameBackdrop_ = new Form2(state_, platform_, *this);
     nameBackdrop_->PrepareForNames();
@@ -197,7 +174,5 @@ void ScreenFlow::ShowColumnDiagram() {
         columnDiagram_->ReportOpenTime(clicked);
     columnDiagram_->show();
 }
-
-// Intents whose screens the program does not have yet: never offered, so no button leads here.
 
 } // namespace radirav

@@ -28,8 +28,6 @@ public:
     // The program's first window.
     Form1* ShowTitle();
 
-    bool Offers(Intent intent) const override;
-
     void ShowNameBackdrop() override;
     void EnterGroup(ParamGroup group) override;
     void EditGroup(ParamGroup group) override;

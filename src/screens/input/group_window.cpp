@@ -237,7 +237,7 @@ bool GroupWindow::PassesAcceptanceCheck() {
 }
 
 bool GroupWindow::LeftForChangeMenu() {
-    if (!(state_.*design_.changeFlag) || !navigator_.Offers(Intent::ReturnToChangeMenu)) {
+    if (!(state_.*design_.changeFlag)) {
         return false;
     }
     Unload();

@@ -112,19 +112,6 @@ void Form15::Load() {
     DrawConnectingLines();
     DrawLegend();
     ShowStateOnLoad();
-
-    // A button leads elsewhere only while its way is open.
-    for (CommandButton* button : {Command2, Command3, Command4}) {
-        button->setVisible(navigator_.Offers(Intent::EditGroup) &&
-                           navigator_.Offers(Intent::ReturnToChangeMenu));
-    }
-    Command8->setVisible(navigator_.Offers(Intent::AskAlfaAndCalculate));
-    Command11->setVisible(navigator_.Offers(Intent::OpenReentryChoice) &&
-                          navigator_.Offers(Intent::EnterEquilibriumPoints) &&
-                          navigator_.Offers(Intent::OpenGraphEditor));
-    Command12->setVisible(navigator_.Offers(Intent::OpenReentryChoice) &&
-                          navigator_.Offers(Intent::EnterAntoineConstants));
-    Command13->setVisible(navigator_.Offers(Intent::CalculateAndShow));
 }
 
 void Form15::PlaceControls() {

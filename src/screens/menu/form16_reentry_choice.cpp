@@ -43,11 +43,10 @@ Form16::Form16(ProgramState& state, Platform platform, Navigator& navigator, Equ
     }
 
     const bool points = data == EquilibriumData::Points;
-    const bool editor = navigator_.Offers(Intent::OpenGraphEditor);
-    Command1->setVisible(points && editor && navigator_.Offers(Intent::EnterEquilibriumPoints));
-    Command2->setVisible(points && editor && navigator_.Offers(Intent::ShowEquilibriumCheck));
-    Command3->setVisible(!points && navigator_.Offers(Intent::EnterAntoineConstants));
-    Command4->setVisible(!points && navigator_.Offers(Intent::CorrectAntoineConstants));
+    Command1->setVisible(points);
+    Command2->setVisible(points);
+    Command3->setVisible(!points);
+    Command4->setVisible(!points);
 
     Command1->OnClick([this] { Command1Click(); });
     Command2->OnClick([this] { Command2Click(); });
@@ -86,11 +85,7 @@ void Form16::Command4Click() {
 
 void Form16::OnCloseRequested() {
     Leave();
-    if (navigator_.Offers(Intent::OpenChangeMenu)) {
-        navigator_.OpenChangeMenu();
-    } else {
-        navigator_.EndProgram();
-    }
+    navigator_.OpenChangeMenu();
 }
 
 } // namespace radirav

@@ -58,7 +58,6 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     Label2->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
     Label2->move(200, 200);
 
-    Command2->setVisible(navigator_.Offers(Intent::OpenGraphEditor));
     Command3->hide();
     Command4->hide();
     Command5->hide();
@@ -90,9 +89,9 @@ void Form11::Calculate() {
     }
     ShowResults();
     Command3->setVisible(!state_.InputError);
-    Command4->setVisible(navigator_.Offers(Intent::OpenChangeMenu));
+    Command4->show();
     Command5->show();
-    DiagramButton->setVisible(!state_.InputError && navigator_.Offers(Intent::ShowColumnDiagram));
+    DiagramButton->setVisible(!state_.InputError);
 }
 
 void Form11::AskAlfaAndCalculate() {
@@ -118,7 +117,7 @@ void Form11::ShowStop(CalcStop stop) {
     Command2->hide();
     Command3->hide();
     DiagramButton->hide();
-    Command4->setVisible(navigator_.Offers(Intent::OpenChangeMenu));
+    Command4->show();
     Command5->show();
 }
 
@@ -161,7 +160,7 @@ void Form11::ShowEquilibriumGraph() {
                            BgrColor(0xFFFF), BgrColor(0xFF0000));
     Label2->hide();
     Command1->show();
-    Command2->setVisible(navigator_.Offers(Intent::OpenGraphEditor));
+    Command2->show();
 }
 
 void Form11::Leave() {

@@ -36,7 +36,6 @@ Answers ValidPoints(int count) {
 class Form10Test : public testing::ScreenTest {
 protected:
     Form10* Open() {
-        navigator.offered = {Intent::OpenGraphEditor, Intent::ShowEquilibriumGraph};
         form = new Form10(state, platform, navigator);
         return form;
     }
@@ -217,16 +216,6 @@ INSTANTIATE_TEST_SUITE_P(
                                  [](Form12* f) { QTest::keyClick(f, Qt::Key_Escape); },
                                  QStringLiteral("OpenGraphEditor")}),
     [](const auto& info) { return testing::CaseName(info.param.name); });
-
-TEST_F(Form10Test, WithoutTheEditorTheAnswerYesTypesThePointsAgain) {
-    Answers points = ValidPoints(8);
-    points[3] = QStringLiteral("0.01");
-    Enter({QStringLiteral("8")}, points);
-    navigator.offered.clear();
-    QTest::mouseClick(form->Command1, Qt::LeftButton);
-    QTest::mouseClick(form->Confirmation()->Command1, Qt::LeftButton);
-    EXPECT_EQ(navigator.asked, QStringList{QStringLiteral("EnterEquilibriumPoints")});
-}
 
 TEST_F(Form10Test, ChangeButtonOpensTheEditorAndClosingTheWindowEnds) {
     Enter({QStringLiteral("8")}, ValidPoints(8));

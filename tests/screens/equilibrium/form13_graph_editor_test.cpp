@@ -36,7 +36,6 @@ class Form13Test : public testing::ScreenTest {
 protected:
     Form13* Open(int points = 8) {
         LoadPoints(state, points);
-        navigator.offered = {Intent::ShowEquilibriumCheck, Intent::CalculateAndShow, Intent::EndProgram};
         form = new Form13(state, platform, navigator);
         form->RefreshEditor();
         form->show();

@@ -43,8 +43,6 @@ class Antoine : public testing::ScreenTest {
 protected:
     void SetUp() override {
         LoadSampleData(state);
-        navigator.offered = {Intent::EnterEquilibriumPoints, Intent::CalculateAndShow,
-                             Intent::CorrectAntoineConstants};
         // As the program does: "Да" on the question lists the constants on this window again.
         navigator.onAsk = [this](const QString& what) {
             if (what == QStringLiteral("CorrectAntoineConstants") && form) {

@@ -37,9 +37,6 @@ protected:
         state.AntoineEntered = flags.antoineEntered;
         state.PointsEntered = flags.pointsEntered;
         state.EquilibriumKind = flags.constant ? 1 : flags.antoineMode ? 3 : 15;
-        for (int intent = 0; intent <= static_cast<int>(Intent::EndProgram); ++intent) {
-            navigator.offered.insert(static_cast<Intent>(intent));
-        }
         form = new Form15(state, platform, navigator);
         form->show();
         return form;

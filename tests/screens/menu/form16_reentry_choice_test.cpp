@@ -17,9 +17,6 @@ protected:
         LoadSampleData(state);
         state.TableMode = true; // the points are in use
         state.EquilibriumKind = 15;
-        for (int intent = 0; intent <= static_cast<int>(Intent::EndProgram); ++intent) {
-            navigator.offered.insert(static_cast<Intent>(intent));
-        }
     }
 
     Form16* Open(EquilibriumData data) {

@@ -23,9 +23,8 @@ const QColor kPink(255, 192, 192), kGreen(0, 128, 0), kNavy(0, 0, 128), kRed(255
 
 class Form11Test : public ScreenTest {
 protected:
-    Form11* Open(ProgramState prepared, std::set<Intent> offered = {Intent::OpenChangeMenu}) {
+    Form11* Open(ProgramState prepared) {
         state = std::move(prepared);
-        navigator.offered = std::move(offered);
         form = new Form11(state, platform, navigator);
         form->show();
         return form;
@@ -66,7 +65,7 @@ TEST_F(Form11Test, LoadsAsTheCalculationWindow) {
 }
 
 TEST_F(Form11Test, GraphEditorButtonLeavesForTheEditorOutOfEditMode) {
-    Open(SampleWithPoints(), {Intent::OpenGraphEditor});
+    Open(SampleWithPoints());
     EXPECT_EQ(Visible(), (QStringList{"Command1", "Command2"}));
     state.EditMode = true;
     QTest::mouseClick(form->Command2, Qt::LeftButton);
