@@ -20,6 +20,7 @@
 #include <cmath>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <random>
 #include <set>
 
@@ -198,7 +199,7 @@ TEST(Monkey, NothingAStudentDoesCrashesOrSlipsPastACheck) {
     std::mt19937 random(static_cast<std::mt19937::result_type>(EnvOr("RADIRAV_MONKEY_SEED", 20261208)));
     RandomMachine machine(random);
     ProgramState state;
-    ScreenFlow flow(state, machine.Get());
+    std::unique_ptr<ScreenFlow> flow;
     std::set<QString> reached;
     int calculations = 0, starts = 0, caseStarts = 0;
     static const int kKeys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab,
@@ -211,6 +212,8 @@ TEST(Monkey, NothingAStudentDoesCrashesOrSlipsPastACheck) {
             // The program (re)started, a new process with a fresh state; half the time with a
             // saved case, whose road goes from the names straight to the results, so that the menu
             // and the diagram window get visits.
+            machine.screens.UnloadAll();
+            testing::DestroyUnloadedWindows();
             state = ProgramState{};
             if (machine.Pick(2) == 0) {
                 state = StartCase(machine.Pick(6));
@@ -219,7 +222,8 @@ TEST(Monkey, NothingAStudentDoesCrashesOrSlipsPastACheck) {
             } else {
                 machine.Trace(QStringLiteral("%1: start").arg(event));
             }
-            flow.ShowTitle();
+            flow = std::make_unique<ScreenFlow>(state, machine.Get());
+            flow->ShowTitle();
             ++starts;
             continue;
         }

@@ -16,6 +16,7 @@ public:
     void ReturnToChangeMenu() override { Ask(QStringLiteral("ReturnToChangeMenu")); }
     void ShowIdealityChoice() override { Ask(QStringLiteral("ShowIdealityChoice")); }
     void EnterEquilibriumPoints() override { Ask(QStringLiteral("EnterEquilibriumPoints")); }
+    void ReenterEquilibriumPoints() override { Ask(QStringLiteral("ReenterEquilibriumPoints")); }
     void ShowEquilibriumCheck() override { Ask(QStringLiteral("ShowEquilibriumCheck")); }
     void OpenGraphEditor() override { Ask(QStringLiteral("OpenGraphEditor")); }
     void ShowEquilibriumGraph() override { Ask(QStringLiteral("ShowEquilibriumGraph")); }

@@ -101,7 +101,7 @@ Form10::Form10(ProgramState& state, Platform platform, Navigator& navigator)
 
 Form10::~Form10() = default; // closes the open question
 
-void Form10::EnterEquilibriumPoints() {
+void Form10::EnterEquilibriumPoints(AfterPointEntry next) {
     List1->setEnabled(true);
     List1->hide();
     Command1->hide();
@@ -126,6 +126,9 @@ void Form10::EnterEquilibriumPoints() {
     }
     FinishPointsEntry(state_);
     ShowEquilibriumCheck();
+    if (next == AfterPointEntry::Editor) {
+        LeaveForEditor();
+    }
 }
 
 std::optional<int> Form10::AskPointCount() {

@@ -125,6 +125,17 @@ void Form13::RefreshEditor() {
     }
 }
 
+void Form13::Open() {
+    RefreshEditor();
+    state_.PointPicked = false;
+    show();
+    raise();
+    activateWindow();
+    if (state_.InputError) {
+        Command5->setFocus();
+    }
+}
+
 bool Form13::Busy() const {
     return form14_.Get() != nullptr && !form14_.Get()->IsUnloading();
 }

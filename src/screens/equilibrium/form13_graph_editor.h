@@ -39,6 +39,9 @@ public:
     // Clears the window and draws the table and diagram from the state (sorting the points),
     // and colours Command1 by the table's check.
     void RefreshEditor();
+    // Shown by another screen: drawn from the state, idle, in front; with a table that breaks a
+    // rule the focus is on retyping points.
+    void Open();
 
     void Command1Click();
     void Command2Click();

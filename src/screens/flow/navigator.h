@@ -24,7 +24,10 @@ public:
     virtual void ReturnToChangeMenu() = 0;
     // "The volatility is not constant": ideal or non-ideal mixture.
     virtual void ShowIdealityChoice() = 0;
+    // The points typed and checked on the check screen, which offers the graph or the editor.
     virtual void EnterEquilibriumPoints() = 0;
+    // The points typed anew from the change-input menu, checked, then corrected in the editor.
+    virtual void ReenterEquilibriumPoints() = 0;
     virtual void ShowEquilibriumCheck() = 0;
     virtual void OpenGraphEditor() = 0;
     // The accepted point table drawn on the results window, which offers the calculation from it.

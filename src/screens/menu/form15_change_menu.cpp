@@ -250,6 +250,12 @@ void Form15::ShowStateOnLoad() {
     }
 }
 
+void Form15::ShowAgain() {
+    show();
+    raise();
+    activateWindow();
+}
+
 void Form15::Leave() {
     Unload();
     platform_.screens.UnloadOtherForms();
@@ -349,8 +355,7 @@ void Form15::Command11Click() {
         navigator_.OpenReentryChoice(EquilibriumData::Points);
         return;
     }
-    navigator_.EnterEquilibriumPoints();
-    navigator_.OpenGraphEditor();
+    navigator_.ReenterEquilibriumPoints();
 }
 
 void Form15::Command12Click() {

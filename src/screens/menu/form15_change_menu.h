@@ -40,6 +40,9 @@ public:
     CommandButton* Command12; // Antoine constants
     CommandButton* Command13; // calculate with the changed data
 
+    // Back from a group changed from here: the menu as it was left, in front.
+    void ShowAgain();
+
     void Command1Click();
     void Command2Click() { EditGroup(&ProgramState::ChangeGeneralMode, ParamGroup::General); }
     void Command3Click() { EditGroup(&ProgramState::ChangeRectifyingMode, ParamGroup::Rectifying); }

@@ -62,13 +62,12 @@ void Form16::Leave() {
 
 void Form16::Command1Click() {
     Leave();
-    navigator_.EnterEquilibriumPoints();
-    navigator_.OpenGraphEditor();
+    navigator_.ReenterEquilibriumPoints();
 }
 
 void Form16::Command2Click() {
     Leave();
-    navigator_.ShowEquilibriumCheck();
+    // The check is drawn by the editor itself, the only screen the student sees next.
     navigator_.OpenGraphEditor();
 }
 

@@ -45,7 +45,7 @@ protected:
         count.insert(count.end(), points.begin(), points.end());
         machine.AnswerInputBoxes(count);
         machine.AnswerYesNo(std::move(yesNo));
-        Open()->EnterEquilibriumPoints();
+        Open()->EnterEquilibriumPoints(AfterPointEntry::Check);
     }
 
     const DrawOp* Row(int i) const {
