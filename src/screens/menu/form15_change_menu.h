@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/equilibrium_choice.h"
 #include "model/program_state.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
@@ -7,6 +8,7 @@
 #include "screens/flow/navigator.h"
 
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 
@@ -61,11 +63,16 @@ protected:
     void OnCloseRequested() override { Command1Click(); }
 
 private:
+    // What the student has picked on the open menu since it was loaded.
+    enum class Pick { AsLoaded, Constant, Variable, NonIdeal, Ideal };
+
     void Load();
     void PlaceControls();
     void DrawConnectingLines();
     void DrawLegend();
-    void ShowStateOnLoad();
+    // Paints and enables the equilibrium tree and the recalculation from the flags, the pick and
+    // the equilibrium the recalculation would use.
+    void ShowChoice();
     void EditGroup(bool ProgramState::*changeFlag, ParamGroup group);
     // Unloads the menu and every other window before the next screen.
     void Leave();
@@ -73,6 +80,9 @@ private:
     ProgramState& state_;
     Platform platform_;
     Navigator& navigator_;
+    Pick pick_ = Pick::AsLoaded;
+    // What "Расчёт с изменёнными данными" calculates with; none while it is disabled.
+    std::optional<EquilibriumModel> recalculation_;
 };
 
 } // namespace radirav

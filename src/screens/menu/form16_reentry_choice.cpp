@@ -4,6 +4,8 @@
 #include "platform/fonts.h"
 #include "platform/twips.h"
 
+#include <QKeyEvent>
+
 namespace radirav {
 namespace {
 
@@ -80,6 +82,14 @@ void Form16::Command3Click() {
 void Form16::Command4Click() {
     Leave();
     navigator_.CorrectAntoineConstants();
+}
+
+void Form16::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        OnCloseRequested();
+        return;
+    }
+    ScreenWindow::keyPressEvent(event);
 }
 
 void Form16::OnCloseRequested() {

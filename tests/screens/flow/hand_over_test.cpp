@@ -201,5 +201,41 @@ INSTANTIATE_TEST_SUITE_P(
               Press("end of changes", &Form13::Command1, kResults)}}),
     [](const auto& info) { return testing::CaseName(info.param.name); });
 
+// The point-count question answered "Нет" ends the program: nothing opens after it.
+class EndedRoad : public testing::ScreenTest, public ::testing::WithParamInterface<bool> {
+protected:
+    ScreenFlow flow{state, platform};
+};
+
+TEST_P(EndedRoad, PointCountRefusedOpensNoEditor) {
+    const bool entered = GetParam();
+    state = entered ? WithPoints() : WithAlfa();
+    flow.OpenChangeMenu();
+    auto* menu = LoadedScreen<Form15>();
+    ASSERT_NE(menu, nullptr);
+    if (!entered) {
+        QTest::mouseClick(menu->Command7, Qt::LeftButton);
+        QTest::mouseClick(menu->Command9, Qt::LeftButton);
+    }
+    machine.AnswerInputBoxes({QStringLiteral("5")});
+    machine.AnswerYesNo({false});
+    QTest::mouseClick(menu->Command11, Qt::LeftButton);
+    if (entered) {
+        auto* choice = LoadedScreen<Form16>();
+        ASSERT_NE(choice, nullptr);
+        QTest::mouseClick(choice->Command1, Qt::LeftButton);
+    }
+    testing::DestroyUnloadedWindows();
+    EXPECT_EQ(machine.programEnds, 1);
+    EXPECT_EQ(machine.screens.LoadedNames(), QStringList{});
+    flow.OpenGraphEditor();
+    flow.CalculateAndShow();
+    EXPECT_EQ(machine.screens.Count(), 0) << "no intent is carried out once the end was asked";
+}
+
+INSTANTIATE_TEST_SUITE_P(PointsEntered, EndedRoad, ::testing::Bool(), [](const auto& info) {
+    return info.param ? "ThroughTheReentryChoice" : "FromTheMenu";
+});
+
 } // namespace
 } // namespace radirav
