@@ -28,6 +28,7 @@ add_library(radirav_ui STATIC
   screens/equilibrium/form13_graph_editor.cpp
   screens/equilibrium/form14_remove_point.cpp
   screens/common/alfa_question.cpp
+  screens/common/end_question.cpp
   screens/menu/form15_change_menu.cpp
   screens/menu/form16_reentry_choice.cpp
   screens/results/form11_results.cpp

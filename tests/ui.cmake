@@ -39,6 +39,7 @@ add_executable(radirav_ui_tests
   screens/menu/menu_road_test.cpp
   screens/menu/menu_equilibrium_road_test.cpp
   screens/flow/hand_over_test.cpp
+  screens/flow/end_question_test.cpp
   screens/menu/form16_way_out_test.cpp
 )
 set_target_properties(radirav_ui_tests PROPERTIES AUTOMOC ON)

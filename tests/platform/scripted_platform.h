@@ -32,8 +32,8 @@ public:
     // Answers for the coming save-file dialogs; std::nullopt stands for a cancelled one.
     void AnswerSaveFileNames(std::vector<std::optional<QString>> answers);
 
-    QString InputBox(const InputBoxRequest& request) override;
-    bool AskYesNo(const QString& prompt, const QString& title) override;
+    std::optional<QString> AskInput(const InputBoxRequest& request) override;
+    bool AskYesNo(const QString& prompt, const QString& title, SafeAnswer safe) override;
     void ShowMessage(const QString& text, const QString& title) override;
     void Beep() override { ++beeps; }
     QString SaveFileName(const QString& title, const QString& filter) override;
@@ -52,6 +52,7 @@ public:
     QStringList events;
     std::vector<InputBoxRequest> inputBoxes;
     QStringList yesNoPrompts;
+    std::vector<SafeAnswer> yesNoSafeAnswers; // of each yes/no box, in order
     QStringList messages;
     QStringList saveFileTitles;
     int beeps = 0;

@@ -54,7 +54,11 @@ public:
 
     Platform Get() { return {screens, *this, *this, *this, *this, *this}; }
 
-    QString InputBox(const InputBoxRequest& request) override {
+    std::optional<QString> AskInput(const InputBoxRequest& request) override {
+        if (Pick(12) == 0) {
+            Trace(QStringLiteral("  box \"%1\" cancelled").arg(request.prompt));
+            return std::nullopt;
+        }
         const QString answer = Answer(request);
         Trace(QStringLiteral("  box \"%1\" -> \"%2\"").arg(request.prompt, answer.left(40)));
         return answer;
@@ -87,9 +91,9 @@ public:
         }
         return kPlausible[static_cast<qsizetype>(Pick(static_cast<int>(kPlausible.size())))];
     }
-    // Mostly go on; "Нет" ends the program now and then.
-    bool AskYesNo(const QString& prompt, const QString&) override {
-        const bool yes = Pick(20) != 0;
+    // Mostly the answer that goes on; now and then the one that ends the program.
+    bool AskYesNo(const QString& prompt, const QString&, SafeAnswer safe) override {
+        const bool yes = (Pick(20) != 0) == (safe == SafeAnswer::Yes);
         Trace(QStringLiteral("  yes/no \"%1\" -> %2").arg(prompt, yes ? "yes" : "no"));
         return yes;
     }

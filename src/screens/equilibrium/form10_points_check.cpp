@@ -7,6 +7,7 @@
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
+#include "screens/common/end_question.h"
 #include "screens/equilibrium/form12_points_error.h"
 
 #include <QLabel>
@@ -140,7 +141,7 @@ std::optional<int> Form10::AskPointCount() {
             return count;
         }
         platform_.dialogs.Beep();
-        if (!platform_.dialogs.AskYesNo(kCountError, kCountErrorTitle)) {
+        if (!platform_.dialogs.AskYesNo(kCountError, kCountErrorTitle, SafeAnswer::Yes)) {
             EndProgram();
             return std::nullopt;
         }
@@ -261,6 +262,12 @@ void Form10::LeaveForEditor() {
 
 Form12* Form10::Confirmation() const {
     return confirmation_.Get();
+}
+
+void Form10::OnCloseRequested() {
+    if (ConfirmEndOfWork(platform_.dialogs)) {
+        EndProgram();
+    }
 }
 
 void Form10::EndProgram() {

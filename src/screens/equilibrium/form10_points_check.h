@@ -47,8 +47,7 @@ public:
     Form12* Confirmation() const;
 
 protected:
-    // Without an answer the table cannot go on: closing ends the program as "Нет" does.
-    void OnCloseRequested() override { EndProgram(); }
+    void OnCloseRequested() override;
 
 private:
     std::optional<int> AskPointCount();

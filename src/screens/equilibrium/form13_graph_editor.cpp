@@ -7,6 +7,7 @@
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
+#include "screens/common/end_question.h"
 #include "screens/common/equilibrium_drawing.h"
 #include "screens/equilibrium/form14_remove_point.h"
 
@@ -414,6 +415,12 @@ void Form13::Command1Click() {
     }
     AcceptPointTable(state_);
     navigator_.CalculateAndShow();
+}
+
+void Form13::OnCloseRequested() {
+    if (ConfirmEndOfWork(platform_.dialogs)) {
+        Command2Click();
+    }
 }
 
 void Form13::Command2Click() {

@@ -58,7 +58,7 @@ public:
 
 protected:
     void OnMouseDown(QPointF where, Qt::MouseButton button) override;
-    void OnCloseRequested() override { Command2Click(); }
+    void OnCloseRequested() override;
 
 private:
     enum class Mode { Idle, Editing, Removal };

@@ -8,6 +8,7 @@
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
+#include "screens/common/end_question.h"
 #include "screens/equilibrium/form9_antoine_question.h"
 
 #include <QLabel>
@@ -418,6 +419,12 @@ void Form8::Close() {
     errorQuestion_.Close();
     Unload();
     platform_.screens.UnloadOtherForms();
+}
+
+void Form8::OnCloseRequested() {
+    if (ConfirmEndOfWork(platform_.dialogs)) {
+        EndProgram();
+    }
 }
 
 void Form8::EndProgram() {

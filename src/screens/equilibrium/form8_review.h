@@ -60,7 +60,7 @@ public:
     void EndProgram();
 
 protected:
-    void OnCloseRequested() override { EndProgram(); }
+    void OnCloseRequested() override;
 
 private:
     void Load();

@@ -7,6 +7,7 @@
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
+#include "screens/common/end_question.h"
 #include "screens/common/yes_no_window.h"
 
 #include <QLabel>
@@ -291,6 +292,12 @@ void GroupWindow::ResumeCorrecting() {
 
 YesNoWindow* GroupWindow::Confirmation() const {
     return confirmation_.Get();
+}
+
+void GroupWindow::OnCloseRequested() {
+    if (ConfirmEndOfWork(platform_.dialogs)) {
+        EndProgram();
+    }
 }
 
 void GroupWindow::EndProgram() {

@@ -4,6 +4,7 @@
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
+#include "screens/common/end_question.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -100,6 +101,16 @@ Form15::Form15(ProgramState& state, Platform platform, Navigator& navigator)
     Command11->OnClick([this] { Command11Click(); });
     Command12->OnClick([this] { Command12Click(); });
     Command13->OnClick([this] { Command13Click(); });
+
+    // Tab goes down the tree and reaches the end of the work last; the window opens on the
+    // first group, so an Enter never ends the program by accident.
+    QWidget* previous = Command2;
+    for (CommandButton* button : {Command3, Command4, Command5, Command6, Command7, Command8, Command9,
+                                  Command10, Command11, Command12, Command13, Command1}) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    Command2->setFocus();
 
     Load();
 }
@@ -261,6 +272,12 @@ void Form15::ShowAgain() {
 void Form15::Leave() {
     Unload();
     platform_.screens.UnloadOtherForms();
+}
+
+void Form15::OnCloseRequested() {
+    if (ConfirmEndOfWork(platform_.dialogs)) {
+        Command1Click();
+    }
 }
 
 void Form15::Command1Click() {

@@ -60,7 +60,7 @@ public:
     void Command13Click();
 
 protected:
-    void OnCloseRequested() override { Command1Click(); }
+    void OnCloseRequested() override;
 
 private:
     // What the student has picked on the open menu since it was loaded.

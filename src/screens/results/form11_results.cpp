@@ -10,6 +10,7 @@
 #include "platform/twips.h"
 #include "report/results_text.h"
 #include "screens/common/alfa_question.h"
+#include "screens/common/end_question.h"
 #include "screens/common/equilibrium_drawing.h"
 #include "screens/results/print_report.h"
 
@@ -180,11 +181,19 @@ void Form11::Command3Click() {
     PrintReport(state_, platform_.printer, platform_.clock);
     Command3->show();
     Command3->setEnabled(true);
+    // The focus comes back to printing, never to the buttons that leave the results.
+    Command3->setFocus();
 }
 
 void Form11::Command4Click() {
     Leave();
     navigator_.OpenChangeMenu();
+}
+
+void Form11::OnCloseRequested() {
+    if (ConfirmEndOfWork(platform_.dialogs)) {
+        Command5Click();
+    }
 }
 
 void Form11::Command5Click() {

@@ -273,8 +273,7 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"question closed", [](Form8* f) { f->ErrorQuestion()->close(); },
                    "CorrectAntoineConstants"},
         AnswerCase{"no", [](Form8* f) { QTest::mouseClick(f->ErrorQuestion()->Command2, Qt::LeftButton); },
-                   "EndProgram"},
-        AnswerCase{"review closed", [](Form8* f) { f->close(); }, "EndProgram"}),
+                   "EndProgram"}),
     [](const auto& info) { return testing::CaseName(info.param.name); });
 
 TEST_F(Antoine, YesListsTheConstantsToCorrectWithTheAntoineModel) {

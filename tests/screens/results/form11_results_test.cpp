@@ -231,24 +231,15 @@ TEST_F(Form11Test, PrintButtonStepsAsideWhileTheReportPrints) {
     EXPECT_EQ(machine.reportsEnded, 1);
 }
 
-class Form11End : public Form11Test, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(Form11End, UnloadsEveryScreenAndEndsTheProgram) {
+TEST_F(Form11Test, EndButtonUnloadsEveryScreenAndEndsTheProgram) {
     Open(SampleWithAlfa(10.0));
     QTest::mouseClick(form->Command1, Qt::LeftButton);
-    if (std::string(GetParam()) == "EndButton") {
-        QTest::mouseClick(form->Command5, Qt::LeftButton);
-    } else {
-        form->close();
-    }
+    QTest::mouseClick(form->Command5, Qt::LeftButton);
     testing::DestroyUnloadedWindows();
     EXPECT_EQ(navigator.asked, QStringList{QStringLiteral("EndProgram")});
     EXPECT_TRUE(form.isNull());
     EXPECT_EQ(machine.screens.Count(), 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Ways, Form11End, ::testing::Values("EndButton", "TitleBarClose"),
-                         [](const auto& info) { return std::string(info.param); });
 
 TEST_F(Form11Test, DirectResultsCarryTheResultsCaptionWithoutStartButtons) {
     Open(SampleWithPoints());
