@@ -40,6 +40,7 @@ add_executable(radirav_ui_tests
   screens/menu/menu_equilibrium_road_test.cpp
   screens/flow/hand_over_test.cpp
   screens/flow/end_question_test.cpp
+  screens/flow/kept_input_test.cpp
   screens/menu/form16_way_out_test.cpp
 )
 set_target_properties(radirav_ui_tests PROPERTIES AUTOMOC ON)
@@ -77,3 +78,15 @@ set_tests_properties(RadiravKeyboardOnVirtualDisplay.NoKeyGetsPastARangeError
 add_test(NAME RadiravWithoutDisplay.PointsToTheBatchCalculator
   COMMAND sh -c "out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"$0\" 2>&1); rc=$?; echo \"$out\"; [ $rc -ne 0 ] && echo \"$out\" | grep -q radirav-calc"
           $<TARGET_FILE:radirav>)
+
+# The command line: Russian help naming every option, the project's version, a wrong option refused.
+add_test(NAME RadiravCommandLine.HelpNamesTheOptions COMMAND radirav --help)
+set_tests_properties(RadiravCommandLine.HelpNamesTheOptions PROPERTIES
+  PASS_REGULAR_EXPRESSION "Использование: radirav \\[FILE.case \\| --last\\]\n.*  --last  [^\n]*последних введённых.*  --version "
+  ENVIRONMENT "XDG_DATA_HOME=/tmp/radirav-help-test")
+add_test(NAME RadiravCommandLine.VersionIsTheProjectVersion COMMAND radirav --version)
+set_tests_properties(RadiravCommandLine.VersionIsTheProjectVersion PROPERTIES
+  PASS_REGULAR_EXPRESSION "^radirav ${PROJECT_VERSION}\n$")
+add_test(NAME RadiravCommandLine.UnknownOptionExits2
+  COMMAND sh -c "\"$0\" --bogus >/dev/null 2>&1; echo \"exit $?\"" $<TARGET_FILE:radirav>)
+set_tests_properties(RadiravCommandLine.UnknownOptionExits2 PROPERTIES PASS_REGULAR_EXPRESSION "^exit 2\n$")

@@ -32,7 +32,8 @@ class RandomMachine final : public Dialogs,
                             public KeyboardLayout,
                             public Printer,
                             public Clock,
-                            public ProgramEnd {
+                            public ProgramEnd,
+                            public LastInput {
 public:
     explicit RandomMachine(std::mt19937& random) : random_(random) {
         // The sample's own answers, by the question asked, so that roads lead somewhere.
@@ -52,7 +53,7 @@ public:
         }
     }
 
-    Platform Get() { return {screens, *this, *this, *this, *this, *this}; }
+    Platform Get() { return {screens, *this, *this, *this, *this, *this, *this}; }
 
     std::optional<QString> AskInput(const InputBoxRequest& request) override {
         if (Pick(12) == 0) {
@@ -114,6 +115,7 @@ public:
     void EndReport() override { ++reports; }
     DateTimeParts Now() override { return {2026, 12, 8, 10, 0, 0}; }
     void EndProgram() override { ++ends; }
+    void Keep(const std::string&) override {}
 
     int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
 

@@ -1,5 +1,6 @@
 #include "screens/flow/screen_flow.h"
 
+#include "model/case_file.h"
 #include "model/equilibrium_choice.h"
 #include "screens/equilibrium/form10_points_check.h"
 #include "screens/equilibrium/form13_graph_editor.h"
@@ -25,9 +26,17 @@ Form1* ScreenFlow::ShowTitle() {
     return form1;
 }
 
+void ScreenFlow::KeepInput() {
+    if (inputBegun_) {
+        platform_.lastInput.Keep(FormatCaseFile(state_));
+    }
+}
+
 template <typename Screen> Screen* ScreenFlow::HandOverTo(Screen* next, const ScreenWindow* alsoKept) {
-    // Whatever the student leaves goes, so that no hidden window can act later.
+    // Whatever the student leaves goes, so that no hidden window can act later; what was typed
+    // there is kept.
     platform_.screens.UnloadAllBut({next, alsoKept});
+    KeepInput();
     return next;
 }
 
@@ -39,6 +48,8 @@ void ScreenFlow::ShowNameBackdrop() {
     if (ending_)
         return;
     nameBackdrop_ = HandOverTo(new Form2(state_, platform_, *this));
+    // From the names on, the input is this run's.
+    inputBegun_ = true;
     nameBackdrop_->PrepareForNames();
 }
 
@@ -175,6 +186,7 @@ void ScreenFlow::EndProgram() {
     if (ending_)
         return;
     ending_ = true;
+    KeepInput();
     platform_.screens.UnloadAll();
     platform_.programEnd.EndProgram();
 }

@@ -29,6 +29,9 @@ public:
 
     // The program's first window.
     Form1* ShowTitle();
+    // Writes the whole input for `radirav --last`, once the student has begun: the title screen
+    // alone leaves the input of an earlier run in place.
+    void KeepInput();
 
     void ShowNameBackdrop() override;
     void EnterGroup(ParamGroup group) override;
@@ -62,6 +65,7 @@ private:
     ProgramState& state_;
     Platform platform_;
     bool ending_ = false;
+    bool inputBegun_ = false;
     QPointer<Form2> nameBackdrop_; // the general window standing behind the name questions
     QPointer<Form8> review_;       // the ideality question and the Antoine constants
     QPointer<Form15> menu_;        // the change-input menu, kept hidden while a group is changed
