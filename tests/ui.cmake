@@ -27,6 +27,7 @@ add_executable(radirav_ui_tests
   screens/equilibrium/points_road_test.cpp
   screens/group_entry_test.cpp
   screens/group_correction_test.cpp
+  screens/cancelled_correction_test.cpp
   screens/confirmations_test.cpp
   screens/form6_choice_test.cpp
   screens/hostile_answers_test.cpp

@@ -376,15 +376,18 @@ void Form8::List1Click(int row) {
     Label4->hide();
     Label2->show();
 
-    const QString answer =
-        platform_.dialogs.InputBox({QString::fromStdString(state_.AntoineNames[row]),
+    const std::optional<QString> answer =
+        platform_.dialogs.AskInput({QString::fromStdString(state_.AntoineNames[row]),
                                     kCorrectionTitle,
                                     {},
                                     QPoint(kCorrectionBoxLeft, row * kLineStep + kBoxTopBase)});
-    EnterAntoineValue(state_, row, answer.toStdString());
-    delete List1->takeItem(row - 1);
-    List1->insertItem(row - 1, ConstantLine(state_, row));
-    List1->setCurrentRow(row - 1);
+    // A cancelled correction keeps the constant and its text as they were.
+    if (answer) {
+        EnterAntoineValue(state_, row, answer->toStdString());
+        delete List1->takeItem(row - 1);
+        List1->insertItem(row - 1, ConstantLine(state_, row));
+        List1->setCurrentRow(row - 1);
+    }
 
     Command5->show();
     Label4->hide();

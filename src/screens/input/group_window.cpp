@@ -193,17 +193,27 @@ void GroupWindow::List1Click(int row) {
     if (row < 1 || row > design_.paramCount) {
         return;
     }
+    const bool corrected = Command3->isVisibleTo(this);
     Label3->hide();
     confirmation_.Close();
     Command3->hide();
 
     const int i = design_.firstParam + row - 1;
-    const QString answer = platform_.dialogs.InputBox(
+    const std::optional<QString> answer = platform_.dialogs.AskInput(
         {QString::fromStdString(state_.InputParams[i].Label),
          kCorrectionBoxTitle,
          {},
          QPoint(kCorrectionBoxLeft, row * kLineStep + design_.correctionBoxBaseTwips)});
-    EnterParamValue(state_, i, answer.toStdString());
+    if (!answer) {
+        // A cancelled correction keeps the value and the window as they were.
+        if (corrected) {
+            Command3->show();
+        } else {
+            Label3->show();
+        }
+        return;
+    }
+    EnterParamValue(state_, i, answer->toStdString());
     delete List1->takeItem(row - 1);
     List1->insertItem(row - 1, QString::fromStdString(ParamLine(state_, i)));
     List1->setCurrentRow(row - 1);
