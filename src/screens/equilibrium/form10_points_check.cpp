@@ -256,7 +256,6 @@ void Form10::LeaveForEditor() {
     confirmation_.Close();
     Unload();
     platform_.screens.UnloadOtherForms();
-    state_.PointPicked = false;
     navigator_.OpenGraphEditor();
 }
 

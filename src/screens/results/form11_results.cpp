@@ -170,7 +170,6 @@ void Form11::Leave() {
 }
 
 void Form11::Command2Click() {
-    state_.EditMode = false;
     Leave();
     navigator_.OpenGraphEditor();
 }

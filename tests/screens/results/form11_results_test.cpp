@@ -47,31 +47,12 @@ protected:
     QPointer<Form11> form;
 };
 
-TEST_F(Form11Test, LoadsAsTheCalculationWindow) {
-    Open(SampleWithPoints());
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("РАСЧЁТ"));
-    EXPECT_EQ(form->pos(), QPoint(1, 0)); // left 10, top 5, 12000 x 9000 twips
-    EXPECT_EQ(form->size(), QSize(800, 600));
-    EXPECT_EQ(form->Command1->text().split(QLatin1Char('\n')), (QStringList{"ПЕРЕХОД", "К", "РАСЧЁТУ"}));
-    EXPECT_EQ(form->Command2->text().split(QLatin1Char('\n')),
-              (QStringList{"ВОЗВРАТ К", "КОРРЕКЦИИ", "РАВНОВЕСНОЙ", "ЗАВИСИМОСТИ"}));
-    EXPECT_EQ(form->Command3->text(), QStringLiteral("  Печать результатов"));
-    EXPECT_EQ(form->Command4->text(), QStringLiteral("Изменение исходной информации"));
-    EXPECT_EQ(form->Command5->text(), QStringLiteral("Окончание расчёта"));
-    EXPECT_EQ(form->Command3->pos(), QPoint(280, 350));
-    EXPECT_EQ(form->Command4->pos(), QPoint(280, 400));
-    EXPECT_EQ(form->Command5->pos(), QPoint(300, 450));
-    EXPECT_EQ(form->Label2->pos(), QPoint(200, 200));
-}
-
-TEST_F(Form11Test, GraphEditorButtonLeavesForTheEditorOutOfEditMode) {
+TEST_F(Form11Test, GraphEditorButtonLeavesForTheEditor) {
     Open(SampleWithPoints());
     EXPECT_EQ(Visible(), (QStringList{"Command1", "Command2"}));
-    state.EditMode = true;
     QTest::mouseClick(form->Command2, Qt::LeftButton);
     testing::DestroyUnloadedWindows();
     EXPECT_EQ(navigator.asked, QStringList{QStringLiteral("OpenGraphEditor")});
-    EXPECT_FALSE(state.EditMode);
     EXPECT_TRUE(form.isNull());
 }
 
