@@ -243,6 +243,7 @@ void Form10::Command1Click() {
         ShowCheckError();
         return;
     }
+    AcceptPointTable(state_);
     Unload();
     platform_.screens.UnloadOtherForms();
     navigator_.ShowEquilibriumGraph();

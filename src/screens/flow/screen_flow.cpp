@@ -1,7 +1,6 @@
 #include "screens/flow/screen_flow.h"
 
 #include "model/case_file.h"
-#include "model/equilibrium_choice.h"
 #include "screens/equilibrium/form10_points_check.h"
 #include "screens/equilibrium/form13_graph_editor.h"
 #include "screens/equilibrium/form8_review.h"
@@ -132,7 +131,6 @@ void ScreenFlow::ShowEquilibriumGraph() {
     if (ending_)
         return;
     Form11* form11 = ResultsWindow();
-    AcceptPointTable(state_);
     form11->ShowEquilibriumGraph();
     form11->show();
 }
