@@ -75,6 +75,14 @@ add_test(NAME RadiravKeyboardOnVirtualDisplay.NoKeyGetsPastARangeError
 set_tests_properties(RadiravKeyboardOnVirtualDisplay.NoKeyGetsPastARangeError
   PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 240 RUN_SERIAL TRUE)
 
+# The title-bar close of every working window asks, and only "Да" ends; --last restores the
+# input; the re-entry choice left without a pick recalculates with what the menu shows.
+add_test(NAME RadiravCloseOnVirtualDisplay.EveryCloseAsksAndNothingIsLost
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/screens/close_road.sh $<TARGET_FILE:radirav> ${CMAKE_BINARY_DIR}/shots
+          ${PROJECT_SOURCE_DIR}/examples/ethanol-water.case)
+set_tests_properties(RadiravCloseOnVirtualDisplay.EveryCloseAsksAndNothingIsLost
+  PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300 RUN_SERIAL TRUE)
+
 # Without any display the program says where the windowless calculator is and fails.
 add_test(NAME RadiravWithoutDisplay.PointsToTheBatchCalculator
   COMMAND sh -c "out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"$0\" 2>&1); rc=$?; echo \"$out\"; [ $rc -ne 0 ] && echo \"$out\" | grep -q radirav-calc"

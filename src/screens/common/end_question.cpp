@@ -4,7 +4,7 @@ namespace radirav {
 
 bool ConfirmEndOfWork(Dialogs& dialogs) {
     return dialogs.AskYesNo(QStringLiteral("Завершить работу с программой?"),
-                            QStringLiteral("Окончание работы с программой"), SafeAnswer::No);
+                            QStringLiteral("Окончание работы"), SafeAnswer::No);
 }
 
 } // namespace radirav
