@@ -8,6 +8,7 @@ add_library(radirav_ui STATIC
   platform/fonts.cpp
   platform/gradient.cpp
   platform/keyboard_layout.cpp
+  platform/last_input.cpp
   platform/program_end.cpp
   platform/qt_printer.cpp
   platform/regional_format.cpp
@@ -28,6 +29,7 @@ add_library(radirav_ui STATIC
   screens/equilibrium/form13_graph_editor.cpp
   screens/equilibrium/form14_remove_point.cpp
   screens/common/alfa_question.cpp
+  screens/common/end_question.cpp
   screens/menu/form15_change_menu.cpp
   screens/menu/form16_reentry_choice.cpp
   screens/results/form11_results.cpp
@@ -43,3 +45,4 @@ target_link_libraries(radirav_ui PUBLIC radirav_core Qt6::Widgets Qt6::PrintSupp
 
 add_executable(radirav app/main.cpp)
 target_link_libraries(radirav PRIVATE radirav_ui radirav_warnings)
+target_compile_definitions(radirav PRIVATE RADIRAV_VERSION="${PROJECT_VERSION}")

@@ -27,6 +27,7 @@ add_executable(radirav_ui_tests
   screens/equilibrium/points_road_test.cpp
   screens/group_entry_test.cpp
   screens/group_correction_test.cpp
+  screens/cancelled_correction_test.cpp
   screens/confirmations_test.cpp
   screens/form6_choice_test.cpp
   screens/hostile_answers_test.cpp
@@ -38,6 +39,10 @@ add_executable(radirav_ui_tests
   screens/menu/form16_reentry_choice_test.cpp
   screens/menu/menu_road_test.cpp
   screens/menu/menu_equilibrium_road_test.cpp
+  screens/flow/hand_over_test.cpp
+  screens/flow/end_question_test.cpp
+  screens/flow/kept_input_test.cpp
+  screens/menu/form16_way_out_test.cpp
 )
 set_target_properties(radirav_ui_tests PROPERTIES AUTOMOC ON)
 target_link_libraries(radirav_ui_tests PRIVATE radirav_test_platform Qt6::Test radirav_warnings)
@@ -70,7 +75,27 @@ add_test(NAME RadiravKeyboardOnVirtualDisplay.NoKeyGetsPastARangeError
 set_tests_properties(RadiravKeyboardOnVirtualDisplay.NoKeyGetsPastARangeError
   PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 240 RUN_SERIAL TRUE)
 
+# The title-bar close of every working window asks, and only "Да" ends; --last restores the
+# input; the re-entry choice left without a pick recalculates with what the menu shows.
+add_test(NAME RadiravCloseOnVirtualDisplay.EveryCloseAsksAndNothingIsLost
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/screens/close_road.sh $<TARGET_FILE:radirav> ${CMAKE_BINARY_DIR}/shots
+          ${PROJECT_SOURCE_DIR}/examples/ethanol-water.case)
+set_tests_properties(RadiravCloseOnVirtualDisplay.EveryCloseAsksAndNothingIsLost
+  PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300 RUN_SERIAL TRUE)
+
 # Without any display the program says where the windowless calculator is and fails.
 add_test(NAME RadiravWithoutDisplay.PointsToTheBatchCalculator
   COMMAND sh -c "out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"$0\" 2>&1); rc=$?; echo \"$out\"; [ $rc -ne 0 ] && echo \"$out\" | grep -q radirav-calc"
           $<TARGET_FILE:radirav>)
+
+# The command line: Russian help naming every option, the project's version, a wrong option refused.
+add_test(NAME RadiravCommandLine.HelpNamesTheOptions COMMAND radirav --help)
+set_tests_properties(RadiravCommandLine.HelpNamesTheOptions PROPERTIES
+  PASS_REGULAR_EXPRESSION "Использование: radirav \\[FILE.case \\| --last\\]\n.*  --last  [^\n]*последних введённых.*  --version "
+  ENVIRONMENT "XDG_DATA_HOME=/tmp/radirav-help-test")
+add_test(NAME RadiravCommandLine.VersionIsTheProjectVersion COMMAND radirav --version)
+set_tests_properties(RadiravCommandLine.VersionIsTheProjectVersion PROPERTIES
+  PASS_REGULAR_EXPRESSION "^radirav ${PROJECT_VERSION}\n$")
+add_test(NAME RadiravCommandLine.UnknownOptionExits2
+  COMMAND sh -c "\"$0\" --bogus >/dev/null 2>&1; echo \"exit $?\"" $<TARGET_FILE:radirav>)
+set_tests_properties(RadiravCommandLine.UnknownOptionExits2 PROPERTIES PASS_REGULAR_EXPRESSION "^exit 2\n$")

@@ -1,10 +1,13 @@
 #include "model/program_state.h"
+#include "platform/last_input.h"
 #include "platform/qt_platform.h"
 #include "screens/flow/screen_flow.h"
 #include "screens/input/start_case.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -13,9 +16,70 @@ bool HasDisplay() {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
+void PrintHelp(std::FILE* out) {
+    const QString text =
+        QStringLiteral("Использование: radirav [FILE.case | --last]\n"
+                       "RADIRAV-9: учебный расчёт бинарной ректификации в колоннах с колпачковыми\n"
+                       "и ситчатыми тарелками, определение числа тарелок.\n"
+                       "\n"
+                       "  FILE.case   начать с варианта из файла вместо примера (этанол-вода)\n"
+                       "  --last      начать с последних введённых данных: они сохраняются при\n"
+                       "              каждом окончании работы и каждой смене окна в\n"
+                       "              %1\n"
+                       "  --version   показать версию программы\n"
+                       "  --help      показать эту справку\n"
+                       "\n"
+                       "Расчёт без окон по файлу варианта: radirav-calc --help\n")
+            .arg(radirav::DefaultLastInputPath());
+    std::fputs(text.toLocal8Bit().constData(), out);
+}
+
+// What the command line asks for: a case to start with, or only a text to print.
+struct StartOptions {
+    QString casePath;
+    radirav::StartFrom from = radirav::StartFrom::CaseFile;
+    bool help = false, version = false, unknown = false;
+};
+
+StartOptions ReadOptions(int argc, char* argv[]) {
+    StartOptions options;
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+            options.help = true;
+        } else if (std::strcmp(arg, "--version") == 0) {
+            options.version = true;
+        } else if (std::strcmp(arg, "--last") == 0 && options.casePath.isEmpty()) {
+            options.casePath = radirav::DefaultLastInputPath();
+            options.from = radirav::StartFrom::LastInput;
+        } else if (arg[0] != '-' && options.casePath.isEmpty()) {
+            options.casePath = QString::fromLocal8Bit(arg);
+        } else {
+            options.unknown = true;
+        }
+    }
+    return options;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("radirav"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(RADIRAV_VERSION));
+    const StartOptions options = ReadOptions(argc, argv);
+    if (options.unknown) {
+        std::fputs("radirav: неизвестный параметр\n", stderr);
+        PrintHelp(stderr);
+        return 2;
+    }
+    if (options.help) {
+        PrintHelp(stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("radirav %s\n", RADIRAV_VERSION);
+        return 0;
+    }
     if (!HasDisplay()) {
         std::fputs("radirav: нет графического дисплея (DISPLAY и WAYLAND_DISPLAY не заданы); "
                    "расчёт без окон: radirav-calc\n",
@@ -30,9 +94,12 @@ int main(int argc, char* argv[]) {
     radirav::ProgramState state;
     radirav::QtPlatform qtPlatform;
     radirav::ScreenFlow flow(state, qtPlatform.Get());
-    // `radirav FILE.case` starts with that case in place of the sample.
-    if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
-        radirav::LoadStartCase(state, qtPlatform.Get().dialogs, arguments.at(1));
+    if (!options.casePath.isEmpty())
+        radirav::LoadStartCase(state, qtPlatform.Get().dialogs, options.casePath, options.from);
+    // A session that ends the desktop ends the program too: the input is kept first.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&flow] { flow.KeepInput(); });
     flow.ShowTitle();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    flow.KeepInput();
+    return status;
 }

@@ -87,7 +87,8 @@ struct Entry {
 
 class CaseReader {
 public:
-    explicit CaseReader(std::string fileName) : fileName_(std::move(fileName)) {}
+    CaseReader(std::string fileName, CaseChecks checks)
+        : fileName_(std::move(fileName)), keepOutOfRange_(checks == CaseChecks::KeepOutOfRange) {}
 
     CaseFileResult Read(std::istream& in) {
         LoadSampleData(result_.state);
@@ -99,9 +100,22 @@ public:
 
 private:
     bool Fail(int line, const std::string& key, const std::string& what) {
-        const std::string where = line > 0 ? fileName_ + ":" + std::to_string(line) : fileName_;
-        result_.error = where + ": " + key + ": " + what;
+        result_.error = Where(line) + ": " + key + ": " + what;
         return false;
+    }
+
+    // A value outside its range: the reading fails, or, keeping such values, goes on with the
+    // first of them noted.
+    bool OutOfRange(int line, const std::string& key, const std::string& what) {
+        if (!keepOutOfRange_)
+            return Fail(line, key, what);
+        if (!result_.outOfRange)
+            result_.outOfRange = Where(line) + ": " + key + ": " + what;
+        return true;
+    }
+
+    std::string Where(int line) const {
+        return line > 0 ? fileName_ + ":" + std::to_string(line) : fileName_;
     }
 
     bool Collect(std::istream& in) {
@@ -187,11 +201,12 @@ private:
     bool ApplyAlfa(const Entry& entry) {
         ProgramState& state = result_.state;
         ChooseConstantAlfa(state);
-        if (!StoreTypedAlfa(state, entry.value))
-            return Fail(entry.line, "ALFA",
-                        "\"" + entry.value + "\" is out of range, accepted " + kAlfaRangeText);
-        MarkAlfaEntered(state);
-        return true;
+        if (StoreTypedAlfa(state, entry.value)) {
+            MarkAlfaEntered(state);
+            return true;
+        }
+        return OutOfRange(entry.line, "ALFA",
+                          "\"" + entry.value + "\" is out of range, accepted " + kAlfaRangeText);
     }
 
     bool ApplyAntoine(const Entry& entry) {
@@ -202,9 +217,10 @@ private:
         for (int i = 1; i <= 6; ++i)
             EnterAntoineValue(state, i, words[static_cast<std::size_t>(i - 1)]);
         if (const int bad = CheckAntoineConstants(state); bad != 0) {
-            return Fail(entry.line, "ANTOINE",
-                        state.AntoineNames[bad] + " = " + state.AntoineTexts[bad] +
-                            " is out of range, accepted " + DescribeAntoineRange(bad));
+            if (!OutOfRange(entry.line, "ANTOINE",
+                            state.AntoineNames[bad] + " = " + state.AntoineTexts[bad] +
+                                " is out of range, accepted " + DescribeAntoineRange(bad)))
+                return false;
         }
         ChooseVariableVolatility(state);
         ChooseAntoineConstants(state);
@@ -237,10 +253,11 @@ private:
             sorted.emplace_back(state.EqX[i], state.EqY[i]);
         RereadPointTexts(state);
         if (const PointCheck check = CheckEquilibriumPoints(state); check.point != 0) {
-            return Fail(LineOfPoint(sorted[check.point - 1u]), "POINT",
-                        TrimBlanks(check.caption) +
-                            " (points sorted by x; each 0 < x < 1, 0 < y < 1, y >= x, "
-                            "x and y increasing)");
+            if (!OutOfRange(LineOfPoint(sorted[check.point - 1u]), "POINT",
+                            TrimBlanks(check.caption) +
+                                " (points sorted by x; each 0 < x < 1, 0 < y < 1, y >= x, "
+                                "x and y increasing)"))
+                return false;
         }
         ChooseVariableVolatility(state);
         ChooseTabulatedPoints(state);
@@ -268,14 +285,16 @@ private:
             const std::string key(ParamKey(bad));
             const auto found = entries_.find(key);
             const int line = found == entries_.end() ? 0 : found->second.line;
-            return Fail(line, key,
-                        "\"" + state.InputValueTexts[bad] + "\"" + (line == 0 ? " (sample value)" : "") +
-                            " is out of range, accepted " + DescribeParamRange(bad));
+            if (!OutOfRange(line, key,
+                            "\"" + state.InputValueTexts[bad] + "\"" + (line == 0 ? " (sample value)" : "") +
+                                " is out of range, accepted " + DescribeParamRange(bad)))
+                return false;
         }
         return true;
     }
 
     std::string fileName_;
+    bool keepOutOfRange_;
     CaseFileResult result_;
     std::map<std::string, Entry> entries_;
     std::vector<Entry> points_;
@@ -283,13 +302,13 @@ private:
 
 } // namespace
 
-CaseFileResult ReadCaseFile(std::istream& in, const std::string& fileName) {
-    return CaseReader(fileName).Read(in);
+CaseFileResult ReadCaseFile(std::istream& in, const std::string& fileName, CaseChecks checks) {
+    return CaseReader(fileName, checks).Read(in);
 }
 
-CaseFileResult ReadCaseText(const std::string& text, const std::string& fileName) {
+CaseFileResult ReadCaseText(const std::string& text, const std::string& fileName, CaseChecks checks) {
     std::istringstream in(text);
-    return ReadCaseFile(in, fileName);
+    return ReadCaseFile(in, fileName, checks);
 }
 
 std::string FormatCaseFile(const ProgramState& state) {

@@ -16,10 +16,18 @@ namespace radirav {
 struct CaseFileResult {
     ProgramState state;
     std::optional<std::string> error; // one line: "FILE:LINE: KEY: what is wrong"
+    // The first value kept outside its range, in the same form (KeepOutOfRange only).
+    std::optional<std::string> outOfRange;
 };
 
-CaseFileResult ReadCaseFile(std::istream& in, const std::string& fileName);
-CaseFileResult ReadCaseText(const std::string& text, const std::string& fileName);
+// A case written by hand must pass every check; the last input of a session may end half
+// corrected and is taken back as it was typed, to be corrected on the screens.
+enum class CaseChecks { Enforce, KeepOutOfRange };
+
+CaseFileResult ReadCaseFile(std::istream& in, const std::string& fileName,
+                            CaseChecks checks = CaseChecks::Enforce);
+CaseFileResult ReadCaseText(const std::string& text, const std::string& fileName,
+                            CaseChecks checks = CaseChecks::Enforce);
 
 // The whole input of `state` as case-file text: names, the 28 values as typed, the tray type
 // and the chosen equilibrium (none when no kind is chosen yet, which reads back as the sample's

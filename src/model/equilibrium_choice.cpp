@@ -67,4 +67,31 @@ void AcceptPointTable(ProgramState& state) {
     state.EquilibriumKind = state.EqPointCount;
 }
 
+std::optional<EquilibriumModel> ReadyEquilibrium(const ProgramState& state) {
+    if (state.ConstantVolatility && state.AlfaEntered)
+        return EquilibriumModel::ConstantAlfa;
+    if (state.AntoineMode && state.AntoineEntered)
+        return EquilibriumModel::Antoine;
+    if (state.PointsEntered)
+        return EquilibriumModel::Points;
+    return std::nullopt;
+}
+
+void UseEquilibrium(ProgramState& state, EquilibriumModel model) {
+    switch (model) {
+    case EquilibriumModel::ConstantAlfa:
+        ChooseConstantAlfa(state);
+        return;
+    case EquilibriumModel::Antoine:
+        ChooseVariableVolatility(state);
+        ChooseAntoineConstants(state);
+        return;
+    case EquilibriumModel::Points:
+        ChooseVariableVolatility(state);
+        ChooseTabulatedPoints(state);
+        AcceptPointTable(state);
+        return;
+    }
+}
+
 } // namespace radirav

@@ -2,6 +2,7 @@
 
 #include "model/program_state.h"
 
+#include <optional>
 #include <string_view>
 
 // The equilibrium choice: the flags every screen changes when the student picks how the
@@ -33,5 +34,17 @@ void ChooseTabulatedPoints(ProgramState& state);
 void FinishPointsEntry(ProgramState& state);
 // The checked table becomes the equilibrium of the calculation: kind = its point count.
 void AcceptPointTable(ProgramState& state);
+
+// The three ways the equilibrium is given.
+enum class EquilibriumModel { ConstantAlfa, Antoine, Points };
+
+// The equilibrium a recalculation from the change menu is ready to use, tested in this order:
+// constant volatility with an ALFA entered, the Antoine model with its constants entered,
+// points entered; none when no test holds.
+std::optional<EquilibriumModel> ReadyEquilibrium(const ProgramState& state);
+
+// Makes `model` the equilibrium of the next calculation: the choice flags name it and the kind
+// the calculation reads follows them.
+void UseEquilibrium(ProgramState& state, EquilibriumModel model);
 
 } // namespace radirav

@@ -14,7 +14,7 @@
 
 namespace radirav {
 
-QString QtDialogs::InputBox(const InputBoxRequest& request) {
+std::optional<QString> QtDialogs::AskInput(const InputBoxRequest& request) {
     QInputDialog dialog;
     dialog.setWindowTitle(request.title);
     dialog.setLabelText(request.prompt);
@@ -34,18 +34,19 @@ QString QtDialogs::InputBox(const InputBoxRequest& request) {
         dialog.move(TwipsToPixels(*request.positionTwips));
     }
     if (dialog.exec() != QDialog::Accepted) {
-        return {};
+        return std::nullopt;
     }
     return dialog.textValue();
 }
 
-bool QtDialogs::AskYesNo(const QString& prompt, const QString& title) {
+bool QtDialogs::AskYesNo(const QString& prompt, const QString& title, SafeAnswer safe) {
     QMessageBox box(QMessageBox::Question, title, prompt);
     QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
-    // Escape and the title-bar close keep the student's work: they answer "Да" (go on).
-    box.setEscapeButton(yes);
+    QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    // Enter, Escape and the title-bar close keep the student's work.
+    QPushButton* kept = safe == SafeAnswer::Yes ? yes : no;
+    box.setDefaultButton(kept);
+    box.setEscapeButton(kept);
     box.exec();
     return box.clickedButton() == yes;
 }

@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/keyboard_layout.h"
+#include "platform/last_input.h"
 #include "platform/printer.h"
 #include "platform/program_end.h"
 #include "platform/screen_list.h"
@@ -10,8 +11,8 @@
 namespace radirav {
 
 // Everything a screen reaches outside itself: the other screens, the student (boxes and beep),
-// the keyboard, the printer, the clock and the end of the program. Built once by main (or by a
-// test from its scripted doubles) and handed to every screen by value; the referenced objects
+// the keyboard, the printer, the clock, the end of the program and where the input is kept. Built once by
+// main (or by a test from its scripted doubles) and handed to every screen by value; the referenced objects
 // outlive the screens.
 struct Platform {
     ScreenList& screens;
@@ -20,6 +21,7 @@ struct Platform {
     Printer& printer;
     Clock& clock;
     ProgramEnd& programEnd;
+    LastInput& lastInput;
 };
 
 } // namespace radirav

@@ -13,7 +13,7 @@ public:
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
 
-    Platform Get() { return {screens_, dialogs_, keyboard_, printer_, clock_, programEnd_}; }
+    Platform Get() { return {screens_, dialogs_, keyboard_, printer_, clock_, programEnd_, lastInput_}; }
 
 private:
     QtDialogs dialogs_;
@@ -21,6 +21,7 @@ private:
     QtPrinter printer_{dialogs_};
     SystemClock clock_;
     QtProgramEnd programEnd_;
+    FileLastInput lastInput_{DefaultLastInputPath()};
     ScreenList screens_; // last member: its windows go first
 };
 

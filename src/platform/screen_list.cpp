@@ -78,15 +78,13 @@ void ScreenList::UnloadOtherForms() {
     }
 }
 
-} // namespace radirav
-
-namespace radirav {
-
-void ScreenList::UnloadAll() {
-    while (!screens_.empty()) {
-        ScreenWindow* first = screens_.front();
-        first->Unload();
-        Remove(first);
+void ScreenList::UnloadAllBut(std::initializer_list<const ScreenWindow*> kept) {
+    const std::vector<ScreenWindow*> loaded = screens_;
+    for (ScreenWindow* screen : loaded) {
+        if (std::find(kept.begin(), kept.end(), screen) == kept.end()) {
+            screen->Unload();
+            Remove(screen);
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 #include <vector>
 
 namespace radirav {
@@ -45,7 +46,9 @@ public:
     // loaded one stays.
     void UnloadOtherForms();
     // Unloads every screen, as the program does before it ends.
-    void UnloadAll();
+    void UnloadAll() { UnloadAllBut({}); }
+    // Unloads, in load order, every screen but those in `kept` (null entries keep nothing).
+    void UnloadAllBut(std::initializer_list<const ScreenWindow*> kept);
 
     // The window manager's frame around a screen, as last seen on a shown window: the designed
     // sizes of the windows include it.

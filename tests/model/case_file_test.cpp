@@ -205,5 +205,57 @@ INSTANTIATE_TEST_SUITE_P(
                   "test.case:1: TRAY: \"X\" is neither K (bubble-cap) nor S (sieve)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct KeptCase {
+    const char* name;
+    std::string text;
+    std::string outOfRange; // as the strict reading's error
+    bool (*kept)(const ProgramState&);
+};
+
+class LastInputKeepsValuesOutOfRange : public ::testing::TestWithParam<KeptCase> {};
+
+// The strict reading refuses the file; keeping values out of range takes it as typed and names
+// the first such value exactly as the refusal would.
+TEST_P(LastInputKeepsValuesOutOfRange, AsTypedWithTheFirstNamed) {
+    ASSERT_EQ(Read(GetParam().text).error, GetParam().outOfRange);
+    const CaseFileResult kept = ReadCaseText(GetParam().text, "test.case", CaseChecks::KeepOutOfRange);
+    ASSERT_FALSE(kept.error) << *kept.error;
+    EXPECT_EQ(kept.outOfRange, GetParam().outOfRange);
+    EXPECT_TRUE(GetParam().kept(kept.state));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, LastInputKeepsValuesOutOfRange,
+    ::testing::Values(
+        KeptCase{"ParameterAndTheNextOneBad", "XF = 1.5\nR = 0\n",
+                 "test.case:1: XF: \"1.5\" is out of range, accepted 0 < XF < 1",
+                 [](const ProgramState& s) {
+                     return s.InputValueTexts[param::kXF] == "1.5" && s.InputValueTexts[param::kR] == "0";
+                 }},
+        KeptCase{"AlfaOfOneIsNotAnEnteredAlfa", "ALFA = 1\n",
+                 "test.case:1: ALFA: \"1\" is out of range, accepted 1 < ALFA <= 1000000",
+                 [](const ProgramState& s) {
+                     return s.AlfaText == "1" && s.EquilibriumKind == 1 && s.ConstantVolatility &&
+                            !s.AlfaEntered;
+                 }},
+        KeptCase{"AntoineConstant", "ANTOINE = 23 1200 5 12 1100 -145\n",
+                 "test.case:1: ANTOINE: C1 = 5 is out of range, accepted -200 <= C1 <= 0",
+                 [](const ProgramState& s) {
+                     return s.AntoineTexts[3] == "5" && s.EquilibriumKind == 3 && s.AntoineMode;
+                 }},
+        KeptCase{"PointOrder", EightPoints("0.75 0.8"),
+                 "test.case:8: POINT: ОШИБКА :     Y[8] < Y[7] или Y[8] = 0 (points sorted by x; each 0 < x "
+                 "< 1, 0 < y < 1, y >= x, x and y increasing)",
+                 [](const ProgramState& s) {
+                     return s.EqPointCount == 8 && s.EquilibriumKind == 8 && s.TableMode;
+                 }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LastInputKeepsValuesOutOfRange, ButNotAFileItCannotRead) {
+    for (const std::string text : {"FOO = 1\n", "POINT = 0.1 0.2\n", "TRAY = X\n"}) {
+        EXPECT_TRUE(ReadCaseText(text, "test.case", CaseChecks::KeepOutOfRange).error) << text;
+    }
+}
+
 } // namespace
 } // namespace radirav

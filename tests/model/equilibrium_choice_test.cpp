@@ -75,6 +75,62 @@ INSTANTIATE_TEST_SUITE_P(
                       ChoiceCase{"PointTableAccepted", AcceptPointTable, "------", kPoints, kPoints}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct UseCase {
+    const char* name;
+    EquilibriumModel model;
+    FlagWord flags;
+    int kind;
+};
+
+class UsedEquilibrium : public ::testing::TestWithParam<UseCase> {};
+
+// Whatever the flags were, the chosen model is named by them and is what the kind says; and
+// the readiness test, asked again, finds that same model.
+TEST_P(UsedEquilibrium, NamesTheModelInTheFlagsAndTheKind) {
+    for (const bool start : {false, true}) {
+        ProgramState state = StartWith(start);
+        state.AlfaEntered = state.AntoineEntered = state.PointsEntered = true;
+        UseEquilibrium(state, GetParam().model);
+        EXPECT_EQ(Word(state).substr(0, 3), std::string(GetParam().flags)) << "starting with flags " << start;
+        EXPECT_EQ(state.EquilibriumKind, GetParam().kind) << "starting with flags " << start;
+        EXPECT_EQ(ReadyEquilibrium(state), GetParam().model) << "starting with flags " << start;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, UsedEquilibrium,
+                         ::testing::Values(UseCase{"ConstantAlfa", EquilibriumModel::ConstantAlfa, "TFF", 1},
+                                           UseCase{"Antoine", EquilibriumModel::Antoine, "FFT", 3},
+                                           UseCase{"Points", EquilibriumModel::Points, "FTF", kPoints}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct ReadyCase {
+    const char* name;
+    FlagWord flags; // as StartWith's word; '-' is cleared here
+    std::optional<EquilibriumModel> ready;
+};
+
+class ReadyForRecalculation : public ::testing::TestWithParam<ReadyCase> {};
+
+TEST_P(ReadyForRecalculation, TestsAlfaThenAntoineThenPoints) {
+    ProgramState state;
+    bool* flags[] = {&state.ConstantVolatility, &state.TableMode,      &state.AntoineMode,
+                     &state.AlfaEntered,        &state.AntoineEntered, &state.PointsEntered};
+    for (int k = 0; k < 6; ++k)
+        *flags[k] = GetParam().flags[k] == 'T';
+    EXPECT_EQ(ReadyEquilibrium(state), GetParam().ready);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Flags, ReadyForRecalculation,
+    ::testing::Values(ReadyCase{"ConstantWithAlfa", "TFFTTT", EquilibriumModel::ConstantAlfa},
+                      ReadyCase{"ConstantWithoutAlfaFallsToThePoints", "TFF-TT", EquilibriumModel::Points},
+                      ReadyCase{"AntoineWithConstants", "F-TTTT", EquilibriumModel::Antoine},
+                      ReadyCase{"AntoineWithoutConstantsFallsToThePoints", "F-TT-T",
+                                EquilibriumModel::Points},
+                      ReadyCase{"PointsMode", "FT-TTT", EquilibriumModel::Points},
+                      ReadyCase{"NothingEntered", "TFT---", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct AlfaCase {
     const char* name;
     const char* typed;

@@ -14,21 +14,22 @@ void ScriptedPlatform::AnswerYesNo(std::vector<bool> answers) {
     yesNoAnswers_.insert(yesNoAnswers_.end(), answers.begin(), answers.end());
 }
 
-QString ScriptedPlatform::InputBox(const InputBoxRequest& request) {
+std::optional<QString> ScriptedPlatform::AskInput(const InputBoxRequest& request) {
     inputBoxes.push_back(request);
     events << QStringLiteral("input box ") + request.title;
     if (inputAnswers_.empty()) {
         ADD_FAILURE() << "input box \"" << request.title.toStdString() << "\" asked \""
                       << request.prompt.toStdString() << "\" but the script has no answer left";
-        return {};
+        return std::nullopt;
     }
     const std::optional<QString> answer = inputAnswers_.front();
     inputAnswers_.pop_front();
-    return answer.value_or(QString());
+    return answer;
 }
 
-bool ScriptedPlatform::AskYesNo(const QString& prompt, const QString& title) {
+bool ScriptedPlatform::AskYesNo(const QString& prompt, const QString& title, SafeAnswer safe) {
     yesNoPrompts << prompt;
+    yesNoSafeAnswers.push_back(safe);
     if (yesNoAnswers_.empty()) {
         ADD_FAILURE() << "yes/no box \"" << title.toStdString() << "\" asked \"" << prompt.toStdString()
                       << "\" but the script has no answer left";

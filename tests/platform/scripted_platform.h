@@ -20,11 +20,12 @@ class ScriptedPlatform final : public Dialogs,
                                public KeyboardLayout,
                                public Printer,
                                public Clock,
-                               public ProgramEnd {
+                               public ProgramEnd,
+                               public LastInput {
 public:
     ScriptedPlatform();
 
-    Platform Get() { return {screens, *this, *this, *this, *this, *this}; }
+    Platform Get() { return {screens, *this, *this, *this, *this, *this, *this}; }
 
     // Answers for the coming input boxes in order; std::nullopt stands for a cancelled box.
     void AnswerInputBoxes(std::vector<std::optional<QString>> answers);
@@ -32,8 +33,8 @@ public:
     // Answers for the coming save-file dialogs; std::nullopt stands for a cancelled one.
     void AnswerSaveFileNames(std::vector<std::optional<QString>> answers);
 
-    QString InputBox(const InputBoxRequest& request) override;
-    bool AskYesNo(const QString& prompt, const QString& title) override;
+    std::optional<QString> AskInput(const InputBoxRequest& request) override;
+    bool AskYesNo(const QString& prompt, const QString& title, SafeAnswer safe) override;
     void ShowMessage(const QString& text, const QString& title) override;
     void Beep() override { ++beeps; }
     QString SaveFileName(const QString& title, const QString& filter) override;
@@ -45,6 +46,7 @@ public:
     void EndReport() override { ++reportsEnded; }
     DateTimeParts Now() override { return now; }
     void EndProgram() override { ++programEnds; }
+    void Keep(const std::string& caseText) override { keptInputs.push_back(caseText); }
 
     ScreenList screens; // windows the test left loaded are deleted with the platform
 
@@ -52,6 +54,7 @@ public:
     QStringList events;
     std::vector<InputBoxRequest> inputBoxes;
     QStringList yesNoPrompts;
+    std::vector<SafeAnswer> yesNoSafeAnswers; // of each yes/no box, in order
     QStringList messages;
     QStringList saveFileTitles;
     int beeps = 0;
@@ -62,6 +65,7 @@ public:
     QStringList openDocument;
     int reportsEnded = 0;
     int programEnds = 0;
+    std::vector<std::string> keptInputs; // case texts, the latest last
     DateTimeParts now{2026, 12, 7, 14, 35, 12};
     // Runs on every printed line, e.g. to look at the screen while the report prints.
     std::function<void()> onPrintLine;

@@ -34,7 +34,7 @@ TEST(ScriptedPlatform, FailsTheTestLoudlyWhenTheYesNoScriptRunsDry) {
     {
         ::testing::ScopedFakeTestPartResultReporter reporter(
             ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
-        answer = machine.AskYesNo(QStringLiteral("Продолжить?"), QStringLiteral("ВОПРОС"));
+        answer = machine.AskYesNo(QStringLiteral("Продолжить?"), QStringLiteral("ВОПРОС"), SafeAnswer::Yes);
     }
     EXPECT_FALSE(answer);
     EXPECT_EQ(failures.size(), 1);

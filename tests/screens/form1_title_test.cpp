@@ -218,24 +218,16 @@ TEST_F(Form1Test, StartLoadsTheSampleAndLeavesOnlyTheNextScreen) {
     EXPECT_EQ(machine.programEnds, 0);
 }
 
-class Form1Quit : public Form1Test, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(Form1Quit, EndsTheProgramWithoutAQuestion) {
+TEST_F(Form1Test, QuitButtonEndsTheProgramWithoutAQuestion) {
     Open();
-    if (std::string(GetParam()) == "QuitButton") {
-        QTest::mouseClick(form->Command2, Qt::LeftButton);
-    } else {
-        form->close();
-    }
+    QTest::mouseClick(form->Command2, Qt::LeftButton);
     testing::DestroyUnloadedWindows();
     EXPECT_EQ(navigator.asked, QStringList{QStringLiteral("EndProgram")});
     EXPECT_TRUE(machine.inputBoxes.empty());
     EXPECT_TRUE(form.isNull());
+    EXPECT_TRUE(machine.yesNoPrompts.empty());
     EXPECT_EQ(machine.screens.Count(), 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Ways, Form1Quit, ::testing::Values("QuitButton", "TitleBarClose"),
-                         [](const auto& info) { return std::string(info.param); });
 
 } // namespace
 } // namespace radirav

@@ -74,7 +74,6 @@ INSTANTIATE_TEST_SUITE_P(FirstRun, TrayTypeButtons,
 
 TEST_F(TrayChoice, NotConstantVolatilityLeavesForTheIdealityQuestion) {
     testing::RecordingNavigator navigator;
-    navigator.offered = {Intent::ShowIdealityChoice};
     state.ConstantVolatility = true;
     form = new Form6(state, platform, navigator);
     machine.AnswerInputBoxes(testing::SampleAnswers(param::kFirstStripping, param::kSectionCount));

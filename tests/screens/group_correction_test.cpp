@@ -217,14 +217,5 @@ INSTANTIATE_TEST_SUITE_P(FirstRun, AcceptedGroup,
                                            NextGroup{Group::Rectifying, "Form6", 8}),
                          [](const auto& info) { return std::string(info.param.next); });
 
-TEST_F(GroupTest, TitleBarCloseEndsTheProgramLikeTheEndButtons) {
-    GroupWindow* form = EnterSample(Group::Rectifying);
-    ASSERT_NE(form, nullptr);
-    form->close();
-    testing::DestroyUnloadedWindows();
-    EXPECT_EQ(machine.programEnds, 1);
-    EXPECT_EQ(machine.screens.Count(), 0);
-}
-
 } // namespace
 } // namespace radirav

@@ -72,11 +72,16 @@ protected:
         QTest::mouseClick(form->Confirmation()->Command1, Qt::LeftButton);
         testing::DestroyUnloadedWindows();
         const Answers hostile = Cycle(HostileAnswers(), shift, design.paramCount);
+        Answers expected = hostile;
         for (int row = 1; row <= design.paramCount; ++row) {
             machine.AnswerInputBoxes({hostile[static_cast<std::size_t>(row - 1)]});
+            // A cancelled correction keeps the text the line had.
+            if (!hostile[static_cast<std::size_t>(row - 1)])
+                expected[static_cast<std::size_t>(row - 1)] =
+                    QString::fromStdString(state.InputValueTexts[design.firstParam + row - 1]);
             ClickListRow(form->List1, row);
         }
-        ExpectTyped(form, design.firstParam, hostile);
+        ExpectTyped(form, design.firstParam, expected);
         const Answers sample = testing::SampleAnswers(design.firstParam, design.paramCount);
         for (int row = 1; row <= design.paramCount; ++row) {
             machine.AnswerInputBoxes({sample[static_cast<std::size_t>(row - 1)]});

@@ -4,21 +4,19 @@
 
 #include <QStringList>
 #include <functional>
-#include <set>
 
 namespace radirav::testing {
 
 // A navigator that only writes down what a screen asked for, for tests of one screen alone.
 class RecordingNavigator final : public Navigator {
 public:
-    bool Offers(Intent intent) const override { return offered.contains(intent); }
-
     void ShowNameBackdrop() override { Ask(QStringLiteral("ShowNameBackdrop")); }
     void EnterGroup(ParamGroup group) override { Ask(QStringLiteral("EnterGroup %1").arg(int(group))); }
     void EditGroup(ParamGroup group) override { Ask(QStringLiteral("EditGroup %1").arg(int(group))); }
     void ReturnToChangeMenu() override { Ask(QStringLiteral("ReturnToChangeMenu")); }
     void ShowIdealityChoice() override { Ask(QStringLiteral("ShowIdealityChoice")); }
     void EnterEquilibriumPoints() override { Ask(QStringLiteral("EnterEquilibriumPoints")); }
+    void ReenterEquilibriumPoints() override { Ask(QStringLiteral("ReenterEquilibriumPoints")); }
     void ShowEquilibriumCheck() override { Ask(QStringLiteral("ShowEquilibriumCheck")); }
     void OpenGraphEditor() override { Ask(QStringLiteral("OpenGraphEditor")); }
     void ShowEquilibriumGraph() override { Ask(QStringLiteral("ShowEquilibriumGraph")); }
@@ -33,7 +31,6 @@ public:
     void EndProgram() override { Ask(QStringLiteral("EndProgram")); }
     void ShowColumnDiagram() override { Ask(QStringLiteral("ShowColumnDiagram")); }
 
-    std::set<Intent> offered;
     QStringList asked;
     // Runs on every request, after it is written down, e.g. to show a stand-in screen.
     std::function<void(const QString&)> onAsk;

@@ -23,7 +23,7 @@ bool AskAlfaUntilInRange(ProgramState& state, Dialogs& dialogs) {
             return true;
         }
         dialogs.Beep();
-        if (!dialogs.AskYesNo(kAlfaError, kAlfaErrorTitle)) {
+        if (!dialogs.AskYesNo(kAlfaError, kAlfaErrorTitle, SafeAnswer::Yes)) {
             return false;
         }
     }

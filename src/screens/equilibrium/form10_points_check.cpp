@@ -7,6 +7,7 @@
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
+#include "screens/common/end_question.h"
 #include "screens/equilibrium/form12_points_error.h"
 
 #include <QLabel>
@@ -101,7 +102,7 @@ Form10::Form10(ProgramState& state, Platform platform, Navigator& navigator)
 
 Form10::~Form10() = default; // closes the open question
 
-void Form10::EnterEquilibriumPoints() {
+void Form10::EnterEquilibriumPoints(AfterPointEntry next) {
     List1->setEnabled(true);
     List1->hide();
     Command1->hide();
@@ -126,6 +127,9 @@ void Form10::EnterEquilibriumPoints() {
     }
     FinishPointsEntry(state_);
     ShowEquilibriumCheck();
+    if (next == AfterPointEntry::Editor) {
+        LeaveForEditor();
+    }
 }
 
 std::optional<int> Form10::AskPointCount() {
@@ -137,7 +141,7 @@ std::optional<int> Form10::AskPointCount() {
             return count;
         }
         platform_.dialogs.Beep();
-        if (!platform_.dialogs.AskYesNo(kCountError, kCountErrorTitle)) {
+        if (!platform_.dialogs.AskYesNo(kCountError, kCountErrorTitle, SafeAnswer::Yes)) {
             EndProgram();
             return std::nullopt;
         }
@@ -176,7 +180,7 @@ void Form10::ShowEquilibriumCheck() {
     List1->hide();
     Label2->hide();
     Command1->show();
-    Command2->setVisible(navigator_.Offers(Intent::OpenGraphEditor));
+    Command2->show();
     Label1->move(Label1->x(), TwipsToPixels(kLabel1CheckTop));
     Label1->setText(kTitleLine);
     PaintControl(Label1, kBgrYellow, kBgrBlue);
@@ -239,6 +243,7 @@ void Form10::Command1Click() {
         ShowCheckError();
         return;
     }
+    AcceptPointTable(state_);
     Unload();
     platform_.screens.UnloadOtherForms();
     navigator_.ShowEquilibriumGraph();
@@ -252,16 +257,17 @@ void Form10::LeaveForEditor() {
     confirmation_.Close();
     Unload();
     platform_.screens.UnloadOtherForms();
-    state_.PointPicked = false;
-    if (navigator_.Offers(Intent::OpenGraphEditor)) {
-        navigator_.OpenGraphEditor();
-    } else {
-        navigator_.EnterEquilibriumPoints(); // without the editor the points are typed again
-    }
+    navigator_.OpenGraphEditor();
 }
 
 Form12* Form10::Confirmation() const {
     return confirmation_.Get();
+}
+
+void Form10::OnCloseRequested() {
+    if (ConfirmEndOfWork(platform_.dialogs)) {
+        EndProgram();
+    }
 }
 
 void Form10::EndProgram() {

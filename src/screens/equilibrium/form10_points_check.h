@@ -16,6 +16,10 @@ namespace radirav {
 
 class Form12;
 
+// Where the typed points go once checked: the check screen waits for the student, or the
+// editor takes them at once.
+enum class AfterPointEntry { Check, Editor };
+
 // The tabulated equilibrium: the point count and every x and y typed in input boxes, then the
 // points printed with their ALFA for control, checked, and accepted or handed to the editor.
 class Form10 final : public ScreenWindow {
@@ -31,7 +35,7 @@ public:
     QLabel* Label2;          // highlight over the failing point's row
 
     // Asks the count, then x and y of every point, then shows the check.
-    void EnterEquilibriumPoints();
+    void EnterEquilibriumPoints(AfterPointEntry next);
     // Sorts, prints every point with its ALFA and checks the table; the buttons show the verdict.
     void ShowEquilibriumCheck();
     // The failing point highlighted and the question whether to correct it.
@@ -43,8 +47,7 @@ public:
     Form12* Confirmation() const;
 
 protected:
-    // Without an answer the table cannot go on: closing ends the program as "Нет" does.
-    void OnCloseRequested() override { EndProgram(); }
+    void OnCloseRequested() override;
 
 private:
     std::optional<int> AskPointCount();

@@ -7,6 +7,7 @@
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
+#include "screens/common/end_question.h"
 #include "screens/common/equilibrium_drawing.h"
 #include "screens/equilibrium/form14_remove_point.h"
 
@@ -97,7 +98,7 @@ Form13::Form13(ProgramState& state, Platform platform, Navigator& navigator)
     Label3 = Hint(this, QStringLiteral("Label3"), kEditHint);
     Label1 = Hint(this, QStringLiteral("Label1"), kRemoveHint);
 
-    ShowIdleButtons();
+    SetMode(Mode::Idle);
 
     Command1->OnClick([this] { Command1Click(); });
     Command2->OnClick([this] { Command2Click(); });
@@ -125,36 +126,38 @@ void Form13::RefreshEditor() {
     }
 }
 
-bool Form13::Busy() const {
-    return form14_.Get() != nullptr && !form14_.Get()->IsUnloading();
-}
-
-void Form13::ShowIdleButtons() {
-    mode_ = Mode::Idle;
-    // The picked cell is consumed: its row may hold another point once the table is sorted.
-    picked_ = {};
-    state_.PointPicked = false;
-    Command1->show();
-    Command2->show();
-    Command2->setEnabled(true);
-    Command3->setVisible(state_.EqPointCount < kMaxEqPoints);
-    Command4->setVisible(state_.EqPointCount > kMinEqPoints);
-    Command5->show();
-    Label1->hide();
-    Label3->hide();
-}
-
-void Form13::HideModeButtons() {
-    Command1->hide();
-    Command3->hide();
-    Command4->hide();
-    Command5->hide();
-    Command2->setEnabled(false);
-}
-
-void Form13::Redraw() {
-    Text1->hide();
+void Form13::Open() {
     RefreshEditor();
+    SetMode(Mode::Idle);
+    show();
+    raise();
+    activateWindow();
+    if (state_.InputError) {
+        Command5->setFocus();
+    }
+}
+
+void Form13::SetMode(Mode mode) {
+    mode_ = mode;
+    // The picked cell is consumed once editing ends: its row may hold another point after sorting.
+    if (mode != Mode::Editing) {
+        picked_ = {};
+    }
+    const bool picked = mode == Mode::Editing && picked_.row != 0;
+    state_.EditMode = mode == Mode::Editing;
+    state_.RemoveMode = mode == Mode::Removal || mode == Mode::RemovalOffered;
+    state_.PointPicked = picked;
+
+    const bool idle = mode == Mode::Idle;
+    Command1->setVisible(idle || mode == Mode::Adding);
+    Command2->setVisible(mode != Mode::RemovalOffered);
+    Command2->setEnabled(idle || mode == Mode::Adding);
+    Command3->setVisible(idle && state_.EqPointCount < kMaxEqPoints);
+    Command4->setVisible(idle && state_.EqPointCount > kMinEqPoints);
+    Command5->setVisible(idle);
+    Label3->setVisible(mode == Mode::Editing && !picked);
+    Label1->setVisible(mode == Mode::Removal);
+    Text1->setVisible(picked);
 }
 
 void Form13::MarkPoint(int point) {
@@ -164,28 +167,16 @@ void Form13::MarkPoint(int point) {
 }
 
 void Form13::Command5Click() {
-    state_.EditMode = true;
-    state_.RemoveMode = false;
-    HideModeButtons();
-    mode_ = Mode::Editing;
-    Label3->show();
+    SetMode(Mode::Editing);
 }
 
 void Form13::Command4Click() {
-    state_.RemoveMode = true;
-    state_.EditMode = false;
-    HideModeButtons();
-    mode_ = Mode::Removal;
-    Redraw();
-    Label1->show();
+    SetMode(Mode::Removal);
+    RefreshEditor();
 }
 
 void Form13::Command3Click() {
-    Command3->hide();
-    Command4->hide();
-    Command5->hide();
-    state_.RemoveMode = false;
-    state_.EditMode = false;
+    SetMode(Mode::Adding);
     if (state_.EqPointCount < kMaxEqPoints) {
         const QString n = QString::number(state_.EqPointCount + 1);
         const QString x = platform_.dialogs.InputBox({QStringLiteral(" X [ ") + n + QStringLiteral(" ] = "),
@@ -198,14 +189,14 @@ void Form13::Command3Click() {
                                                       kAddBoxPosition});
         InsertPoint(state_, x.toStdString(), y.toStdString());
     }
-    ShowIdleButtons();
-    Redraw();
+    SetMode(Mode::Idle);
+    RefreshEditor();
 }
 
 void Form13::OnMouseDown(QPointF where, Qt::MouseButton button) {
     if (IdleOrBusy()) {
-        const bool wasBusy = Busy();
-        Redraw();
+        const bool wasBusy = mode_ == Mode::RemovalOffered;
+        RefreshEditor();
         if (wasBusy) {
             // A click beside the removal question withdraws the offer, as "Нет" does.
             form14_.Close();
@@ -230,7 +221,7 @@ void Form13::OnMouseDown(QPointF where, Qt::MouseButton button) {
         return;
     }
     const bool onMark = PickPlottedPoint(state_, x, y) != 0;
-    if (state_.PointPicked) {
+    if (picked_.row != 0) {
         // The value typed so far goes into its cell before another is picked; the sorted
         // redraw may move the points, so the click is looked at again.
         StoreTypedText();
@@ -251,18 +242,14 @@ TableCell Form13::CellUnder(int x, int y) const {
 
 void Form13::PickCell(TableCell cell) {
     picked_ = cell;
-    state_.PointPicked = true;
-    const std::string& text =
-        cell.column == PointColumn::X ? state_.EqXText[cell.row] : state_.EqYText[cell.row];
+    pickedText_ = cell.column == PointColumn::X ? state_.EqXText[cell.row] : state_.EqYText[cell.row];
     Text1->setGeometry(CellLeft(cell.column), cell.row * RowHeight + TableTop, ColumnWidth, RowHeight);
-    Text1->setText(QString::fromStdString(TrimBlanks(text)));
-    Text1->show();
+    Text1->setText(QString::fromStdString(TrimBlanks(pickedText_)));
+    SetMode(Mode::Editing);
     Text1->setFocus();
     Text1->setSelection(0, kSelectedOnPick);
     RefreshEditor();
     MarkPoint(cell.row);
-    Label1->hide();
-    Label3->hide();
 }
 
 void Form13::StoreTypedText() {
@@ -272,7 +259,11 @@ void Form13::StoreTypedText() {
 
 bool Form13::Text1KeyPress(int key) {
     if (IdleOrBusy()) {
-        Redraw();
+        RefreshEditor();
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        Text1KeyEscape();
         return true;
     }
     if (key != Qt::Key_Return && key != Qt::Key_Enter) {
@@ -285,52 +276,57 @@ bool Form13::Text1KeyPress(int key) {
 void Form13::Text1KeyEnter() {
     Text1->setText(QString::fromStdString(NormalizeDecimalText(Text1->text().toStdString())));
     StoreTypedText();
-    ShowIdleButtons();
-    Redraw();
+    SetMode(Mode::Idle);
+    RefreshEditor();
+}
+
+void Form13::Text1KeyEscape() {
+    if (picked_.row != 0) {
+        StorePointCell(state_, picked_.row, picked_.column, pickedText_, false);
+    }
+    SetMode(Mode::Idle);
+    RefreshEditor();
 }
 
 void Form13::Text1Click() {
     if (IdleOrBusy()) {
-        Redraw();
+        RefreshEditor();
         return;
     }
-    if (!state_.PointPicked || picked_.row == 0) {
+    if (picked_.row == 0) {
         RefreshEditor();
         return;
     }
     const float& value = picked_.column == PointColumn::X ? state_.EqX[picked_.row] : state_.EqY[picked_.row];
     const float before = value;
-    state_.EditMode = true;
+    const int row = picked_.row;
     StoreTypedText();
     if (value != before) {
-        ShowIdleButtons();
-        Redraw();
+        SetMode(Mode::Idle);
+        RefreshEditor();
         return;
     }
     RefreshEditor();
-    MarkPoint(picked_.row);
+    MarkPoint(row);
 }
 
 void Form13::Text1MouseDown() {
     if (IdleOrBusy()) {
-        Redraw();
+        RefreshEditor();
     }
 }
 
 void Form13::OfferRemoval(int row) {
     if (row < 1 || row > state_.EqPointCount) {
         // Nothing to remove: the editor is idle again, "КОНЕЦ ИЗМЕНЕНИЙ" included.
-        state_.RemoveMode = false;
-        ShowIdleButtons();
+        SetMode(Mode::Idle);
         RefreshEditor();
         return;
     }
     HighlightRow(row);
-    Command1->hide();
     platform_.dialogs.Beep();
-    Label1->hide();
-    Command2->hide();
     offeredRow_ = row;
+    SetMode(Mode::RemovalOffered);
     auto* question = new Form14(platform_.screens, row, WhileLoaded(this, &Form13::RemoveOfferedPoint),
                                 WhileLoaded(this, &Form13::KeepOfferedPoint));
     question->move(TwipsToPixels(QPoint(850, 7000)));
@@ -374,31 +370,23 @@ void Form13::UnloadScreensButThis() {
 
 void Form13::RemoveOfferedPoint() {
     RemovePoint(state_, offeredRow_);
-    state_.RemoveMode = false;
-    ShowIdleButtons();
+    SetMode(Mode::Idle);
     UnloadScreensButThis();
-    Redraw();
-    state_.PointPicked = false;
+    RefreshEditor();
     show();
 }
 
 void Form13::KeepOfferedPoint() {
     Surface().Cls();
     Surface().SetForeColor(kBlue);
-    state_.PointPicked = false;
-    state_.RemoveMode = false;
-    ShowIdleButtons();
+    SetMode(Mode::Idle);
     UnloadScreensButThis();
-    Redraw();
+    RefreshEditor();
     show();
 }
 
 void Form13::Command1Click() {
     state_.ErrorIndex = CheckEquilibriumPoints(state_).point;
-    if (state_.InputError && !navigator_.Offers(Intent::ShowEquilibriumCheck)) {
-        platform_.dialogs.Beep();
-        return;
-    }
     Unload();
     platform_.screens.UnloadOtherForms();
     if (state_.InputError) {
@@ -407,6 +395,12 @@ void Form13::Command1Click() {
     }
     AcceptPointTable(state_);
     navigator_.CalculateAndShow();
+}
+
+void Form13::OnCloseRequested() {
+    if (ConfirmEndOfWork(platform_.dialogs)) {
+        Command2Click();
+    }
 }
 
 void Form13::Command2Click() {

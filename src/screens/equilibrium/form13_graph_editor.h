@@ -19,8 +19,9 @@ class Form14;
 
 // The graph editor: the point table and the x-y diagram, where the student retypes a point's x
 // or y by picking its cell or its mark, adds a point or removes one. Idle, every button but
-// the end one leads into a mode (editing, removal) that ends with Enter in the text box or the
-// answer of the removal question; a point added is typed at once.
+// the end one leads into a mode (editing, removal) that ends with Enter (or Escape) in the text
+// box or the answer of the removal question; a point added is typed at once. The mode is held in
+// one place, and the buttons and the flags EditMode, RemoveMode and PointPicked follow from it.
 class Form13 final : public ScreenWindow {
     Q_OBJECT
 public:
@@ -39,6 +40,9 @@ public:
     // Clears the window and draws the table and diagram from the state (sorting the points),
     // and colours Command1 by the table's check.
     void RefreshEditor();
+    // Shown by another screen: drawn from the state, idle, in front; with a table that breaks a
+    // rule the focus is on retyping points.
+    void Open();
 
     void Command1Click();
     void Command2Click();
@@ -55,18 +59,20 @@ public:
 
 protected:
     void OnMouseDown(QPointF where, Qt::MouseButton button) override;
-    void OnCloseRequested() override { Command2Click(); }
+    void OnCloseRequested() override;
 
 private:
-    enum class Mode { Idle, Editing, Removal };
+    enum class Mode {
+        Idle,           // every button the point count allows
+        Adding,         // the added point's two boxes are asked
+        Editing,        // a cell to retype is picked; picked_ is it once picked
+        Removal,        // a point to remove is picked
+        RemovalOffered, // the removal question is open about offeredRow_
+    };
 
-    // The removal question is on screen.
-    bool Busy() const;
-    bool IdleOrBusy() const { return mode_ == Mode::Idle || Busy(); }
-    // Back to idle: every button the point count allows, Command2 enabled, no hint.
-    void ShowIdleButtons();
-    void HideModeButtons();
-    void Redraw();
+    // Enters `mode`: shows the controls it offers and sets the flags that name it.
+    void SetMode(Mode mode);
+    bool IdleOrBusy() const { return mode_ == Mode::Idle || mode_ == Mode::RemovalOffered; }
     void MarkPoint(int point);
     // The cell a click picks while editing: a mark on the diagram picks its y.
     TableCell CellUnder(int x, int y) const;
@@ -76,6 +82,8 @@ private:
     void HighlightRow(int row);
     void UnloadScreensButThis();
     void Text1KeyEnter();
+    // Escape: the picked cell gets back the text it had when picked.
+    void Text1KeyEscape();
     bool Text1KeyPress(int key);
     void Text1Click();
     void Text1MouseDown();
@@ -85,6 +93,7 @@ private:
     Navigator& navigator_;
     Mode mode_ = Mode::Idle;
     TableCell picked_;
+    std::string pickedText_;                     // the picked cell's text when it was picked
     int offeredRow_ = 0;                         // the point the removal question is about
     std::uint32_t endButtonColour_ = 0xFFFFFFFF; // Command1's back colour, 0xBBGGRR; none yet
     OpenQuestion<Form14> form14_;

@@ -8,10 +8,12 @@
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
+#include "screens/common/end_question.h"
 #include "screens/equilibrium/form9_antoine_question.h"
 
 #include <QLabel>
 #include <QListWidget>
+#include <algorithm>
 
 namespace radirav {
 namespace {
@@ -175,23 +177,60 @@ void Form8::Load() {
     Label4->hide();
 }
 
+void Form8::ShowOnly(std::initializer_list<QWidget*> shown) {
+    for (QWidget* control : std::initializer_list<QWidget*>{Command1, Command2, Command3, Command4, Command5,
+                                                            List1, Label1, Label2, Label3, Label4}) {
+        control->setVisible(std::find(shown.begin(), shown.end(), control) != shown.end());
+    }
+}
+
+void Form8::ShowChoiceState() {
+    ShowOnly({Command1, Command2});
+}
+
+void Form8::ShowEntryState() {
+    Surface().Cls();
+    Label1->setText(kMixtureLine);
+    Label2->setText(kEquationText);
+    ShowOnly({Label1, Label2, List1});
+}
+
+void Form8::ShowReviewState() {
+    PrintConstantLines();
+    List1->setEnabled(false);
+    ShowOnly({Label1, Label2, Command3, Command4});
+}
+
+void Form8::ShowCorrectionState(bool corrected) {
+    Surface().Cls();
+    List1->setEnabled(true);
+    // The end of corrections is offered once a line was corrected; the hint until then.
+    if (corrected) {
+        ShowOnly({Label1, Label2, List1, Command5});
+    } else {
+        ShowOnly({Label1, Label2, List1, Label4});
+    }
+}
+
+void Form8::ShowErrorState(const QString& caption, int leftTwips) {
+    PrintConstantLines();
+    const int k = state_.ErrorIndex;
+    Label3->setText(caption);
+    Label3->setGeometry(
+        TwipsRect(leftTwips, k * kLineStep + kLineTopBase, kHighlightWidth, kHighlightHeight));
+    ShowOnly({Label1, Label2, Label3});
+}
+
 void Form8::ShowIdealityChoice() {
     setWindowTitle(kIdealityCaption);
     Command1->setText(kNonIdealCaption);
     Command2->setText(kIdealCaption);
-    for (QWidget* hidden : std::initializer_list<QWidget*>{Label1, Label2, Label3, Label4, List1, Command3,
-                                                           Command4, Command5}) {
-        hidden->hide();
-    }
-    Command1->setVisible(navigator_.Offers(Intent::EnterEquilibriumPoints));
-    Command2->show();
+    ShowChoiceState();
     show();
-    (Command1->isVisibleTo(this) ? Command1 : Command2)->setFocus();
+    Command1->setFocus();
 }
 
 void Form8::Command1Click() {
-    Command1->hide();
-    Command2->hide();
     ChooseTabulatedPoints(state_);
     Close();
     navigator_.EnterEquilibriumPoints();
@@ -200,18 +239,8 @@ void Form8::Command1Click() {
 void Form8::EnterAntoineConstants() {
     show();
     setWindowTitle(kEntryCaption);
-    Surface().Cls();
-    Label1->show();
-    Label2->show();
-    Label3->hide();
-    Label4->hide();
-    Label1->setText(kMixtureLine);
-    for (CommandButton* button : {Command1, Command2, Command3, Command4, Command5}) {
-        button->hide();
-    }
-    Label2->setText(kEquationText);
     List1->clear();
-    List1->show();
+    ShowEntryState();
 
     for (int i = 1; i <= kConstantCount; ++i) {
         const QString answer =
@@ -223,13 +252,9 @@ void Form8::EnterAntoineConstants() {
         List1->addItem(ConstantLine(state_, i));
     }
 
-    List1->hide();
-    PrintConstantLines();
     setWindowTitle(kCheckingCaption);
     FinishAntoineEntry(state_);
-    Command3->show();
-    Command4->show();
-    List1->setEnabled(false);
+    ShowReviewState();
 
     Check();
     PaintControl(Command4, kBgrGreen);
@@ -245,19 +270,10 @@ void Form8::EnterAntoineConstants() {
 void Form8::CorrectConstants() {
     errorQuestion_.Close();
     show();
-    Surface().Cls();
-    for (CommandButton* button : {Command1, Command2, Command3, Command4, Command5}) {
-        button->hide();
-    }
-    Label1->show();
-    Label2->show();
-    Label4->show();
-    Label3->hide();
     Label1->setText(kMixtureLine);
     Label2->setText(kEquationText);
     FillList();
-    List1->show();
-    List1->setEnabled(true);
+    ShowCorrectionState(false);
     Check();
     PaintControl(Command5, state_.InputError ? kBgrRed : kBgrGreen);
 }
@@ -285,25 +301,14 @@ void Form8::PrintConstantLines() {
     }
 }
 
-void Form8::Highlight(int k, const QString& caption, int leftTwips) {
-    Label3->setText(caption);
-    Label3->setGeometry(
-        TwipsRect(leftTwips, k * kLineStep + kLineTopBase, kHighlightWidth, kHighlightHeight));
-    Label3->show();
-}
-
 void Form8::ReportAntoineError() {
     Check();
     if (!state_.InputError) {
         return;
     }
     platform_.dialogs.Beep();
-    for (CommandButton* button : {Command1, Command2, Command3, Command4}) {
-        button->hide();
-    }
     // The rows are printed here, on the window that shows the constants.
-    PrintConstantLines();
-    Highlight(state_.ErrorIndex, ShiftedLine(state_, state_.ErrorIndex), kHighlightShiftedLeft);
+    ShowErrorState(ShiftedLine(state_, state_.ErrorIndex), kHighlightShiftedLeft);
     OpenErrorQuestion(TwipsToPixels(kQuestionTopAfterCorrections));
 }
 
@@ -321,8 +326,6 @@ void Form8::OpenErrorQuestion(int topPixels) {
             navigator.CorrectAntoineConstants();
         },
         [&navigator] { navigator.EndProgram(); });
-    // The question's load takes the end of corrections away until the student answers.
-    Command5->hide();
     // Centred on this window.
     question->move(x() + (frameGeometry().width() - question->frameGeometry().width()) / 2, topPixels);
     errorQuestion_.Show(question, *this);
@@ -339,26 +342,15 @@ void Form8::Command3Click() {
         HandOver();
         return;
     }
-    Command3->hide();
-    Command4->hide();
-    List1->hide();
-    PrintConstantLines();
-    const int k = state_.ErrorIndex;
-    Highlight(k, ConstantLine(state_, k), kLineLeft);
+    // Accepted as typed: the highlight lies exactly on the printed row.
+    ShowErrorState(ConstantLine(state_, state_.ErrorIndex), kLineLeft);
     if (Form9* question = errorQuestion_.Get()) {
         question->move(TwipsToPixels(QPoint(kQuestionLeft, kQuestionTop)));
     }
 }
 
 void Form8::Command4Click() {
-    Surface().Cls();
-    Label3->hide();
-    Label4->show();
-    List1->setEnabled(true);
-    List1->show();
-    for (CommandButton* button : {Command1, Command2, Command3, Command4}) {
-        button->hide();
-    }
+    ShowCorrectionState(false);
     List1->move(List1->x(), Label2->geometry().bottom() + 1 + TwipsToPixels(kListGap));
 }
 
@@ -369,40 +361,33 @@ void Form8::List1Click(int row) {
     errorQuestion_.Close();
     Label1->setText(kCorrectingMixtureLine);
     List1->resize(List1->width(), TwipsToPixels(kListHeight));
-    Command5->show();
     FillList();
     ChooseAntoineConstants(state_);
-    Label4->hide();
-    Label2->show();
+    ShowCorrectionState(true);
 
-    const QString answer =
-        platform_.dialogs.InputBox({QString::fromStdString(state_.AntoineNames[row]),
+    const std::optional<QString> answer =
+        platform_.dialogs.AskInput({QString::fromStdString(state_.AntoineNames[row]),
                                     kCorrectionTitle,
                                     {},
                                     QPoint(kCorrectionBoxLeft, row * kLineStep + kBoxTopBase)});
-    EnterAntoineValue(state_, row, answer.toStdString());
-    delete List1->takeItem(row - 1);
-    List1->insertItem(row - 1, ConstantLine(state_, row));
-    List1->setCurrentRow(row - 1);
-
-    Command5->show();
-    Label4->hide();
+    // A cancelled correction keeps the constant and its text as they were.
+    if (answer) {
+        EnterAntoineValue(state_, row, answer->toStdString());
+        delete List1->takeItem(row - 1);
+        List1->insertItem(row - 1, ConstantLine(state_, row));
+        List1->setCurrentRow(row - 1);
+    }
     Check();
     PaintControl(Command5, state_.InputError ? kBgrRed : kBgrGreen);
 }
 
 void Form8::Command5Click() {
     setWindowTitle(kCheckingCaption);
+    // On a failure the check leaves the constants printed with the first bad one highlighted.
     ReportAntoineError();
-    Label3->hide();
     if (!state_.InputError) {
         HandOver();
-        return;
     }
-    List1->hide();
-    Command5->hide();
-    PrintConstantLines();
-    Highlight(state_.ErrorIndex, ShiftedLine(state_, state_.ErrorIndex), kHighlightShiftedLeft);
 }
 
 void Form8::HandOver() {
@@ -418,6 +403,12 @@ void Form8::Close() {
     errorQuestion_.Close();
     Unload();
     platform_.screens.UnloadOtherForms();
+}
+
+void Form8::OnCloseRequested() {
+    if (ConfirmEndOfWork(platform_.dialogs)) {
+        EndProgram();
+    }
 }
 
 void Form8::EndProgram() {

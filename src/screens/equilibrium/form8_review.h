@@ -8,6 +8,7 @@
 #include "screens/flow/navigator.h"
 
 #include <QPointer>
+#include <initializer_list>
 
 class QLabel;
 class QListWidget;
@@ -60,15 +61,23 @@ public:
     void EndProgram();
 
 protected:
-    void OnCloseRequested() override { EndProgram(); }
+    void OnCloseRequested() override;
 
 private:
     void Load();
     std::uint8_t Check();
     void FillList();
     void PrintConstantLines();
-    // Lays the highlight over printed row `k` with `caption`, its left edge at `leftTwips`.
-    void Highlight(int k, const QString& caption, int leftTwips);
+    // The window's states, each showing exactly its controls: the ideality question; the
+    // constants being typed; the typed constants printed for control; the list to correct (its
+    // end offered once a line was corrected); the constants printed with the first bad one
+    // highlighted by `caption`, its left edge at `leftTwips`.
+    void ShowChoiceState();
+    void ShowEntryState();
+    void ShowReviewState();
+    void ShowCorrectionState(bool corrected);
+    void ShowErrorState(const QString& caption, int leftTwips);
+    void ShowOnly(std::initializer_list<QWidget*> shown);
     void OpenErrorQuestion(int topPixels);
     // Unloads this window and every other one before the next screen.
     void Close();

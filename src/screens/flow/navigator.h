@@ -8,34 +8,11 @@ enum class ParamGroup { General, Rectifying, Stripping };
 // Which equilibrium data the re-entry choice is about.
 enum class EquilibriumData { Points, Antoine };
 
-// What the student can do next that another screen carries out.
-enum class Intent {
-    EnterGroup,
-    EditGroup,
-    ReturnToChangeMenu,
-    ShowIdealityChoice,
-    EnterEquilibriumPoints,
-    ShowEquilibriumCheck,
-    OpenGraphEditor,
-    ShowEquilibriumGraph,
-    EnterAntoineConstants,
-    CorrectAntoineConstants,
-    CalculateAndShow,
-    AskAlfaAndCalculate,
-    OpenChangeMenu,
-    OpenReentryChoice,
-    EndProgram,
-    ShowColumnDiagram,
-};
-
 // The screens' one way to each other. A screen says what the student does next; the navigator
-// knows which window carries it out, creates or finds it and shows it. A screen shows a button
-// that leads somewhere only while that intent is offered.
+// knows which window carries it out, creates or finds it and shows it.
 class Navigator {
 public:
     virtual ~Navigator() = default;
-
-    virtual bool Offers(Intent intent) const = 0;
 
     // The general window stands bare behind the two name questions of the title screen.
     virtual void ShowNameBackdrop() = 0;
@@ -47,7 +24,10 @@ public:
     virtual void ReturnToChangeMenu() = 0;
     // "The volatility is not constant": ideal or non-ideal mixture.
     virtual void ShowIdealityChoice() = 0;
+    // The points typed and checked on the check screen, which offers the graph or the editor.
     virtual void EnterEquilibriumPoints() = 0;
+    // The points typed anew from the change-input menu, checked, then corrected in the editor.
+    virtual void ReenterEquilibriumPoints() = 0;
     virtual void ShowEquilibriumCheck() = 0;
     virtual void OpenGraphEditor() = 0;
     // The accepted point table drawn on the results window, which offers the calculation from it.

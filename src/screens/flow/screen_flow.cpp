@@ -1,6 +1,6 @@
 #include "screens/flow/screen_flow.h"
 
-#include "model/equilibrium_choice.h"
+#include "model/case_file.h"
 #include "screens/equilibrium/form10_points_check.h"
 #include "screens/equilibrium/form13_graph_editor.h"
 #include "screens/equilibrium/form8_review.h"
@@ -25,31 +25,30 @@ Form1* ScreenFlow::ShowTitle() {
     return form1;
 }
 
-bool ScreenFlow::Offers(Intent intent) const {
-    switch (intent) {
-    case Intent::EnterGroup:
-    case Intent::ShowColumnDiagram:
-    case Intent::ShowIdealityChoice:
-    case Intent::EnterAntoineConstants:
-    case Intent::CorrectAntoineConstants:
-    case Intent::OpenGraphEditor:
-    case Intent::CalculateAndShow:
-    case Intent::EndProgram:
-    case Intent::EnterEquilibriumPoints:
-    case Intent::ShowEquilibriumCheck:
-    case Intent::ShowEquilibriumGraph:
-    case Intent::AskAlfaAndCalculate:
-    case Intent::EditGroup:
-    case Intent::ReturnToChangeMenu:
-    case Intent::OpenChangeMenu:
-    case Intent::OpenReentryChoice:
-        return true;
+void ScreenFlow::KeepInput() {
+    if (inputBegun_) {
+        platform_.lastInput.Keep(FormatCaseFile(state_));
     }
-    return false;
+}
+
+template <typename Screen> Screen* ScreenFlow::HandOverTo(Screen* next, const ScreenWindow* alsoKept) {
+    // Whatever the student leaves goes, so that no hidden window can act later; what was typed
+    // there is kept.
+    platform_.screens.UnloadAllBut({next, alsoKept});
+    KeepInput();
+    return next;
+}
+
+template <typename Screen> Screen* ScreenFlow::Loaded(const QPointer<Screen>& screen) {
+    return screen && !screen->IsUnloading() ? screen.data() : nullptr;
 }
 
 void ScreenFlow::ShowNameBackdrop() {
-    nameBackdrop_ = new Form2(state_, platform_, *this);
+    if (ending_)
+        return;
+    nameBackdrop_ = HandOverTo(new Form2(state_, platform_, *this));
+    // From the names on, the input is this run's.
+    inputBegun_ = true;
     nameBackdrop_->PrepareForNames();
 }
 
@@ -66,130 +65,139 @@ GroupWindow* ScreenFlow::MakeGroupWindow(ParamGroup group) {
 }
 
 void ScreenFlow::EnterGroup(ParamGroup group) {
+    if (ending_)
+        return;
     // The general window may already stand behind the name questions.
-    const bool backdrop = group == ParamGroup::General && nameBackdrop_ && !nameBackdrop_->IsUnloading();
-    GroupWindow* window = backdrop ? nameBackdrop_.data() : MakeGroupWindow(group);
+    Form2* backdrop = group == ParamGroup::General ? Loaded(nameBackdrop_) : nullptr;
+    GroupWindow* window = HandOverTo(backdrop != nullptr ? backdrop : MakeGroupWindow(group));
     nameBackdrop_ = nullptr;
     window->EnterGroup();
 }
 
-Form8* ScreenFlow::Review() {
-    if (!review_ || review_->IsUnloading()) {
-        review_ = new Form8(state_, platform_, *this);
+void ScreenFlow::EditGroup(ParamGroup group) {
+    if (ending_)
+        return;
+    // The menu stays loaded, hidden, to come back as it was left.
+    HandOverTo(MakeGroupWindow(group), Loaded(menu_))->PrepareForEditing();
+}
+
+void ScreenFlow::ReturnToChangeMenu() {
+    if (ending_)
+        return;
+    // The menu the group was opened from, exactly as it was left; a new one if it was closed.
+    if (Form15* menu = Loaded(menu_)) {
+        HandOverTo(menu)->ShowAgain();
+        return;
     }
+    OpenChangeMenu();
+}
+
+Form8* ScreenFlow::Review() {
+    // The question over the review window answers back to the same window.
+    Form8* review = Loaded(review_);
+    review_ = HandOverTo(review != nullptr ? review : new Form8(state_, platform_, *this));
     return review_.data();
 }
 
 void ScreenFlow::ShowIdealityChoice() {
-    Review()->ShowIdealityChoice();
+    if (!ending_)
+        Review()->ShowIdealityChoice();
 }
 
 void ScreenFlow::EnterAntoineConstants() {
-    Review()->EnterAntoineConstants();
+    if (!ending_)
+        Review()->EnterAntoineConstants();
 }
 
 void ScreenFlow::CorrectAntoineConstants() {
-    Review()->CorrectConstants();
+    if (!ending_)
+        Review()->CorrectConstants();
+}
+
+Form11* ScreenFlow::ResultsWindow() {
+    return HandOverTo(new Form11(state_, platform_, *this));
 }
 
 void ScreenFlow::CalculateAndShow() {
-    // A case started from a file goes to its results straight from the names.
-    if (nameBackdrop_ && !nameBackdrop_->IsUnloading())
-        nameBackdrop_->Unload();
-    nameBackdrop_ = nullptr;
-    auto* form11 = new Form11(state_, platform_, *this);
+    if (ending_)
+        return;
+    Form11* form11 = ResultsWindow();
     form11->PrepareForDirectResults();
     form11->Calculate();
     form11->show();
 }
 
-Form10* ScreenFlow::PointCheckScreen() {
-    if (!pointCheck_ || pointCheck_->IsUnloading()) {
-        pointCheck_ = new Form10(state_, platform_, *this);
-    }
-    return pointCheck_;
+void ScreenFlow::ShowEquilibriumGraph() {
+    if (ending_)
+        return;
+    Form11* form11 = ResultsWindow();
+    form11->ShowEquilibriumGraph();
+    form11->show();
+}
+
+void ScreenFlow::AskAlfaAndCalculate() {
+    if (!ending_)
+        ResultsWindow()->AskAlfaAndCalculate();
 }
 
 void ScreenFlow::EnterEquilibriumPoints() {
-    PointCheckScreen()->EnterEquilibriumPoints();
+    if (!ending_)
+        HandOverTo(new Form10(state_, platform_, *this))->EnterEquilibriumPoints(AfterPointEntry::Check);
+}
+
+void ScreenFlow::ReenterEquilibriumPoints() {
+    if (!ending_)
+        HandOverTo(new Form10(state_, platform_, *this))->EnterEquilibriumPoints(AfterPointEntry::Editor);
 }
 
 // Also the editor's way back with a table that still fails: the failing point is shown at once
 // with the question whether to correct it.
 void ScreenFlow::ShowEquilibriumCheck() {
-    Form10* form10 = PointCheckScreen();
+    if (ending_)
+        return;
+    Form10* form10 = HandOverTo(new Form10(state_, platform_, *this));
     form10->ShowEquilibriumCheck();
     if (state_.InputError) {
         form10->ShowCheckError();
     }
 }
 
-void ScreenFlow::ShowEquilibriumGraph() {
-    auto* form11 = new Form11(state_, platform_, *this);
-    AcceptPointTable(state_);
-    form11->ShowEquilibriumGraph();
-    form11->show();
-}
-
 void ScreenFlow::OpenGraphEditor() {
-    if (!graphEditor_ || graphEditor_->IsUnloading()) {
-        graphEditor_ = new Form13(state_, platform_, *this);
-    }
-    graphEditor_->RefreshEditor();
-    state_.PointPicked = false;
-    graphEditor_->show();
-    graphEditor_->raise();
-    graphEditor_->activateWindow();
-    if (state_.InputError) {
-        graphEditor_->Command5->setFocus();
-    }
-}
-
-void ScreenFlow::AskAlfaAndCalculate() {
-    auto* form11 = new Form11(state_, platform_, *this);
-    form11->AskAlfaAndCalculate();
+    if (!ending_)
+        HandOverTo(new Form13(state_, platform_, *this))->Open();
 }
 
 void ScreenFlow::OpenChangeMenu() {
+    if (ending_)
+        return;
     // Always a fresh menu, built from the flags as they are now.
-    if (menu_ && !menu_->IsUnloading()) {
-        menu_->Unload();
-    }
-    menu_ = new Form15(state_, platform_, *this);
+    menu_ = HandOverTo(new Form15(state_, platform_, *this));
     menu_->show();
 }
 
-void ScreenFlow::EditGroup(ParamGroup group) {
-    MakeGroupWindow(group)->PrepareForEditing();
-}
-
-void ScreenFlow::ReturnToChangeMenu() {
-    // The menu the group was opened from, exactly as it was left; a new one if it was closed.
-    if (menu_ && !menu_->IsUnloading()) {
-        menu_->show();
-        menu_->raise();
-        return;
-    }
-    OpenChangeMenu();
-}
-
 void ScreenFlow::OpenReentryChoice(EquilibriumData data) {
-    auto* form16 = new Form16(state_, platform_, *this, data);
-    form16->show();
+    if (!ending_)
+        HandOverTo(new Form16(state_, platform_, *this, data))->show();
 }
 
 void ScreenFlow::EndProgram() {
+    if (ending_)
+        return;
+    ending_ = true;
+    KeepInput();
     platform_.screens.UnloadAll();
     platform_.programEnd.EndProgram();
 }
 
 void ScreenFlow::ShowColumnDiagram() {
+    if (ending_)
+        return;
     QElapsedTimer clicked;
     clicked.start();
-    // One diagram at a time: a second click brings the open one forward.
-    if (columnDiagram_ && !columnDiagram_->IsUnloading()) {
-        columnDiagram_->raise();
-        columnDiagram_->activateWindow();
+    // One diagram at a time beside the results: a second click brings the open one forward.
+    if (ColumnDiagramWindow* open = Loaded(columnDiagram_)) {
+        open->raise();
+        open->activateWindow();
         return;
     }
     columnDiagram_ = new ColumnDiagramWindow(state_, platform_);
@@ -197,7 +205,5 @@ void ScreenFlow::ShowColumnDiagram() {
         columnDiagram_->ReportOpenTime(clicked);
     columnDiagram_->show();
 }
-
-// Intents whose screens the program does not have yet: never offered, so no button leads here.
 
 } // namespace radirav

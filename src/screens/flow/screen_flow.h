@@ -11,13 +11,15 @@ namespace radirav {
 class Form1;
 class GroupWindow;
 class Form2;
-class Form10;
 class Form8;
-class Form13;
+class Form11;
 class Form15;
 class ColumnDiagramWindow;
+class ScreenWindow;
 
-// Who opens whom: the one place that knows every screen. Outlives every screen it opens (main
+// Who opens whom: the one place that knows every screen. Every hand-over unloads whatever the
+// student leaves, so one window of each kind is loaded and none hidden behind; once the end of
+// the program is asked, no further intent is carried out. Outlives every screen it opens (main
 // or a test owns it, beside the state and the platform).
 class ScreenFlow final : public Navigator {
 public:
@@ -27,8 +29,9 @@ public:
 
     // The program's first window.
     Form1* ShowTitle();
-
-    bool Offers(Intent intent) const override;
+    // Writes the whole input for `radirav --last`, once the student has begun: the title screen
+    // alone leaves the input of an earlier run in place.
+    void KeepInput();
 
     void ShowNameBackdrop() override;
     void EnterGroup(ParamGroup group) override;
@@ -36,6 +39,7 @@ public:
     void ReturnToChangeMenu() override;
     void ShowIdealityChoice() override;
     void EnterEquilibriumPoints() override;
+    void ReenterEquilibriumPoints() override;
     void ShowEquilibriumCheck() override;
     void OpenGraphEditor() override;
     void ShowEquilibriumGraph() override;
@@ -49,17 +53,21 @@ public:
     void ShowColumnDiagram() override;
 
 private:
+    // Unloads every screen but `next` (and `alsoKept`), then gives `next` back.
+    template <typename Screen> Screen* HandOverTo(Screen* next, const ScreenWindow* alsoKept = nullptr);
+    // The screen while it is loaded, or null.
+    template <typename Screen> static Screen* Loaded(const QPointer<Screen>& screen);
     GroupWindow* MakeGroupWindow(ParamGroup group);
-    Form10* PointCheckScreen();
     // The review window of the equilibrium input while it is loaded, or a new one.
     Form8* Review();
+    Form11* ResultsWindow();
 
     ProgramState& state_;
     Platform platform_;
+    bool ending_ = false;
+    bool inputBegun_ = false;
     QPointer<Form2> nameBackdrop_; // the general window standing behind the name questions
-    QPointer<Form10> pointCheck_;  // the point entry and check window while it is loaded
     QPointer<Form8> review_;       // the ideality question and the Antoine constants
-    QPointer<Form13> graphEditor_; // found again while loaded, to be shown as it was left
     QPointer<Form15> menu_;        // the change-input menu, kept hidden while a group is changed
     QPointer<ColumnDiagramWindow> columnDiagram_;
 };

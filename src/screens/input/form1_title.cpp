@@ -7,6 +7,7 @@
 #include "platform/fonts.h"
 #include "platform/gradient.h"
 #include "platform/twips.h"
+#include "screens/common/end_question.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -154,6 +155,12 @@ void Form1::Command1Click() {
         navigator_.CalculateAndShow();
     else
         navigator_.EnterGroup(ParamGroup::General);
+}
+
+void Form1::OnCloseRequested() {
+    if (ConfirmEndOfWork(platform_.dialogs)) {
+        Command2Click();
+    }
 }
 
 void Form1::Command2Click() {

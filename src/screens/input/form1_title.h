@@ -28,7 +28,7 @@ public:
     void Command2Click();
 
 protected:
-    void OnCloseRequested() override { Command2Click(); }
+    void OnCloseRequested() override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -127,7 +127,7 @@ void Form6::ShowTrayChoice() {
 void Form6::SetTrayType(const char* trayType) {
     state_.TrayType = trayType;
     setWindowTitle(kVolatilityCaption);
-    Command4->setVisible(navigator_.Offers(Intent::ShowIdealityChoice));
+    Command4->show();
     Command5->show();
     Command6->hide();
     Command7->hide();

@@ -7,6 +7,7 @@
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
+#include "screens/common/end_question.h"
 #include "screens/common/yes_no_window.h"
 
 #include <QLabel>
@@ -192,17 +193,27 @@ void GroupWindow::List1Click(int row) {
     if (row < 1 || row > design_.paramCount) {
         return;
     }
+    const bool corrected = Command3->isVisibleTo(this);
     Label3->hide();
     confirmation_.Close();
     Command3->hide();
 
     const int i = design_.firstParam + row - 1;
-    const QString answer = platform_.dialogs.InputBox(
+    const std::optional<QString> answer = platform_.dialogs.AskInput(
         {QString::fromStdString(state_.InputParams[i].Label),
          kCorrectionBoxTitle,
          {},
          QPoint(kCorrectionBoxLeft, row * kLineStep + design_.correctionBoxBaseTwips)});
-    EnterParamValue(state_, i, answer.toStdString());
+    if (!answer) {
+        // A cancelled correction keeps the value and the window as they were.
+        if (corrected) {
+            Command3->show();
+        } else {
+            Label3->show();
+        }
+        return;
+    }
+    EnterParamValue(state_, i, answer->toStdString());
     delete List1->takeItem(row - 1);
     List1->insertItem(row - 1, QString::fromStdString(ParamLine(state_, i)));
     List1->setCurrentRow(row - 1);
@@ -237,7 +248,7 @@ bool GroupWindow::PassesAcceptanceCheck() {
 }
 
 bool GroupWindow::LeftForChangeMenu() {
-    if (!(state_.*design_.changeFlag) || !navigator_.Offers(Intent::ReturnToChangeMenu)) {
+    if (!(state_.*design_.changeFlag)) {
         return false;
     }
     Unload();
@@ -291,6 +302,12 @@ void GroupWindow::ResumeCorrecting() {
 
 YesNoWindow* GroupWindow::Confirmation() const {
     return confirmation_.Get();
+}
+
+void GroupWindow::OnCloseRequested() {
+    if (ConfirmEndOfWork(platform_.dialogs)) {
+        EndProgram();
+    }
 }
 
 void GroupWindow::EndProgram() {

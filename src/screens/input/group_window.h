@@ -101,7 +101,7 @@ public:
     void EndProgram();
 
 protected:
-    void OnCloseRequested() override { EndProgram(); }
+    void OnCloseRequested() override;
 
     ProgramState& state_;
     Platform platform_;

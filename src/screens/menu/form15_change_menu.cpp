@@ -4,6 +4,7 @@
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
+#include "screens/common/end_question.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -101,6 +102,16 @@ Form15::Form15(ProgramState& state, Platform platform, Navigator& navigator)
     Command12->OnClick([this] { Command12Click(); });
     Command13->OnClick([this] { Command13Click(); });
 
+    // Tab goes down the tree and reaches the end of the work last; the window opens on the
+    // first group, so an Enter never ends the program by accident.
+    QWidget* previous = Command2;
+    for (CommandButton* button : {Command3, Command4, Command5, Command6, Command7, Command8, Command9,
+                                  Command10, Command11, Command12, Command13, Command1}) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    Command2->setFocus();
+
     Load();
 }
 
@@ -111,20 +122,9 @@ void Form15::Load() {
     PlaceControls();
     DrawConnectingLines();
     DrawLegend();
-    ShowStateOnLoad();
-
-    // A button leads elsewhere only while its way is open.
-    for (CommandButton* button : {Command2, Command3, Command4}) {
-        button->setVisible(navigator_.Offers(Intent::EditGroup) &&
-                           navigator_.Offers(Intent::ReturnToChangeMenu));
-    }
-    Command8->setVisible(navigator_.Offers(Intent::AskAlfaAndCalculate));
-    Command11->setVisible(navigator_.Offers(Intent::OpenReentryChoice) &&
-                          navigator_.Offers(Intent::EnterEquilibriumPoints) &&
-                          navigator_.Offers(Intent::OpenGraphEditor));
-    Command12->setVisible(navigator_.Offers(Intent::OpenReentryChoice) &&
-                          navigator_.Offers(Intent::EnterAntoineConstants));
-    Command13->setVisible(navigator_.Offers(Intent::CalculateAndShow));
+    pick_ = Pick::AsLoaded;
+    recalculation_ = ReadyEquilibrium(state_);
+    ShowChoice();
 }
 
 void Form15::PlaceControls() {
@@ -223,49 +223,61 @@ void Form15::DrawLegend() {
     text(400, 2800, QStringLiteral("не участвуют"));
 }
 
-void Form15::ShowStateOnLoad() {
-    // Until a readiness test below holds, the recalculation has nothing to calculate with.
-    PaintControl(Command13, Bgr(QGuiApplication::palette().color(QPalette::Button)));
-    Command13->setEnabled(false);
-
+void Form15::ShowChoice() {
+    const bool constant = state_.ConstantVolatility;
     for (CommandButton* button : {Command6, Command7, Command9, Command10}) {
         PaintControl(button, kNotEnteredColor);
     }
     PaintControl(Command8, state_.AlfaEntered ? kNotInCalcColor : kNotEnteredColor);
     PaintControl(Command11, state_.PointsEntered ? kNotInCalcColor : kNotEnteredColor);
     PaintControl(Command12, state_.AntoineEntered ? kNotInCalcColor : kNotEnteredColor);
+    PaintControl(constant ? Command6 : Command7, kEnteredColor);
 
-    if (state_.ConstantVolatility) {
-        PaintControl(Command6, kEnteredColor);
-        for (CommandButton* button : {Command9, Command10, Command11, Command12}) {
-            button->setEnabled(false);
-        }
-    } else {
-        PaintControl(Command7, kEnteredColor);
-        PaintControl(state_.AntoineMode ? Command10 : Command9, kEnteredColor);
-        Command8->setEnabled(false);
-        Command11->setEnabled(!state_.AntoineMode);
-        Command12->setEnabled(state_.AntoineMode);
+    // The mixture branch as loaded from the flags, or as picked since; none right after the
+    // volatility was switched, until the student picks it.
+    const bool ideal = pick_ == Pick::Ideal || (pick_ == Pick::AsLoaded && state_.AntoineMode);
+    const bool nonIdeal = pick_ == Pick::NonIdeal || (pick_ == Pick::AsLoaded && !state_.AntoineMode);
+    if (!constant && (ideal || nonIdeal)) {
+        PaintControl(ideal ? Command10 : Command9, kEnteredColor);
     }
+    Command6->setEnabled(constant || pick_ == Pick::AsLoaded || pick_ == Pick::Variable);
+    Command8->setEnabled(constant);
+    Command9->setEnabled(!constant);
+    Command10->setEnabled(!constant);
+    Command11->setEnabled(!constant && nonIdeal);
+    Command12->setEnabled(!constant && ideal);
 
-    CommandButton* ready = nullptr;
-    if (state_.ConstantVolatility && state_.AlfaEntered) {
-        ready = Command8;
-    } else if (state_.AntoineMode && state_.AntoineEntered) {
-        ready = Command12;
-    } else if (state_.PointsEntered) {
-        ready = Command11;
-    }
-    if (ready != nullptr) {
-        PaintControl(ready, kEnteredColor);
+    if (recalculation_) {
+        const EquilibriumModel model = *recalculation_;
+        PaintControl(model == EquilibriumModel::ConstantAlfa ? Command8
+                     : model == EquilibriumModel::Antoine    ? Command12
+                                                             : Command11,
+                     kEnteredColor);
         PaintControl(Command13, kEnteredColor);
-        Command13->setEnabled(true);
+    } else if (pick_ == Pick::AsLoaded) {
+        // Nothing to calculate with: the button as designed, disabled.
+        PaintControl(Command13, Bgr(QGuiApplication::palette().color(QPalette::Button)));
+    } else {
+        PaintControl(Command13, kNotEnteredColor);
     }
+    Command13->setEnabled(recalculation_.has_value());
+}
+
+void Form15::ShowAgain() {
+    show();
+    raise();
+    activateWindow();
 }
 
 void Form15::Leave() {
     Unload();
     platform_.screens.UnloadOtherForms();
+}
+
+void Form15::OnCloseRequested() {
+    if (ConfirmEndOfWork(platform_.dialogs)) {
+        Command1Click();
+    }
 }
 
 void Form15::Command1Click() {
@@ -289,32 +301,16 @@ void Form15::Command5Click() {
 
 void Form15::Command6Click() {
     ChooseConstantVolatility(state_);
-    PaintControl(Command6, kEnteredColor);
-    for (CommandButton* button : {Command7, Command9, Command10}) {
-        PaintControl(button, kNotEnteredColor);
-    }
-    PaintControl(Command11, state_.PointsEntered ? kNotInCalcColor : kNotEnteredColor);
-    PaintControl(Command12, state_.AntoineEntered ? kNotInCalcColor : kNotEnteredColor);
-    PaintControl(Command13, state_.AlfaEntered ? kEnteredColor : kNotEnteredColor);
-    Command13->setEnabled(state_.AlfaEntered);
-    Command7->setEnabled(true);
-    Command8->setEnabled(true);
-    for (CommandButton* button : {Command9, Command10, Command11, Command12}) {
-        button->setEnabled(false);
-    }
+    pick_ = Pick::Constant;
+    recalculation_ = state_.AlfaEntered ? std::optional(EquilibriumModel::ConstantAlfa) : std::nullopt;
+    ShowChoice();
 }
 
 void Form15::Command7Click() {
     ChooseVariableVolatility(state_);
-    PaintControl(Command6, kNotEnteredColor);
-    PaintControl(Command8, state_.AlfaEntered ? kNotInCalcColor : kNotEnteredColor);
-    PaintControl(Command7, kEnteredColor);
-    for (CommandButton* button : {Command6, Command9, Command10}) {
-        button->setEnabled(true);
-    }
-    for (CommandButton* button : {Command8, Command11, Command12, Command13}) {
-        button->setEnabled(false);
-    }
+    pick_ = Pick::Variable;
+    recalculation_.reset();
+    ShowChoice();
 }
 
 void Form15::Command8Click() {
@@ -325,34 +321,21 @@ void Form15::Command8Click() {
 
 void Form15::Command9Click() {
     state_.AntoineMode = false;
-    if (!state_.ConstantVolatility) {
-        PaintControl(Command9, kEnteredColor);
-        PaintControl(Command10, kNotEnteredColor);
-        PaintControl(Command12, state_.AntoineEntered ? kNotInCalcColor : kNotEnteredColor);
-        if (!state_.TableMode) {
-            Command13->setEnabled(false);
-        }
+    pick_ = Pick::NonIdeal;
+    // Only points already in use stay ready to calculate with.
+    if (!state_.TableMode || recalculation_ != EquilibriumModel::Points) {
+        recalculation_.reset();
     }
-    Command6->setEnabled(false);
-    Command11->setEnabled(true);
-    Command12->setEnabled(false);
+    ShowChoice();
 }
 
 void Form15::Command10Click() {
-    if (!state_.ConstantVolatility) {
-        PaintControl(Command9, kNotEnteredColor);
-        PaintControl(Command10, kEnteredColor);
-        PaintControl(Command11, state_.PointsEntered ? kNotInCalcColor : kNotEnteredColor);
-        if (!state_.AntoineMode) {
-            Command13->setEnabled(false);
-        }
+    pick_ = Pick::Ideal;
+    // Only constants already in use stay ready to calculate with.
+    if (!state_.AntoineMode || recalculation_ != EquilibriumModel::Antoine) {
+        recalculation_.reset();
     }
-    if (state_.AntoineMode) {
-        PaintControl(Command12, kEnteredColor);
-    }
-    Command6->setEnabled(false);
-    Command12->setEnabled(true);
-    Command11->setEnabled(false);
+    ShowChoice();
 }
 
 void Form15::Command11Click() {
@@ -362,8 +345,7 @@ void Form15::Command11Click() {
         navigator_.OpenReentryChoice(EquilibriumData::Points);
         return;
     }
-    navigator_.EnterEquilibriumPoints();
-    navigator_.OpenGraphEditor();
+    navigator_.ReenterEquilibriumPoints();
 }
 
 void Form15::Command12Click() {
@@ -377,6 +359,11 @@ void Form15::Command12Click() {
 }
 
 void Form15::Command13Click() {
+    // The calculation uses the equilibrium the menu shows as ready, whatever way the flags came.
+    if (!recalculation_) {
+        return;
+    }
+    UseEquilibrium(state_, *recalculation_);
     Leave();
     navigator_.CalculateAndShow();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/equilibrium_choice.h"
 #include "model/program_state.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
@@ -7,6 +8,7 @@
 #include "screens/flow/navigator.h"
 
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 
@@ -40,6 +42,9 @@ public:
     CommandButton* Command12; // Antoine constants
     CommandButton* Command13; // calculate with the changed data
 
+    // Back from a group changed from here: the menu as it was left, in front.
+    void ShowAgain();
+
     void Command1Click();
     void Command2Click() { EditGroup(&ProgramState::ChangeGeneralMode, ParamGroup::General); }
     void Command3Click() { EditGroup(&ProgramState::ChangeRectifyingMode, ParamGroup::Rectifying); }
@@ -55,14 +60,19 @@ public:
     void Command13Click();
 
 protected:
-    void OnCloseRequested() override { Command1Click(); }
+    void OnCloseRequested() override;
 
 private:
+    // What the student has picked on the open menu since it was loaded.
+    enum class Pick { AsLoaded, Constant, Variable, NonIdeal, Ideal };
+
     void Load();
     void PlaceControls();
     void DrawConnectingLines();
     void DrawLegend();
-    void ShowStateOnLoad();
+    // Paints and enables the equilibrium tree and the recalculation from the flags, the pick and
+    // the equilibrium the recalculation would use.
+    void ShowChoice();
     void EditGroup(bool ProgramState::*changeFlag, ParamGroup group);
     // Unloads the menu and every other window before the next screen.
     void Leave();
@@ -70,6 +80,9 @@ private:
     ProgramState& state_;
     Platform platform_;
     Navigator& navigator_;
+    Pick pick_ = Pick::AsLoaded;
+    // What "Расчёт с изменёнными данными" calculates with; none while it is disabled.
+    std::optional<EquilibriumModel> recalculation_;
 };
 
 } // namespace radirav

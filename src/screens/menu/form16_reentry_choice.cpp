@@ -4,6 +4,8 @@
 #include "platform/fonts.h"
 #include "platform/twips.h"
 
+#include <QKeyEvent>
+
 namespace radirav {
 namespace {
 
@@ -43,11 +45,10 @@ Form16::Form16(ProgramState& state, Platform platform, Navigator& navigator, Equ
     }
 
     const bool points = data == EquilibriumData::Points;
-    const bool editor = navigator_.Offers(Intent::OpenGraphEditor);
-    Command1->setVisible(points && editor && navigator_.Offers(Intent::EnterEquilibriumPoints));
-    Command2->setVisible(points && editor && navigator_.Offers(Intent::ShowEquilibriumCheck));
-    Command3->setVisible(!points && navigator_.Offers(Intent::EnterAntoineConstants));
-    Command4->setVisible(!points && navigator_.Offers(Intent::CorrectAntoineConstants));
+    Command1->setVisible(points);
+    Command2->setVisible(points);
+    Command3->setVisible(!points);
+    Command4->setVisible(!points);
 
     Command1->OnClick([this] { Command1Click(); });
     Command2->OnClick([this] { Command2Click(); });
@@ -63,13 +64,12 @@ void Form16::Leave() {
 
 void Form16::Command1Click() {
     Leave();
-    navigator_.EnterEquilibriumPoints();
-    navigator_.OpenGraphEditor();
+    navigator_.ReenterEquilibriumPoints();
 }
 
 void Form16::Command2Click() {
     Leave();
-    navigator_.ShowEquilibriumCheck();
+    // The check is drawn by the editor itself, the only screen the student sees next.
     navigator_.OpenGraphEditor();
 }
 
@@ -84,13 +84,17 @@ void Form16::Command4Click() {
     navigator_.CorrectAntoineConstants();
 }
 
+void Form16::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        OnCloseRequested();
+        return;
+    }
+    ScreenWindow::keyPressEvent(event);
+}
+
 void Form16::OnCloseRequested() {
     Leave();
-    if (navigator_.Offers(Intent::OpenChangeMenu)) {
-        navigator_.OpenChangeMenu();
-    } else {
-        navigator_.EndProgram();
-    }
+    navigator_.OpenChangeMenu();
 }
 
 } // namespace radirav

@@ -26,8 +26,9 @@ public:
     void Command4Click();
 
 protected:
-    // Closing the window without a choice goes back to the menu.
+    // Closing the window without a choice, or Escape, goes back to the menu.
     void OnCloseRequested() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Unloads this window and every other one before the next screen.

@@ -10,6 +10,7 @@
 #include "report/results_text.h"
 #include "report/stop_text.h"
 #include "screens/common/alfa_question.h"
+#include "screens/common/end_question.h"
 #include "screens/common/equilibrium_drawing.h"
 #include "screens/results/print_report.h"
 
@@ -76,7 +77,6 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     WarningLabel =
         MakeNoteLabel(this, QStringLiteral("WarningLabel"), {30, 495, 740, 60}, QColor(128, 64, 0));
 
-    Command2->setVisible(navigator_.Offers(Intent::OpenGraphEditor));
     Command3->hide();
     Command4->hide();
     Command5->hide();
@@ -111,9 +111,9 @@ void Form11::Calculate() {
     ShowNote(ReasonLabel, StopReasonText(result.reason));
     ShowNote(WarningLabel, WarningsLine(result.warnings));
     Command3->setVisible(!state_.InputError);
-    Command4->setVisible(navigator_.Offers(Intent::OpenChangeMenu));
+    Command4->show();
     Command5->show();
-    DiagramButton->setVisible(!state_.InputError && navigator_.Offers(Intent::ShowColumnDiagram));
+    DiagramButton->setVisible(!state_.InputError);
 }
 
 void Form11::AskAlfaAndCalculate() {
@@ -146,7 +146,7 @@ void Form11::ShowStop(const ColumnResult& result) {
     Command2->hide();
     Command3->hide();
     DiagramButton->hide();
-    Command4->setVisible(navigator_.Offers(Intent::OpenChangeMenu));
+    Command4->show();
     Command5->show();
 }
 
@@ -193,7 +193,7 @@ void Form11::ShowEquilibriumGraph() {
                            BgrColor(0xFFFF), BgrColor(0xFF0000));
     Label2->hide();
     Command1->show();
-    Command2->setVisible(navigator_.Offers(Intent::OpenGraphEditor));
+    Command2->show();
 }
 
 void Form11::Leave() {
@@ -202,7 +202,6 @@ void Form11::Leave() {
 }
 
 void Form11::Command2Click() {
-    state_.EditMode = false;
     Leave();
     navigator_.OpenGraphEditor();
 }
@@ -213,11 +212,19 @@ void Form11::Command3Click() {
     PrintReport(state_, platform_.printer, platform_.clock);
     Command3->show();
     Command3->setEnabled(true);
+    // The focus comes back to printing, never to the buttons that leave the results.
+    Command3->setFocus();
 }
 
 void Form11::Command4Click() {
     Leave();
     navigator_.OpenChangeMenu();
+}
+
+void Form11::OnCloseRequested() {
+    if (ConfirmEndOfWork(platform_.dialogs)) {
+        Command5Click();
+    }
 }
 
 void Form11::Command5Click() {

@@ -46,7 +46,7 @@ public:
     void DiagramButtonClick() { navigator_.ShowColumnDiagram(); }
 
 protected:
-    void OnCloseRequested() override { Command5Click(); }
+    void OnCloseRequested() override;
 
 private:
     void ShowStop(const ColumnResult& result);

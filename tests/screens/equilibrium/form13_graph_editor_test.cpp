@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
+#include <functional>
 
 namespace radirav {
 namespace {
@@ -36,7 +37,6 @@ class Form13Test : public testing::ScreenTest {
 protected:
     Form13* Open(int points = 8) {
         LoadPoints(state, points);
-        navigator.offered = {Intent::ShowEquilibriumCheck, Intent::CalculateAndShow, Intent::EndProgram};
         form = new Form13(state, platform, navigator);
         form->RefreshEditor();
         form->show();
@@ -75,33 +75,6 @@ protected:
     QPointer<Form13> form;
 };
 
-TEST_F(Form13Test, LoadsWithItsCaptionsAndGeometry) {
-    Open();
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Коррекция равновесной зависимости"));
-    EXPECT_EQ(form->pos(), QPoint(1, 0)); // left 10, top 5, 12000 x 9000 twips
-    EXPECT_EQ(form->size(), QSize(800, 600));
-    EXPECT_EQ(form->Command1->text(), QStringLiteral("КОНЕЦ ИЗМЕНЕНИЙ"));
-    EXPECT_EQ(form->Command2->text(), QStringLiteral("Окончание работы с программой"));
-    EXPECT_EQ(form->Command3->text(),
-              QStringLiteral("Увеличение количества пар точек равновесной зависимости "));
-    EXPECT_EQ(form->Command4->text(),
-              QStringLiteral("Уменьшение количества пар точек равновесной зависимости"));
-    EXPECT_EQ(form->Command5->text(), QStringLiteral("Изменения задания точек"));
-    EXPECT_EQ(form->Command1->geometry(), QRect(140, 420, 145, form->Command1->height()));
-    EXPECT_EQ(form->Command2->pos(), QPoint(120, 460));
-    EXPECT_EQ(form->Command3->pos(), QPoint(465, 420));
-    EXPECT_EQ(form->Command4->pos(), QPoint(465, 480));
-    EXPECT_EQ(form->Command5->pos(), QPoint(465, 380));
-    EXPECT_EQ(form->Label3->text(),
-              QStringLiteral("  Подведите указатель мыши     к точке на графике или к     "
-                             "          строке, которую Вы             собираетесь "
-                             "исправлять и        щёлкните левой кнопкой"));
-    EXPECT_EQ(form->Label1->text(),
-              QStringLiteral("  Подведите указатель мыши       к точке на графике или к   "
-                             "            строке, которую Вы               собираетесь "
-                             "изымать и        щёлкните левой кнопкой"));
-}
-
 struct ModeCase {
     const char* name;
     int points;
@@ -135,6 +108,72 @@ INSTANTIATE_TEST_SUITE_P(
         ModeCase{"editing", 12, "Command5", {"Command2", "Label3"}, false},
         ModeCase{"removal", 12, "Command4", {"Command2", "Label1"}, false}),
     [](const auto& info) { return CaseName(info.param.name); });
+
+struct FlagCase {
+    const char* name;
+    void (*reach)(Form13*, const std::function<void(QPoint)>& click);
+    bool editMode, removeMode, pointPicked;
+};
+
+class Form13Flags : public Form13Test, public ::testing::WithParamInterface<FlagCase> {};
+
+// The flags the other screens read name the editor's one mode; a new editor starts idle,
+// whatever an earlier one left behind.
+TEST_P(Form13Flags, NameTheMode) {
+    state.EditMode = state.RemoveMode = state.PointPicked = true;
+    Open(12);
+    EXPECT_FALSE(state.EditMode || state.RemoveMode || state.PointPicked) << "a new editor is idle";
+    GetParam().reach(form, [this](QPoint at) { testing::ClickAt(form, at); });
+    EXPECT_EQ(state.EditMode, GetParam().editMode);
+    EXPECT_EQ(state.RemoveMode, GetParam().removeMode);
+    EXPECT_EQ(state.PointPicked, GetParam().pointPicked);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Editor, Form13Flags,
+    ::testing::Values(FlagCase{"idle", [](Form13*, const auto&) {}, false, false, false},
+                      FlagCase{"editing",
+                               [](Form13* f, const auto&) { QTest::mouseClick(f->Command5, Qt::LeftButton); },
+                               true, false, false},
+                      FlagCase{"cell picked",
+                               [](Form13* f, const auto& click) {
+                                   QTest::mouseClick(f->Command5, Qt::LeftButton);
+                                   click({100, 80});
+                               },
+                               true, false, true},
+                      FlagCase{"retyped with Enter",
+                               [](Form13* f, const auto& click) {
+                                   QTest::mouseClick(f->Command5, Qt::LeftButton);
+                                   click({100, 80});
+                                   QTest::keyClick(f->Text1, Qt::Key_Return);
+                               },
+                               false, false, false},
+                      FlagCase{"removal",
+                               [](Form13* f, const auto&) { QTest::mouseClick(f->Command4, Qt::LeftButton); },
+                               false, true, false},
+                      FlagCase{"removal offered",
+                               [](Form13* f, const auto& click) {
+                                   QTest::mouseClick(f->Command4, Qt::LeftButton);
+                                   click({100, 80});
+                               },
+                               false, true, false}),
+    [](const auto& info) { return CaseName(info.param.name); });
+
+TEST_F(Form13Test, EscapeGivesThePickedCellBackItsTextAndEndsTheEdit) {
+    Open();
+    QTest::mouseClick(form->Command5, Qt::LeftButton);
+    testing::ClickAt(form, {100, 80}); // x of row three
+    QTest::keyClicks(form->Text1, QStringLiteral("0.30"));
+    // A click in the box stores what is typed; the same value, so the edit goes on.
+    QTest::mouseClick(form->Text1, Qt::LeftButton);
+    ASSERT_EQ(state.EqXText[3], "0.30");
+    ASSERT_TRUE(form->Text1->isVisible());
+    QTest::keyClick(form->Text1, Qt::Key_Escape);
+    EXPECT_EQ(state.EqXText[3], "0.3");
+    EXPECT_EQ(state.EqX[3], 0.3f);
+    EXPECT_EQ(Visible(), (QStringList{"Command1", "Command2", "Command3", "Command5"}));
+    EXPECT_TRUE(form->Command2->isEnabled());
+}
 
 struct PickCase {
     const char* name;
@@ -409,12 +448,7 @@ TEST_P(Form13Ending, AsksTheNextScreen) {
     Open();
     StorePointCell(state, 4, PointColumn::Y, GetParam().wrongY, true);
     form->RefreshEditor();
-    if (*GetParam().button != 0) {
-        QTest::mouseClick(form->findChild<CommandButton*>(QString::fromUtf8(GetParam().button)),
-                          Qt::LeftButton);
-    } else {
-        form->close(); // the title bar's close button
-    }
+    QTest::mouseClick(form->findChild<CommandButton*>(QString::fromUtf8(GetParam().button)), Qt::LeftButton);
     EXPECT_EQ(navigator.asked, QStringList{GetParam().asked});
     EXPECT_TRUE(form.isNull() || form->IsUnloading());
 }
@@ -424,8 +458,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(EndCase{"a sound table is calculated", "0.65", "Command1", "CalculateAndShow"},
                       EndCase{"a falling y goes back to the check", "0.5", "Command1",
                               "ShowEquilibriumCheck"},
-                      EndCase{"the end button ends the program", "0.65", "Command2", "EndProgram"},
-                      EndCase{"the title bar close ends the program", "0.65", "", "EndProgram"}),
+                      EndCase{"the end button ends the program", "0.65", "Command2", "EndProgram"}),
     [](const auto& info) { return CaseName(info.param.name); });
 
 } // namespace

@@ -43,8 +43,6 @@ class Antoine : public testing::ScreenTest {
 protected:
     void SetUp() override {
         LoadSampleData(state);
-        navigator.offered = {Intent::EnterEquilibriumPoints, Intent::CalculateAndShow,
-                             Intent::CorrectAntoineConstants};
         // As the program does: "Да" on the question lists the constants on this window again.
         navigator.onAsk = [this](const QString& what) {
             if (what == QStringLiteral("CorrectAntoineConstants") && form) {
@@ -275,8 +273,7 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"question closed", [](Form8* f) { f->ErrorQuestion()->close(); },
                    "CorrectAntoineConstants"},
         AnswerCase{"no", [](Form8* f) { QTest::mouseClick(f->ErrorQuestion()->Command2, Qt::LeftButton); },
-                   "EndProgram"},
-        AnswerCase{"review closed", [](Form8* f) { f->close(); }, "EndProgram"}),
+                   "EndProgram"}),
     [](const auto& info) { return testing::CaseName(info.param.name); });
 
 TEST_F(Antoine, YesListsTheConstantsToCorrectWithTheAntoineModel) {

@@ -27,11 +27,12 @@ TEST_F(GraphEditorRoad, CorrectsAddsRemovesAndCalculatesTheCorrectedTable) {
     StorePointCell(state, 8, PointColumn::Y, "0.05826", true);
 
     flow.OpenGraphEditor();
+    flow.OpenGraphEditor(); // a fresh editor in place of the first, never two
+    testing::DestroyUnloadedWindows();
+    EXPECT_EQ(machine.screens.LoadedNames(), QStringList{"Form13"});
     auto* editor = LoadedScreen<Form13>();
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(editor->isVisible());
-    flow.OpenGraphEditor(); // found again, not opened twice
-    EXPECT_EQ(machine.screens.LoadedNames(), QStringList{"Form13"});
     EXPECT_EQ(editor->focusWidget(), editor->Command5);
     EXPECT_EQ(state.ErrorIndex, 8); // y falls at point 8
     EXPECT_EQ(editor->Command1->palette().color(QPalette::Button), QColor(255, 0, 0));

@@ -37,9 +37,6 @@ protected:
         state.AntoineEntered = flags.antoineEntered;
         state.PointsEntered = flags.pointsEntered;
         state.EquilibriumKind = flags.constant ? 1 : flags.antoineMode ? 3 : 15;
-        for (int intent = 0; intent <= static_cast<int>(Intent::EndProgram); ++intent) {
-            navigator.offered.insert(static_cast<Intent>(intent));
-        }
         form = new Form15(state, platform, navigator);
         form->show();
         return form;
@@ -165,19 +162,20 @@ TEST_P(MenuWayOut, ClosesAndAsksForTheNextScreen) {
 
 INSTANTIATE_TEST_SUITE_P(
     Buttons, MenuWayOut,
-    ::testing::Values(
-        WayOut{"points entered before",
-               {false, false, false, false, true},
-               &Form15::Command11,
-               {"OpenReentryChoice 0"}},
-        WayOut{"points never entered", {}, &Form15::Command11, {"EnterEquilibriumPoints", "OpenGraphEditor"}},
-        WayOut{"constants entered before",
-               {false, false, true, true},
-               &Form15::Command12,
-               {"OpenReentryChoice 1"}},
-        WayOut{
-            "constants never entered", {false, false, true}, &Form15::Command12, {"EnterAntoineConstants"}},
-        WayOut{"end", {true, true}, &Form15::Command1, {"EndProgram"}}),
+    ::testing::Values(WayOut{"points entered before",
+                             {false, false, false, false, true},
+                             &Form15::Command11,
+                             {"OpenReentryChoice 0"}},
+                      WayOut{"points never entered", {}, &Form15::Command11, {"ReenterEquilibriumPoints"}},
+                      WayOut{"constants entered before",
+                             {false, false, true, true},
+                             &Form15::Command12,
+                             {"OpenReentryChoice 1"}},
+                      WayOut{"constants never entered",
+                             {false, false, true},
+                             &Form15::Command12,
+                             {"EnterAntoineConstants"}},
+                      WayOut{"end", {true, true}, &Form15::Command1, {"EndProgram"}}),
     [](const auto& info) { return testing::CaseName(info.param.name); });
 
 } // namespace

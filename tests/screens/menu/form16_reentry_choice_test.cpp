@@ -17,9 +17,6 @@ protected:
         LoadSampleData(state);
         state.TableMode = true; // the points are in use
         state.EquilibriumKind = 15;
-        for (int intent = 0; intent <= static_cast<int>(Intent::EndProgram); ++intent) {
-            navigator.offered.insert(static_cast<Intent>(intent));
-        }
     }
 
     Form16* Open(EquilibriumData data) {
@@ -71,12 +68,12 @@ INSTANTIATE_TEST_SUITE_P(Buttons, ReentryChoice,
                                                   EquilibriumData::Points,
                                                   &Form16::Command1,
                                                   kPointsPair,
-                                                  {"EnterEquilibriumPoints", "OpenGraphEditor"}},
+                                                  {"ReenterEquilibriumPoints"}},
                                            Choice{"correct points",
                                                   EquilibriumData::Points,
                                                   &Form16::Command2,
                                                   kPointsPair,
-                                                  {"ShowEquilibriumCheck", "OpenGraphEditor"}},
+                                                  {"OpenGraphEditor"}},
                                            Choice{"new constants",
                                                   EquilibriumData::Antoine,
                                                   &Form16::Command3,

@@ -29,7 +29,6 @@ const QString kExample = QStringLiteral(RADIRAV_EXAMPLES_DIR "/ethanol-water.cas
 struct Form11Case {
     std::string name;
     ProgramState (*make)();
-    bool offered;
     bool shown;
 };
 void PrintTo(const Form11Case& c, std::ostream* os) {
@@ -38,13 +37,10 @@ void PrintTo(const Form11Case& c, std::ostream* os) {
 
 class DiagramButtonOfForm11 : public ScreenTest, public ::testing::WithParamInterface<Form11Case> {};
 
-// The button appears only after a normal end and only while the diagram is offered; it never
-// covers a control of the results window.
+// The button appears only after a normal end; it never covers a control of the results window.
 TEST_P(DiagramButtonOfForm11, ShowsAfterANormalEndOnly) {
     state = GetParam().make();
     testing::RecordingNavigator navigator;
-    if (GetParam().offered)
-        navigator.offered = {Intent::ShowColumnDiagram, Intent::OpenChangeMenu};
     auto* form = new Form11(state, platform, navigator);
     form->show();
     form->Calculate();
@@ -59,19 +55,18 @@ TEST_P(DiagramButtonOfForm11, ShowsAfterANormalEndOnly) {
     EXPECT_EQ(navigator.asked.contains(QStringLiteral("ShowColumnDiagram")), GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Results, DiagramButtonOfForm11,
-    ::testing::Values(Form11Case{"sample offered", [] { return SampleWithPoints(); }, true, true},
-                      Form11Case{"sample not offered", [] { return SampleWithPoints(); }, false, false},
-                      Form11Case{"tray limit", [] { return testing::SampleWithAlfa(1.01); }, true, false},
-                      Form11Case{"input data error",
-                                 [] {
-                                     ProgramState s = SampleWithPoints();
-                                     s.InputParams[param::kM2].Value = -18;
-                                     return s;
-                                 },
-                                 true, false}),
-    [](const auto& info) { return testing::CaseName(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Results, DiagramButtonOfForm11,
+                         ::testing::Values(Form11Case{"sample", [] { return SampleWithPoints(); }, true},
+                                           Form11Case{"tray limit",
+                                                      [] { return testing::SampleWithAlfa(1.01); }, false},
+                                           Form11Case{"input data error",
+                                                      [] {
+                                                          ProgramState s = SampleWithPoints();
+                                                          s.InputParams[param::kM2].Value = -18;
+                                                          return s;
+                                                      },
+                                                      false}),
+                         [](const auto& info) { return testing::CaseName(info.param.name); });
 
 class ColumnDiagramTest : public ScreenTest {
 protected:

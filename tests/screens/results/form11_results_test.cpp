@@ -23,9 +23,8 @@ const QColor kPink(255, 192, 192), kGreen(0, 128, 0), kNavy(0, 0, 128), kRed(255
 
 class Form11Test : public ScreenTest {
 protected:
-    Form11* Open(ProgramState prepared, std::set<Intent> offered = {Intent::OpenChangeMenu}) {
+    Form11* Open(ProgramState prepared) {
         state = std::move(prepared);
-        navigator.offered = std::move(offered);
         form = new Form11(state, platform, navigator);
         form->show();
         return form;
@@ -48,31 +47,12 @@ protected:
     QPointer<Form11> form;
 };
 
-TEST_F(Form11Test, LoadsAsTheCalculationWindow) {
+TEST_F(Form11Test, GraphEditorButtonLeavesForTheEditor) {
     Open(SampleWithPoints());
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("РАСЧЁТ"));
-    EXPECT_EQ(form->pos(), QPoint(1, 0)); // left 10, top 5, 12000 x 9000 twips
-    EXPECT_EQ(form->size(), QSize(800, 600));
-    EXPECT_EQ(form->Command1->text().split(QLatin1Char('\n')), (QStringList{"ПЕРЕХОД", "К", "РАСЧЁТУ"}));
-    EXPECT_EQ(form->Command2->text().split(QLatin1Char('\n')),
-              (QStringList{"ВОЗВРАТ К", "КОРРЕКЦИИ", "РАВНОВЕСНОЙ", "ЗАВИСИМОСТИ"}));
-    EXPECT_EQ(form->Command3->text(), QStringLiteral("  Печать результатов"));
-    EXPECT_EQ(form->Command4->text(), QStringLiteral("Изменение исходной информации"));
-    EXPECT_EQ(form->Command5->text(), QStringLiteral("Окончание расчёта"));
-    EXPECT_EQ(form->Command3->pos(), QPoint(280, 350));
-    EXPECT_EQ(form->Command4->pos(), QPoint(280, 400));
-    EXPECT_EQ(form->Command5->pos(), QPoint(300, 450));
-    EXPECT_EQ(form->Label2->pos(), QPoint(200, 200));
-}
-
-TEST_F(Form11Test, GraphEditorButtonLeavesForTheEditorOutOfEditMode) {
-    Open(SampleWithPoints(), {Intent::OpenGraphEditor});
     EXPECT_EQ(Visible(), (QStringList{"Command1", "Command2"}));
-    state.EditMode = true;
     QTest::mouseClick(form->Command2, Qt::LeftButton);
     testing::DestroyUnloadedWindows();
     EXPECT_EQ(navigator.asked, QStringList{QStringLiteral("OpenGraphEditor")});
-    EXPECT_FALSE(state.EditMode);
     EXPECT_TRUE(form.isNull());
 }
 
@@ -254,24 +234,15 @@ TEST_F(Form11Test, PrintButtonStepsAsideWhileTheReportPrints) {
     EXPECT_EQ(machine.reportsEnded, 1);
 }
 
-class Form11End : public Form11Test, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(Form11End, UnloadsEveryScreenAndEndsTheProgram) {
+TEST_F(Form11Test, EndButtonUnloadsEveryScreenAndEndsTheProgram) {
     Open(SampleWithAlfa(10.0));
     QTest::mouseClick(form->Command1, Qt::LeftButton);
-    if (std::string(GetParam()) == "EndButton") {
-        QTest::mouseClick(form->Command5, Qt::LeftButton);
-    } else {
-        form->close();
-    }
+    QTest::mouseClick(form->Command5, Qt::LeftButton);
     testing::DestroyUnloadedWindows();
     EXPECT_EQ(navigator.asked, QStringList{QStringLiteral("EndProgram")});
     EXPECT_TRUE(form.isNull());
     EXPECT_EQ(machine.screens.Count(), 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Ways, Form11End, ::testing::Values("EndButton", "TitleBarClose"),
-                         [](const auto& info) { return std::string(info.param); });
 
 TEST_F(Form11Test, DirectResultsCarryTheResultsCaptionWithoutStartButtons) {
     Open(SampleWithPoints());

@@ -1,0 +1,138 @@
+// Nothing typed is lost: every end of the program, and every hand-over before it, keeps the
+// whole input as a case file, and a start from that file has the input back as it was typed.
+#include "model/case_file.h"
+#include "screens/flow/screen_flow.h"
+#include "screens/group_test_support.h"
+#include "screens/input/form1_title.h"
+#include "screens/input/form2_general.h"
+#include "screens/input/start_case.h"
+#include "screens/menu/form15_change_menu.h"
+#include "screens/results/form11_results.h"
+#include "support/sample_state.h"
+
+#include <QTemporaryDir>
+#include <fstream>
+
+namespace radirav {
+namespace {
+
+class KeptInput : public testing::ScreenTest {
+protected:
+    // The input as the last kept case file gives it back.
+    ProgramState LastKept() {
+        EXPECT_FALSE(machine.keptInputs.empty());
+        if (machine.keptInputs.empty())
+            return {};
+        const CaseFileResult read =
+            ReadCaseText(machine.keptInputs.back(), "last.case", CaseChecks::KeepOutOfRange);
+        EXPECT_FALSE(read.error) << *read.error;
+        return read.state;
+    }
+
+    ScreenFlow flow{state, platform};
+};
+
+TEST_F(KeptInput, TheTitleScreenAloneLeavesTheLastRunsInput) {
+    machine.AnswerYesNo({true});
+    flow.ShowTitle()->close();
+    EXPECT_EQ(machine.programEnds, 1);
+    EXPECT_TRUE(machine.keptInputs.empty());
+}
+
+// The general group typed with a feed of 0, the confirmation answered "Нет": the program ends
+// with the typed values kept, the bad one included.
+TEST_F(KeptInput, AnEndAtTheConfirmationKeepsEveryTypedValue) {
+    Form1* title = flow.ShowTitle();
+    testing::Answers answers{QStringLiteral("иванов и.и. гр. 5"), QStringLiteral("метанол-вода")};
+    testing::Answers general = testing::SampleAnswers(param::kFirstGeneral, param::kGeneralCount);
+    general[0] = QStringLiteral("0");
+    general[4] = QStringLiteral("2300,5");
+    answers.insert(answers.end(), general.begin(), general.end());
+    machine.AnswerInputBoxes(answers);
+    QTest::mouseClick(title->Command1, Qt::LeftButton);
+    auto* form2 = LoadedScreen<Form2>();
+    ASSERT_NE(form2, nullptr);
+    QTest::mouseClick(form2->Command1, Qt::LeftButton);
+    ASSERT_NE(form2->Confirmation(), nullptr);
+    QTest::mouseClick(form2->Confirmation()->Command2, Qt::LeftButton);
+    ASSERT_EQ(machine.programEnds, 1);
+
+    const ProgramState kept = LastKept();
+    EXPECT_EQ(kept.StudentName, "Иванов И.и. Гр. 5");
+    EXPECT_EQ(kept.SystemName, "Метанол-вода");
+    EXPECT_EQ(kept.InputValueTexts[param::kF], "0");
+    EXPECT_EQ(kept.InputValueTexts[param::kRW], "2300.5");
+    for (int i = 1; i <= param::kCount; ++i)
+        EXPECT_EQ(kept.InputValueTexts[i], state.InputValueTexts[i]) << i;
+}
+
+// A change made in place on the menu, with no hand-over after it, is kept by the end itself.
+TEST_F(KeptInput, TheEndKeepsWhatTheMenuChangedInPlace) {
+    state = testing::SampleWithAlfa(10);
+    state.CaseLoaded = true;
+    machine.AnswerInputBoxes({QStringLiteral("Петров"), QStringLiteral("Этанол-Вода")});
+    QTest::mouseClick(flow.ShowTitle()->Command1, Qt::LeftButton);
+    ASSERT_FALSE(machine.keptInputs.empty()) << "the hand-over to the results keeps the input";
+    auto* results = LoadedScreen<Form11>();
+    ASSERT_NE(results, nullptr);
+    flow.OpenChangeMenu();
+    auto* menu = LoadedScreen<Form15>();
+    ASSERT_NE(menu, nullptr);
+    QTest::mouseClick(menu->Command5, Qt::LeftButton); // sieve trays
+    machine.AnswerYesNo({true});
+    menu->close();
+    ASSERT_EQ(machine.programEnds, 1);
+    EXPECT_EQ(LastKept().TrayType, "S");
+    EXPECT_EQ(machine.keptInputs.back(), FormatCaseFile(state));
+}
+
+class LastInputStart : public KeptInput {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    QString Write(const std::string& text) {
+        const QString path = folder.filePath(QStringLiteral("last.case"));
+        std::ofstream(path.toStdString()) << text;
+        return path;
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(LastInputStart, ValuesOutOfRangeComeBackAsTypedWithOneMessage) {
+    ProgramState typed = testing::SampleWithAlfa(10);
+    typed.InputValueTexts[param::kXW] = "0.6"; // bottoms richer than the feed
+    typed.StudentName = "Петров";
+    const QString path = Write(FormatCaseFile(typed));
+
+    EXPECT_FALSE(LoadStartCase(state, machine, path)) << "as a case named by hand it is refused";
+    ProgramState restored;
+    machine.messages.clear();
+    ASSERT_TRUE(LoadStartCase(restored, machine, path, StartFrom::LastInput));
+    EXPECT_EQ(restored.InputValueTexts[param::kXW], "0.6");
+    EXPECT_EQ(restored.StudentName, "Петров");
+    EXPECT_TRUE(restored.CaseLoaded);
+    ASSERT_EQ(machine.messages.size(), 1);
+    EXPECT_TRUE(machine.messages[0].contains(QStringLiteral("XW"))) << machine.messages[0].toStdString();
+}
+
+TEST_F(LastInputStart, NoLastInputStartsWithTheSample) {
+    EXPECT_FALSE(
+        LoadStartCase(state, machine, folder.filePath(QStringLiteral("none.case")), StartFrom::LastInput));
+    EXPECT_FALSE(state.CaseLoaded);
+    ASSERT_EQ(machine.messages.size(), 1);
+    EXPECT_TRUE(machine.messages[0].startsWith(QStringLiteral("Последние введённые данные не найдены")));
+}
+
+TEST_F(LastInputStart, TheFileIsWrittenWholeIntoAFolderMadeForIt) {
+    const QString path = folder.filePath(QStringLiteral("data/radirav/last.case"));
+    FileLastInput file(path);
+    file.Keep("NAME = Петров\n");
+    file.Keep("NAME = Сидоров\n");
+    std::ifstream in(path.toStdString());
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, "NAME = Сидоров\n");
+}
+
+} // namespace
+} // namespace radirav
