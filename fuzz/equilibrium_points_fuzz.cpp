@@ -23,8 +23,8 @@
 namespace {
 
 using radirav::ProgramState;
-using radirav::fuzz::CodePoints;
 using radirav::fuzz::CheckPhysicalTrays;
+using radirav::fuzz::CodePoints;
 using radirav::fuzz::IsValidUtf8;
 using radirav::fuzz::Require;
 
