@@ -68,6 +68,12 @@ float ValueOf(const ProgramState& state, int index) {
     return state.InputParams[index].Value;
 }
 
+const Range& RangeOf(int index) {
+    if (index <= param::kGeneralCount)
+        return kGeneralRanges[static_cast<std::size_t>(index - 1)];
+    return kSectionRanges[static_cast<std::size_t>((index - param::kFirstRectifying) % param::kSectionCount)];
+}
+
 std::uint8_t CheckSection(ProgramState& state, int first) {
     state.InputError = false;
     for (int k = 0; k < param::kSectionCount; ++k) {
@@ -127,17 +133,16 @@ std::uint8_t CheckGroupOf(ProgramState& state, int index) {
 }
 
 std::string DescribeParamRange(int index) {
-    const std::string name(ParamKey(index));
-    if (index <= param::kGeneralCount) {
-        std::string text = DescribeRange(name, kGeneralRanges[static_cast<std::size_t>(index - 1)]);
-        if (index == param::kXW)
-            text += ", XW <= XF";
-        if (index == param::kXP)
-            text += ", XP >= XF";
-        return text;
-    }
-    const int k = (index - param::kFirstRectifying) % param::kSectionCount;
-    return DescribeRange(name, kSectionRanges[static_cast<std::size_t>(k)]);
+    std::string text = DescribeRange(std::string(ParamKey(index)), RangeOf(index));
+    if (index == param::kXW)
+        text += ", XW <= XF";
+    if (index == param::kXP)
+        text += ", XP >= XF";
+    return text;
+}
+
+bool IsParamInRange(int index, float value) {
+    return Inside(value, RangeOf(index));
 }
 
 bool IsAlfaInRange(double alfa) {

@@ -20,6 +20,9 @@ std::uint8_t CheckGroupOf(ProgramState& state, int index);
 
 // The accepted range of parameter `index` in words, e.g. "0 < XF < 1" (for messages).
 std::string DescribeParamRange(int index);
+// Whether `value` lies in the own range of parameter `index`, before the cross-checks of the
+// compositions (XW <= XF <= XP).
+bool IsParamInRange(int index, float value);
 
 // Constant relative volatility: 1 < ALFA <= 1000000.
 bool IsAlfaInRange(double alfa);

@@ -2,23 +2,17 @@
 
 #include "model/case_file.h"
 
-#include <fstream>
+#include <QFile>
 
 namespace radirav {
 
 bool LoadStartCase(ProgramState& state, Dialogs& dialogs, const QString& path) {
-    const QString title = QStringLiteral("RADIRAV-9");
-    std::ifstream in(path.toLocal8Bit().toStdString(), std::ios::binary);
-    if (!in) {
-        dialogs.ShowMessage(
-            QStringLiteral("Вариант %1 не открывается; программа начнёт с примера.").arg(path), title);
-        return false;
-    }
-    CaseFileResult result = ReadCaseFile(in, path.toStdString());
+    CaseFileResult result = ReadCaseFromPath(QFile::encodeName(path).toStdString());
     if (result.error) {
+        // The reader's message names the file and the cause on one line, with any odd byte escaped.
         dialogs.ShowMessage(QStringLiteral("Вариант не загружен: %1; программа начнёт с примера.")
                                 .arg(QString::fromStdString(*result.error).simplified()),
-                            title);
+                            QStringLiteral("RADIRAV-9"));
         return false;
     }
     state = std::move(result.state);
