@@ -132,6 +132,7 @@ TEST_P(RefusedVariants, SayWhyInRussian) {
     ASSERT_TRUE(made.error);
     EXPECT_EQ(*made.error, GetParam().message);
     EXPECT_TRUE(made.variants.empty());
+    EXPECT_EQ(made.tooFew, GetParam().message.starts_with("из ")); // exit status 1, not 2
 }
 
 INSTANTIATE_TEST_SUITE_P(

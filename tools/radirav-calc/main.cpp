@@ -118,7 +118,7 @@ int RunVariants(const radirav::ProgramState& base, const radirav::VariantsSpec& 
     const radirav::VariantsResult made = radirav::MakeVariants(base, spec);
     if (made.error) {
         std::cerr << "radirav-calc: " << *made.error << "\n";
-        return made.variants.empty() && made.rejected == 0 ? 2 : 1;
+        return made.tooFew ? 1 : 2; // too few columns build, or the request itself is refused
     }
     if (const auto error = radirav::WriteVariants(made.variants, folder)) {
         std::cerr << "radirav-calc: " << *error << "\n";

@@ -281,6 +281,7 @@ VariantsResult MakeVariants(const ProgramState& base, const VariantsSpec& spec) 
                        " различных вариантов, которые считаются до конца, из " + std::to_string(spec.count) +
                        "; сузьте диапазоны --vary или измените вариант";
         result.variants.clear();
+        result.tooFew = true;
     }
     return result;
 }

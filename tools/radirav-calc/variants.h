@@ -52,6 +52,7 @@ struct VariantsResult {
     std::vector<Variant> variants; // exactly spec.count, or none with an error
     int rejected = 0;              // drawn candidates that failed a check, stopped, or repeated one
     std::optional<std::string> error;
+    bool tooFew = false; // the error is that the draws gave fewer than spec.count (not the request)
 };
 
 // Draws candidates around `base` (a case as read) until spec.count distinct buildable ones are
