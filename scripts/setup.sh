@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the program and the tests need (only those missing).
-# With the argument "fuzz" also clang and its runtime with libFuzzer, for scripts/fuzz.sh.
+# With the argument "fuzz" also clang and its runtime with libFuzzer, for scripts/fuzz.sh; with
+# "package" the tools that build and check the Debian package (scripts/package.sh).
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,9 @@ packages=(
 )
 if [ "${1:-}" = fuzz ]; then
   packages+=(clang-14 libclang-rt-14-dev)
+fi
+if [ "${1:-}" = package ]; then
+  packages+=(dpkg-dev librsvg2-bin desktop-file-utils appstream lintian man-db)
 fi
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test. In CI (CI set) the suite runs once more under
-# AddressSanitizer and UndefinedBehaviorSanitizer and the fuzz targets get a short run.
+# Sets up, builds and runs every test. In CI (CI set) the Debian package is built and checked,
+# the suite runs once more under AddressSanitizer and UndefinedBehaviorSanitizer and the fuzz
+# targets get a short run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,6 +16,10 @@ if [ -n "${CI:-}" ]; then
   cmake --preset release >/dev/null
   cmake --build build/release -j2
   build/release/bench/radirav-bench --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
+
+  # The Debian package, built as the README says, validated, installed and run from /usr/bin.
+  bash scripts/package.sh
+  bash scripts/check-package.sh
 
   cmake --preset asan >/dev/null
   cmake --build build/asan -j2

@@ -3,6 +3,7 @@
 #include "model/checks.h"
 #include "model/entry.h"
 #include "model/equilibrium_choice.h"
+#include "model/message_text.h"
 #include "model/param_codes.h"
 #include "model/sample_data.h"
 #include "model/text.h"
@@ -10,6 +11,8 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <sstream>
 #include <string_view>
@@ -27,6 +30,42 @@ std::string TrimWhite(const std::string& text) {
 }
 
 constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
+const std::string kTooLargeText =
+    "файл больше " + std::to_string(kMaxCaseFileBytes / (1024 * 1024)) + " МиБ, это не файл варианта";
+
+// Lines ended by CR, LF or CR LF; a last line without an end counts too.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        lines.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.push_back(text.substr(start));
+    return lines;
+}
+
+// A line that breaks the format and holds a zero byte or invalid UTF-8 is a sign of a binary file
+// or another encoding, which the message names instead of the format.
+bool LooksLikeText(std::string_view line) {
+    return line.find('\0') == std::string_view::npos && IsValidUtf8(line);
+}
+constexpr const char* kNotTextText = "не текст UTF-8 (двоичный файл или другая кодировка?): ";
+
+// Why a value was refused: not given, not a number at all, or a number out of its range. `raw` is
+// the value as written, `stored` the text it was entered as.
+std::string ValueFault(const std::string& raw, const std::string& stored, const std::string& range) {
+    if (TrimWhite(raw).empty())
+        return "значение не задано; допустимо " + range;
+    if (!StartsWithNumber(stored))
+        return QuoteForMessage(raw) + " не число; допустимо " + range;
+    return OutOfRangeText(raw, range);
+}
 
 // The value after "=": up to a comment, or, when it opens with a double quote, everything up to
 // the last quote that only blanks or a comment follow. Empty when the closing quote is missing.
@@ -87,20 +126,27 @@ struct Entry {
 
 class CaseReader {
 public:
-    CaseReader(std::string fileName, CaseChecks checks)
+    explicit CaseReader(std::string fileName, CaseChecks checks = CaseChecks::Enforce)
         : fileName_(std::move(fileName)), keepOutOfRange_(checks == CaseChecks::KeepOutOfRange) {}
 
-    CaseFileResult Read(std::istream& in) {
+    CaseFileResult Read(const std::string& text) {
         LoadSampleData(result_.state);
         result_.state.TrayType = "K";
         // Each step stops the reading at the first fault, leaving its message in the result.
-        (void)(Collect(in) && ApplyScalars() && ApplyEquilibrium() && CheckGroups());
+        (void)(Collect(text) && ApplyScalars() && ApplyEquilibrium() && CheckGroups());
+        return std::move(result_);
+    }
+
+    // The message of a file that cannot be opened or read at all.
+    CaseFileResult Refuse(const std::string& what) {
+        Fail(0, "", what);
         return std::move(result_);
     }
 
 private:
+    // "FILE:LINE: KEY: what"; the line and the key are left out where there is none.
     bool Fail(int line, const std::string& key, const std::string& what) {
-        result_.error = Where(line) + ": " + key + ": " + what;
+        result_.error = Message(line, key, what);
         return false;
     }
 
@@ -110,52 +156,69 @@ private:
         if (!keepOutOfRange_)
             return Fail(line, key, what);
         if (!result_.outOfRange)
-            result_.outOfRange = Where(line) + ": " + key + ": " + what;
+            result_.outOfRange = Message(line, key, what);
         return true;
     }
 
-    std::string Where(int line) const {
-        return line > 0 ? fileName_ + ":" + std::to_string(line) : fileName_;
+    std::string Message(int line, const std::string& key, const std::string& what) const {
+        std::string message = EscapeForMessage(fileName_);
+        if (line > 0)
+            message += ":" + std::to_string(line);
+        if (!key.empty())
+            message += ": " + key;
+        return message + ": " + what;
     }
 
-    bool Collect(std::istream& in) {
-        std::string raw;
-        for (int number = 1; std::getline(in, raw); ++number) {
-            if (number == 1 && raw.starts_with(kByteOrderMark))
-                raw.erase(0, std::string_view(kByteOrderMark).size());
-            const auto equals = raw.find('=');
-            const auto hash = raw.find('#');
-            if (equals == std::string::npos || hash < equals) {
-                const std::string text = TrimWhite(raw.substr(0, hash));
-                if (text.empty())
-                    continue;
-                return Fail(number, text, "missing \"=\" (expected KEY = value)");
-            }
-            std::string key = TrimWhite(raw.substr(0, equals));
-            std::transform(key.begin(), key.end(), key.begin(),
-                           [](unsigned char c) { return std::toupper(c); });
-            const std::optional<std::string> read = ReadValue(raw.substr(equals + 1));
-            if (!read)
-                return Fail(number, key, "missing closing quote");
-            // A carriage return inside a value (a stray one, not a line end) reads as a blank,
-            // as values are written back; a number around it then reads as a typed blank does.
-            const std::string value = WithoutLineBreaks(*read);
-            if (key == "POINT") {
-                points_.push_back({number, value});
-                continue;
-            }
-            const bool known = ParamIndexOfKey(key) > 0 || key == "TRAY" || key == "NAME" ||
-                               key == "SYSTEM" || key == "ALFA" || key == "ANTOINE";
-            if (!known)
-                return Fail(number, key, "unknown key (see radirav-calc --help)");
-            if (entries_.count(key)) {
-                return Fail(number, key,
-                            "given twice (first on line " + std::to_string(entries_[key].line) + ")");
-            }
-            entries_[key] = {number, value};
+    // Where a value came from, for a message that names two values.
+    std::string SourceOf(const std::string& key) const {
+        const auto found = entries_.find(key);
+        return found == entries_.end() ? "значение примера" : "строка " + std::to_string(found->second.line);
+    }
+
+    bool Collect(const std::string& text) {
+        if (text.size() > kMaxCaseFileBytes)
+            return Fail(0, "", kTooLargeText);
+        const std::vector<std::string_view> lines = SplitLines(text);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (!CollectLine(static_cast<int>(i + 1), std::string(lines[i])))
+                return false;
         }
-        if (in.bad())
-            return Fail(0, "file", "could not be read");
+        return true;
+    }
+
+    bool CollectLine(int number, std::string raw) {
+        if (number == 1 && raw.starts_with(kByteOrderMark))
+            raw.erase(0, std::string_view(kByteOrderMark).size());
+        const auto equals = raw.find('=');
+        const auto hash = raw.find('#');
+        if (equals == std::string::npos || hash < equals) {
+            const std::string text = TrimWhite(raw.substr(0, hash));
+            if (text.empty())
+                return true;
+            if (!LooksLikeText(raw))
+                return Fail(number, "", kNotTextText + QuoteForMessage(raw));
+            return Fail(number, QuoteForMessage(text), "нет знака «=» (строка пишется как КЛЮЧ = значение)");
+        }
+        std::string key = TrimWhite(raw.substr(0, equals));
+        std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::toupper(c); });
+        const std::optional<std::string> value = ReadValue(raw.substr(equals + 1));
+        if (!value)
+            return Fail(number, key, "нет закрывающей кавычки");
+        if (key == "POINT") {
+            points_.push_back({number, *value});
+            return true;
+        }
+        const bool known = ParamIndexOfKey(key) > 0 || key == "TRAY" || key == "NAME" || key == "SYSTEM" ||
+                           key == "ALFA" || key == "ANTOINE";
+        if (!known && !LooksLikeText(raw))
+            return Fail(number, "", kNotTextText + QuoteForMessage(raw));
+        if (!known)
+            return Fail(number, QuoteForMessage(key),
+                        "неизвестный ключ (ключи перечислены в radirav-calc --help)");
+        if (entries_.count(key))
+            return Fail(number, key,
+                        "задан дважды (первый раз в строке " + std::to_string(entries_[key].line) + ")");
+        entries_[key] = {number, *value};
         return true;
     }
 
@@ -172,7 +235,7 @@ private:
                            [](unsigned char c) { return std::toupper(c); });
             if (type != "K" && type != "S")
                 return Fail(tray->second.line, "TRAY",
-                            "\"" + tray->second.value + "\" is neither K (bubble-cap) nor S (sieve)");
+                            QuoteForMessage(tray->second.value) + ": нужно K (колпачковые) или S (ситчатые)");
             state.TrayType = type;
         }
         if (const auto name = entries_.find("NAME"); name != entries_.end())
@@ -183,13 +246,20 @@ private:
     }
 
     bool ApplyEquilibrium() {
-        const int kinds =
-            static_cast<int>(entries_.count("ALFA") + entries_.count("ANTOINE") + (points_.empty() ? 0 : 1));
-        if (kinds > 1) {
-            const int line = std::max({entries_.count("ALFA") ? entries_["ALFA"].line : 0,
-                                       entries_.count("ANTOINE") ? entries_["ANTOINE"].line : 0,
-                                       points_.empty() ? 0 : points_.back().line});
-            return Fail(line, "equilibrium", "give exactly one of ALFA, ANTOINE or POINT lines");
+        // The first line of each equilibrium given, in file order; a second one is the fault.
+        std::vector<std::pair<int, std::string>> given;
+        for (const char* key : {"ALFA", "ANTOINE"}) {
+            if (entries_.count(key))
+                given.emplace_back(entries_[key].line, key);
+        }
+        if (!points_.empty())
+            given.emplace_back(points_.front().line, "POINT");
+        std::sort(given.begin(), given.end());
+        if (given.size() > 1) {
+            return Fail(given[1].first, given[1].second,
+                        "второе равновесие (" + given[0].second + " в строке " +
+                            std::to_string(given[0].first) +
+                            "); задайте одно: ALFA, ANTOINE или строки POINT");
         }
         if (entries_.count("ALFA"))
             return ApplyAlfa(entries_["ALFA"]);
@@ -205,21 +275,23 @@ private:
             MarkAlfaEntered(state);
             return true;
         }
-        return OutOfRange(entry.line, "ALFA",
-                          "\"" + entry.value + "\" is out of range, accepted " + kAlfaRangeText);
+        return OutOfRange(entry.line, "ALFA", ValueFault(entry.value, state.AlfaText, kAlfaRangeText));
     }
 
     bool ApplyAntoine(const Entry& entry) {
         ProgramState& state = result_.state;
         const auto words = SplitWords(entry.value);
-        if (words.size() != 6)
-            return Fail(entry.line, "ANTOINE", "expected six constants: A1 B1 C1 A2 B2 C2");
+        if (words.size() != 6) {
+            return Fail(entry.line, "ANTOINE",
+                        "нужно шесть констант A1 B1 C1 A2 B2 C2, задано " + std::to_string(words.size()));
+        }
         for (int i = 1; i <= 6; ++i)
             EnterAntoineValue(state, i, words[static_cast<std::size_t>(i - 1)]);
         if (const int bad = CheckAntoineConstants(state); bad != 0) {
             if (!OutOfRange(entry.line, "ANTOINE",
-                            state.AntoineNames[bad] + " = " + state.AntoineTexts[bad] +
-                                " is out of range, accepted " + DescribeAntoineRange(bad)))
+                            state.AntoineNames[bad] + " " +
+                                ValueFault(words[static_cast<std::size_t>(bad - 1)], state.AntoineTexts[bad],
+                                           DescribeAntoineRange(bad))))
                 return false;
         }
         ChooseVariableVolatility(state);
@@ -233,15 +305,21 @@ private:
         if (!points_.empty()) {
             const int n = static_cast<int>(points_.size());
             if (n < kMinEqPoints || n > kMaxEqPoints) {
-                return Fail(points_.back().line, "POINT",
-                            std::to_string(n) + " points given, accepted 8 to 20");
+                return Fail(points_[static_cast<std::size_t>(std::min(n, kMaxEqPoints + 1) - 1)].line,
+                            "POINT", "задано точек: " + std::to_string(n) + ", нужно от 8 до 20");
             }
             state.EqPointCount = n;
             for (int i = 1; i <= n; ++i) {
                 const Entry& entry = points_[static_cast<std::size_t>(i - 1)];
                 const auto words = SplitWords(entry.value);
                 if (words.size() != 2)
-                    return Fail(entry.line, "POINT", "expected two numbers: x y");
+                    return Fail(entry.line, "POINT",
+                                "нужно два числа x y, задано " + std::to_string(words.size()));
+                for (const std::string& word : words) {
+                    if (!StartsWithNumber(NormalizeDecimalText(word)))
+                        return Fail(entry.line, "POINT",
+                                    QuoteForMessage(word) + " не число (нужно два числа x y)");
+                }
                 EnterPointX(state, i, words[0]);
                 EnterPointY(state, i, words[1]);
             }
@@ -253,10 +331,11 @@ private:
             sorted.emplace_back(state.EqX[i], state.EqY[i]);
         RereadPointTexts(state);
         if (const PointCheck check = CheckEquilibriumPoints(state); check.point != 0) {
-            if (!OutOfRange(LineOfPoint(sorted[check.point - 1u]), "POINT",
-                            TrimBlanks(check.caption) +
-                                " (points sorted by x; each 0 < x < 1, 0 < y < 1, y >= x, "
-                                "x and y increasing)"))
+            const int line = LineOfPoint(sorted[check.point - 1u]);
+            if (!OutOfRange(line, "POINT",
+                            TrimBlanks(check.caption) + (line == 0 ? " (точка примера)" : "") +
+                                " (точки по возрастанию x; у каждой 0 < x < 1, 0 < y < 1, y >= x; "
+                                "x и y возрастают)"))
                 return false;
         }
         ChooseVariableVolatility(state);
@@ -282,15 +361,50 @@ private:
             const int bad = CheckGroupOf(state, first);
             if (bad == 0)
                 continue;
-            const std::string key(ParamKey(bad));
-            const auto found = entries_.find(key);
-            const int line = found == entries_.end() ? 0 : found->second.line;
-            if (!OutOfRange(line, key,
-                            "\"" + state.InputValueTexts[bad] + "\"" + (line == 0 ? " (sample value)" : "") +
-                                " is out of range, accepted " + DescribeParamRange(bad)))
+            if (!ParamOutOfRange(bad))
                 return false;
+            if (result_.outOfRange)
+                return true; // the first value kept out of range is the one named
         }
         return true;
+    }
+
+    // Parameter `bad` failed its group's check: outside its own range, or out of order with XF.
+    bool ParamOutOfRange(int bad) {
+        const ProgramState& state = result_.state;
+        if (IsParamInRange(bad, state.InputParams[bad].Value))
+            return FailCompositionOrder(bad);
+        const std::string key(ParamKey(bad));
+        const auto found = entries_.find(key);
+        if (found == entries_.end()) {
+            return OutOfRange(0, key,
+                              QuoteForMessage(state.InputValueTexts[bad]) +
+                                  " (значение примера) вне диапазона; допустимо " + DescribeParamRange(bad));
+        }
+        return OutOfRange(
+            found->second.line, key,
+            ValueFault(found->second.value, state.InputValueTexts[bad], DescribeParamRange(bad)));
+    }
+
+    // XP below XF or XW above XF, each value in its own range: both values and where each came
+    // from. The message stands on the line of the failing value, or on XF's when that one is the
+    // sample's.
+    bool FailCompositionOrder(int bad) {
+        const ProgramState& state = result_.state;
+        const std::string key(ParamKey(bad));
+        const auto value = [&](int index) {
+            const std::string name(ParamKey(index));
+            return name + " = " + ShortenForMessage(state.InputValueTexts[index]) + " (" + SourceOf(name) +
+                   ")";
+        };
+        const std::string what = bad == param::kXP
+                                     ? value(param::kXP) + " меньше " + value(param::kXF) +
+                                           ": дистиллят должен быть не беднее исходной смеси, XP >= XF"
+                                     : value(param::kXW) + " не меньше " + value(param::kXF) +
+                                           ": кубовый остаток должен быть беднее исходной смеси, XW < XF";
+        const std::string lineKey = entries_.count(key) ? key : "XF";
+        const auto found = entries_.find(lineKey);
+        return OutOfRange(found == entries_.end() ? 0 : found->second.line, lineKey, what);
     }
 
     std::string fileName_;
@@ -303,16 +417,42 @@ private:
 } // namespace
 
 CaseFileResult ReadCaseFile(std::istream& in, const std::string& fileName, CaseChecks checks) {
-    return CaseReader(fileName, checks).Read(in);
+    // Read in chunks up to one byte past the limit, which is enough to know the stream is too long.
+    std::string text;
+    char chunk[16384];
+    while (text.size() <= kMaxCaseFileBytes && in.read(chunk, sizeof chunk).gcount() > 0)
+        text.append(chunk, static_cast<std::size_t>(in.gcount()));
+    if (in.bad())
+        return CaseReader(fileName).Refuse("файл не читается (ошибка чтения)");
+    return CaseReader(fileName, checks).Read(text);
 }
 
 CaseFileResult ReadCaseText(const std::string& text, const std::string& fileName, CaseChecks checks) {
-    std::istringstream in(text);
-    return ReadCaseFile(in, fileName, checks);
+    return CaseReader(fileName, checks).Read(text);
+}
+
+CaseFileResult ReadCaseFromPath(const std::string& path, CaseChecks checks) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (status.type() == fs::file_type::not_found)
+        return CaseReader(path).Refuse("нет такого файла");
+    if (error)
+        return CaseReader(path).Refuse("файл недоступен (нет прав на папку?)");
+    if (status.type() == fs::file_type::directory)
+        return CaseReader(path).Refuse("это папка, а не файл варианта");
+    if (status.type() != fs::file_type::regular) {
+        return CaseReader(path).Refuse(
+            "не обычный файл (канал, устройство или сокет); читаются только обычные файлы");
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return CaseReader(path).Refuse("файл не открывается (нет прав на чтение?)");
+    return ReadCaseFile(in, path, checks);
 }
 
 std::string FormatCaseFile(const ProgramState& state) {
-    std::string text = "# RADIRAV-9 case: KEY = value, # starts a comment\n";
+    std::string text = "# Вариант RADIRAV-9: КЛЮЧ = значение, # начинает комментарий\n";
     text += "NAME = " + QuotedIfNeeded(state.StudentName) + "\n";
     text += "SYSTEM = " + QuotedIfNeeded(state.SystemName) + "\n";
     if (!state.TrayType.empty())
@@ -320,7 +460,8 @@ std::string FormatCaseFile(const ProgramState& state) {
     for (int i = 1; i <= param::kCount; ++i) {
         if (i == param::kFirstGeneral || i == param::kFirstRectifying || i == param::kFirstStripping)
             text += "\n";
-        std::string line = std::string(ParamKey(i)) + " = " + QuotedIfNeeded(state.InputValueTexts[i]);
+        std::string line =
+            std::string(ParamKey(i)) + " = " + QuotedIfNeeded(RetypedDecimalText(state.InputValueTexts[i]));
         if (const std::string label = TrimBlanks(state.InputParams[i].Label); !label.empty())
             line += PadSpaces(line, 24) + "  # " + label;
         text += line + "\n";
@@ -328,15 +469,16 @@ std::string FormatCaseFile(const ProgramState& state) {
     text += "\n";
     const int kind = state.EquilibriumKind.value_or(0);
     if (kind == kKindConstantAlfa) {
-        text += "ALFA = " + QuotedIfNeeded(state.AlfaText) + "\n";
+        text += "ALFA = " + QuotedIfNeeded(RetypedDecimalText(state.AlfaText)) + "\n";
     } else if (kind == kKindAntoine) {
         text += "ANTOINE =";
         for (int i = 1; i <= 6; ++i)
-            text += " " + NumberWord(state.AntoineTexts[i]);
+            text += " " + NumberWord(RetypedDecimalText(state.AntoineTexts[i]));
         text += "\n";
     } else if (kind > 0) {
         for (int i = 1; i <= state.EqPointCount; ++i)
-            text += "POINT = " + NumberWord(state.EqXText[i]) + " " + NumberWord(state.EqYText[i]) + "\n";
+            text += "POINT = " + NumberWord(RetypedDecimalText(state.EqXText[i])) + " " +
+                    NumberWord(RetypedDecimalText(state.EqYText[i])) + "\n";
     }
     return text;
 }

@@ -2,6 +2,7 @@
 
 #include "model/program_state.h"
 
+#include <cstddef>
 #include <istream>
 #include <optional>
 #include <string>
@@ -12,10 +13,11 @@ namespace radirav {
 // NAME, SYSTEM and one equilibrium (ALFA, ANTOINE or 8 to 20 POINT lines). Absent keys keep
 // the ethanol-water sample values; values pass the same normalisation and checks as typed ones.
 // `#` starts a comment; a value in double quotes is taken literally up to the last quote of
-// its line, comment signs and outer blanks included. A UTF-8 byte-order mark is skipped.
+// its line, comment signs and outer blanks included. A UTF-8 byte-order mark is skipped. CR, LF
+// and CR LF all end a line, so files of every editor read alike.
 struct CaseFileResult {
     ProgramState state;
-    std::optional<std::string> error; // one line: "FILE:LINE: KEY: what is wrong"
+    std::optional<std::string> error; // one line in Russian: "FILE:LINE: KEY: what is wrong"
     // The first value kept outside its range, in the same form (KeepOutOfRange only).
     std::optional<std::string> outOfRange;
 };
@@ -24,14 +26,22 @@ struct CaseFileResult {
 // corrected and is taken back as it was typed, to be corrected on the screens.
 enum class CaseChecks { Enforce, KeepOutOfRange };
 
+// A case is a short text: a longer file (and so any longer line) is refused before it is parsed.
+inline constexpr std::size_t kMaxCaseFileBytes = std::size_t{1} << 20;
+
 CaseFileResult ReadCaseFile(std::istream& in, const std::string& fileName,
                             CaseChecks checks = CaseChecks::Enforce);
 CaseFileResult ReadCaseText(const std::string& text, const std::string& fileName,
                             CaseChecks checks = CaseChecks::Enforce);
 
+// The case file at `path`. Only a regular file is opened (a folder, a pipe or a device is
+// refused without being opened, so nothing waits for a writer or reads without end), and at most
+// kMaxCaseFileBytes + 1 bytes of it are read.
+CaseFileResult ReadCaseFromPath(const std::string& path, CaseChecks checks = CaseChecks::Enforce);
+
 // The whole input of `state` as case-file text: names, the 28 values as typed, the tray type
 // and the chosen equilibrium (none when no kind is chosen yet, which reads back as the sample's
-// points). Reading it back gives the same calculation.
+// points). Reading it back gives the same texts and the same calculation.
 std::string FormatCaseFile(const ProgramState& state);
 
 } // namespace radirav

@@ -68,6 +68,12 @@ float ValueOf(const ProgramState& state, int index) {
     return state.InputParams[index].Value;
 }
 
+const Range& RangeOf(int index) {
+    if (index <= param::kGeneralCount)
+        return kGeneralRanges[static_cast<std::size_t>(index - 1)];
+    return kSectionRanges[static_cast<std::size_t>((index - param::kFirstRectifying) % param::kSectionCount)];
+}
+
 std::uint8_t CheckSection(ProgramState& state, int first) {
     state.InputError = false;
     for (int k = 0; k < param::kSectionCount; ++k) {
@@ -126,16 +132,6 @@ std::uint8_t CheckGroupOf(ProgramState& state, int index) {
         return CheckRectifyingParams(state);
     return CheckStrippingParams(state);
 }
-
-namespace {
-
-const Range& RangeOf(int index) {
-    if (index <= param::kGeneralCount)
-        return kGeneralRanges[static_cast<std::size_t>(index - 1)];
-    return kSectionRanges[static_cast<std::size_t>((index - param::kFirstRectifying) % param::kSectionCount)];
-}
-
-} // namespace
 
 bool IsParamInRange(int index, float value) {
     return Inside(value, RangeOf(index));

@@ -129,6 +129,16 @@ std::string NormalizeDecimalText(std::string_view text) {
     return result;
 }
 
+std::string RetypedDecimalText(std::string_view normalized) {
+    std::string text(normalized);
+    const auto comma = text.find(',');
+    if (comma == std::string::npos)
+        return text;
+    if (const auto point = text.rfind('.', comma); point != std::string::npos)
+        text[point] = ',';
+    return text;
+}
+
 std::string PadSpaces(std::string_view text, std::size_t width) {
     const std::size_t length = CharCount(text);
     return length < width ? Spaces(width - length) : std::string();

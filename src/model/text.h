@@ -15,6 +15,12 @@ std::string Spaces(std::size_t count);
 // Latin "." and ",", become those; then the first comma becomes a decimal point. Nothing is trimmed.
 std::string NormalizeDecimalText(std::string_view text);
 
+// A text that NormalizeDecimalText turns back into `normalized`, for writing a stored value where
+// it will be read as typed: "2.7,8" (typed as "2,7,8") becomes "2,7,8" again, while "2.78" stays.
+// A stored text has the point of its first comma before any comma that is left, so the point
+// just before the first comma turns back into a comma.
+std::string RetypedDecimalText(std::string_view normalized);
+
 // The blanks that pad `text` to `width` characters (not the text itself); none when it is longer.
 std::string PadSpaces(std::string_view text, std::size_t width);
 

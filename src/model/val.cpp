@@ -16,15 +16,30 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-} // namespace
-
-double Val(std::string_view text) {
+std::string WithoutIgnored(std::string_view text) {
     std::string packed;
     packed.reserve(text.size());
     for (const char c : text) {
         if (!IsIgnored(c))
             packed += c;
     }
+    return packed;
+}
+
+} // namespace
+
+bool StartsWithNumber(std::string_view text) {
+    const std::string packed = WithoutIgnored(text);
+    std::size_t i = 0;
+    if (i < packed.size() && (packed[i] == '+' || packed[i] == '-'))
+        ++i;
+    if (i < packed.size() && packed[i] == '.')
+        ++i;
+    return i < packed.size() && IsDigit(packed[i]);
+}
+
+double Val(std::string_view text) {
+    const std::string packed = WithoutIgnored(text);
 
     // Collect the leading number in the form from_chars reads: [-]digits[.digits][e[-]digits].
     std::string number;

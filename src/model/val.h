@@ -10,6 +10,10 @@ namespace radirav {
 // A magnitude beyond double range reads as an infinity, never as a crash.
 double Val(std::string_view text);
 
+// Whether Val finds a number at all (a digit after an optional sign and point); "abc", "." and
+// "-" read as 0 without being a number.
+bool StartsWithNumber(std::string_view text);
+
 // A double stored into a single-precision variable: beyond float range it becomes an infinity
 // of the same sign (the checks then reject it) instead of undefined behaviour.
 float ToSingle(double value);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace radirav {
 namespace {
 
@@ -49,27 +51,44 @@ TEST(CaseFile, KeepsValuesAsTypedForTheReport) {
     EXPECT_TRUE(loaded.state.TableMode);
 }
 
-// Found by fuzzing: a stray carriage return inside a name was written back as a blank, so the
-// saved case no longer read back to the same name.
-TEST(CaseFile, NameWithAStrayCarriageReturnReadsBackAsWritten) {
-    const CaseFileResult loaded = Read("NAME = Иванов\rгр. 5\nSYSTEM = Этанол\r-Вода\n");
-    ASSERT_FALSE(loaded.error);
-    EXPECT_EQ(loaded.state.StudentName, "Иванов гр. 5");
-    const CaseFileResult again = ReadCaseText(FormatCaseFile(loaded.state), "again.case");
-    ASSERT_FALSE(again.error);
-    EXPECT_EQ(again.state.StudentName, loaded.state.StudentName);
-    EXPECT_EQ(again.state.SystemName, loaded.state.SystemName);
+struct LineEndCase {
+    const char* name;
+    std::string text;
+};
+
+class CaseLineEnds : public ::testing::TestWithParam<LineEndCase> {};
+
+// Every editor's line ends give the same case: an old Mac editor ends lines with CR alone.
+TEST_P(CaseLineEnds, EndLinesAlike) {
+    const CaseFileResult loaded = Read(GetParam().text);
+    ASSERT_FALSE(loaded.error) << *loaded.error;
+    EXPECT_EQ(loaded.state.StudentName, "Иванов");
+    EXPECT_EQ(loaded.state.InputValueTexts[param::kXF], "0.1");
+    EXPECT_EQ(loaded.state.InputValueTexts[param::kR], "4.5");
+    EXPECT_EQ(loaded.state.EquilibriumKind, kKindConstantAlfa);
 }
 
-// Found by fuzzing: "7<CR>7" read as 7 (the return ends the number) but was written back as
-// "7 7", which reads as 77 (blanks are skipped). Now the return reads as the blank it is saved as.
-TEST(CaseFile, ValueWithAStrayCarriageReturnReadsBackToTheSameNumber) {
-    const CaseFileResult loaded = Read("SIS = 7\r7\n");
+INSTANTIATE_TEST_SUITE_P(
+    Editors, CaseLineEnds,
+    ::testing::Values(
+        LineEndCase{"LineFeed", "NAME = Иванов\nXF = 0.1\nR = 4,5\nALFA = 10\n"},
+        LineEndCase{"CarriageReturnLineFeed", "NAME = Иванов\r\nXF = 0.1\r\nR = 4,5\r\nALFA = 10\r\n"},
+        LineEndCase{"CarriageReturnAlone", "NAME = Иванов\rXF = 0.1\rR = 4,5\rALFA = 10"},
+        LineEndCase{"MixedWithEmptyLines", "# c\r\rNAME = Иванов\r\n\nXF = 0.1\rR = 4,5\nALFA = 10"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A value written back reads as the same text, not only as the same number: "2,7,8" is stored
+// as "2.7,8", which read again as typed would become "2.7.8".
+TEST(CaseFile, TextsWithSeveralCommasReadBackAsWritten) {
+    const CaseFileResult loaded = Read("F = 2,7,8\nALFA = 10,5,1\nR = 4.5,1,2\n");
     ASSERT_FALSE(loaded.error) << *loaded.error;
-    EXPECT_EQ(loaded.state.InputParams[param::kFirstStripping + param::kS].Value, 77.0f);
+    EXPECT_EQ(loaded.state.InputValueTexts[param::kF], "2.7,8");
     const CaseFileResult again = ReadCaseText(FormatCaseFile(loaded.state), "again.case");
     ASSERT_FALSE(again.error) << *again.error;
-    EXPECT_EQ(again.state.InputParams[param::kFirstStripping + param::kS].Value, 77.0f);
+    EXPECT_EQ(again.state.InputValueTexts[param::kF], "2.7,8");
+    EXPECT_EQ(again.state.InputValueTexts[param::kR], "4.5.1,2");
+    EXPECT_EQ(again.state.AlfaText, "10.5,1");
+    EXPECT_EQ(again.state.InputParams[param::kF].Value, 2.7f);
 }
 
 std::string EightPoints(const std::string& eighth = "0.8 0.9") {
@@ -170,39 +189,92 @@ TEST_P(CaseFileErrors, NameTheLineTheKeyAndTheRange) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, CaseFileErrors,
     ::testing::Values(
-        ErrorCase{"UnknownKey", "# c\nFOO = 1\n", "test.case:2: FOO: unknown key (see radirav-calc --help)"},
-        ErrorCase{"MissingEquals", "XF 0.1\n", "test.case:1: XF 0.1: missing \"=\" (expected KEY = value)"},
-        ErrorCase{"KeyTwice", "R = 5\n\nR = 6\n", "test.case:3: R: given twice (first on line 1)"},
-        ErrorCase{"OutOfRange", "XF = 1.5\n",
-                  "test.case:1: XF: \"1.5\" is out of range, accepted 0 < XF < 1"},
-        ErrorCase{"FeedPoorerThanBottoms", "XF = 0.5\nXW = 0.6\n",
-                  "test.case:2: XW: \"0.6\" is out of range, accepted 0 < XW < 1, XW < XF"},
+        ErrorCase{"UnknownKey", "# c\nFOO = 1\n",
+                  "test.case:2: «FOO»: неизвестный ключ (ключи перечислены в radirav-calc --help)"},
+        ErrorCase{"MissingEquals", "XF 0.1\n",
+                  "test.case:1: «XF 0.1»: нет знака «=» (строка пишется как КЛЮЧ = значение)"},
+        ErrorCase{"KeyTwice", "R = 5\n\nR = 6\n", "test.case:3: R: задан дважды (первый раз в строке 1)"},
+        ErrorCase{"KeyTwiceOnOldMacLines", "R = 5\r\rR = 6\r",
+                  "test.case:3: R: задан дважды (первый раз в строке 1)"},
+        ErrorCase{"OutOfRange", "XF = 1.5\n", "test.case:1: XF: «1.5» вне диапазона; допустимо 0 < XF < 1"},
+        ErrorCase{"NotANumber", "XF = abc\n", "test.case:1: XF: «abc» не число; допустимо 0 < XF < 1"},
+        ErrorCase{"EmptyValue", "\nR =   # none\n",
+                  "test.case:2: R: значение не задано; допустимо 0 < R <= 10000"},
         ErrorCase{"SectionValue", "TIS = -273.5\n",
-                  "test.case:1: TIS: \"-273.5\" is out of range, accepted -273 <= TIS <= 400"},
+                  "test.case:1: TIS: «-273.5» вне диапазона; допустимо -273 <= TIS <= 400"},
         ErrorCase{"BeyondSinglePrecision", "PRES = 1e39\n",
-                  "test.case:1: PRES: \"1e39\" is out of range, accepted 1e-07 <= PRES <= 100000"},
+                  "test.case:1: PRES: «1e39» вне диапазона; допустимо 1e-07 <= PRES <= 100000"},
+        // A cross-check names both values and where each came from.
+        ErrorCase{
+            "FeedRicherThanTheSampleDistillate", "\nXF = 0.97\n",
+            "test.case:2: XF: XP = 0.95 (значение примера) меньше XF = 0.97 (строка 2): дистиллят должен "
+            "быть не беднее исходной смеси, XP >= XF"},
+        ErrorCase{"FeedRicherThanTheGivenDistillate", "XF = 0,5\nXP = 0.4\n",
+                  "test.case:2: XP: XP = 0.4 (строка 2) меньше XF = 0.5 (строка 1): дистиллят должен быть не "
+                  "беднее исходной смеси, XP >= XF"},
+        ErrorCase{
+            "BottomsRicherThanTheFeed", "XF = 0.5\nXW = 0.6\n",
+            "test.case:2: XW: XW = 0.6 (строка 2) не меньше XF = 0.5 (строка 1): кубовый остаток должен "
+            "быть беднее исходной смеси, XW < XF"},
+        ErrorCase{"SampleFeedPoorerThanTheBottoms", "XW = 0.09\n",
+                  "test.case:1: XW: XW = 0.09 (строка 1) не меньше XF = 0.08 (значение примера): кубовый "
+                  "остаток должен быть беднее исходной смеси, XW < XF"},
+        // XF = XW leaves no distillate to draw.
+        ErrorCase{"FeedAsPoorAsTheBottoms", "XW = 0.08\n",
+                  "test.case:1: XW: XW = 0.08 (строка 1) не меньше XF = 0.08 (значение примера): кубовый "
+                  "остаток должен быть беднее исходной смеси, XW < XF"},
         ErrorCase{"AlfaOfOne", "ALFA = 1\n",
-                  "test.case:1: ALFA: \"1\" is out of range, accepted 1 < ALFA <= 1000000"},
-        ErrorCase{"TwoEquilibria", "ALFA = 2\nANTOINE = 23 1200 -120 12 1100 -145\n",
-                  "test.case:2: equilibrium: give exactly one of ALFA, ANTOINE or POINT lines"},
+                  "test.case:1: ALFA: «1» вне диапазона; допустимо 1 < ALFA <= 1000000"},
+        ErrorCase{"AlfaNotANumber", "ALFA = десять\n",
+                  "test.case:1: ALFA: «десять» не число; допустимо 1 < ALFA <= 1000000"},
+        ErrorCase{
+            "TwoEquilibria", "ALFA = 2\nANTOINE = 23 1200 -120 12 1100 -145\n",
+            "test.case:2: ANTOINE: второе равновесие (ALFA в строке 1); задайте одно: ALFA, ANTOINE или "
+            "строки POINT"},
+        ErrorCase{"PointsBeforeAlfa", EightPoints() + "ALFA = 2\n",
+                  "test.case:9: ALFA: второе равновесие (POINT в строке 1); задайте одно: ALFA, ANTOINE или "
+                  "строки POINT"},
         ErrorCase{"AntoineCount", "ANTOINE = 1 2 3\n",
-                  "test.case:1: ANTOINE: expected six constants: A1 B1 C1 A2 B2 C2"},
+                  "test.case:1: ANTOINE: нужно шесть констант A1 B1 C1 A2 B2 C2, задано 3"},
         ErrorCase{"AntoineRange", "ANTOINE = 23 1200 5 12 1100 -145\n",
-                  "test.case:1: ANTOINE: C1 = 5 is out of range, accepted -200 <= C1 <= 0"},
+                  "test.case:1: ANTOINE: C1 «5» вне диапазона; допустимо -200 <= C1 <= 0"},
+        ErrorCase{"AntoineNotANumber", "ANTOINE = 23 x -120 12 1100 -145\n",
+                  "test.case:1: ANTOINE: B1 «x» не число; допустимо 100 <= B1 <= 5000"},
         ErrorCase{"TooFewPoints", "POINT = 0.1 0.2\nPOINT = 0.2 0.3\n",
-                  "test.case:2: POINT: 2 points given, accepted 8 to 20"},
+                  "test.case:2: POINT: задано точек: 2, нужно от 8 до 20"},
+        ErrorCase{"TooManyPointsNamesTheFirstOneTooMany", EightPoints() + EightPoints() + EightPoints(),
+                  "test.case:21: POINT: задано точек: 24, нужно от 8 до 20"},
         ErrorCase{"PointNeedsTwoNumbers", "POINT = 0.1\n" + EightPoints(),
-                  "test.case:1: POINT: expected two numbers: x y"},
-        ErrorCase{"PointOrder", EightPoints("0.75 0.8"),
-                  "test.case:8: POINT: ОШИБКА :     Y[8] < Y[7] или Y[8] = 0 (points sorted by x; each 0 < x "
-                  "< 1, 0 < y < 1, "
-                  "y >= x, x and y increasing)"},
-        ErrorCase{"NegativeLowestPoint", "XF = 0.08\n" + EightPoints("-0.5 0.17"),
-                  "test.case:9: POINT: ОШИБКА :     X[1] = 0 или Y[1] = 1 (points sorted by x; each 0 < x "
-                  "< 1, 0 < y < 1, y >= x, x and y increasing)"},
-        ErrorCase{"UnclosedQuote", "NAME = \"Петров # гр. 5\n", "test.case:1: NAME: missing closing quote"},
-        ErrorCase{"TrayType", "TRAY = X\n",
-                  "test.case:1: TRAY: \"X\" is neither K (bubble-cap) nor S (sieve)"}),
+                  "test.case:1: POINT: нужно два числа x y, задано 1"},
+        ErrorCase{"PointNotANumber", EightPoints("0.8 y"),
+                  "test.case:8: POINT: «y» не число (нужно два числа x y)"},
+        ErrorCase{
+            "PointOrder", EightPoints("0.75 0.8"),
+            "test.case:8: POINT: ОШИБКА :     Y[8] < Y[7] или Y[8] = 0 (точки по возрастанию x; у каждой 0 < "
+            "x < 1, 0 < y < 1, y >= x; x и y возрастают)"},
+        ErrorCase{
+            "NegativeLowestPoint", "XF = 0.08\n" + EightPoints("-0.5 0.17"),
+            "test.case:9: POINT: ОШИБКА :     X[1] = 0 или Y[1] = 1 (точки по возрастанию x; у каждой 0 < x "
+            "< 1, 0 < y < 1, y >= x; x и y возрастают)"},
+        ErrorCase{"UnclosedQuote", "NAME = \"Петров # гр. 5\n", "test.case:1: NAME: нет закрывающей кавычки"},
+        ErrorCase{"TrayType", "TRAY = X\n", "test.case:1: TRAY: «X»: нужно K (колпачковые) или S (ситчатые)"},
+        // What a binary or foreign file holds never reaches the message as raw bytes.
+        ErrorCase{"BinaryFile",
+                  std::string("\x7F"
+                              "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0",
+                              20),
+                  "test.case:1: не текст UTF-8 (двоичный файл или другая кодировка?): "
+                  "«\\x7FELF\\x02\\x01\\x01\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x03\\x00>\\x00»"},
+        ErrorCase{
+            "Windows1251Key", "XF = 0.1\n\xC8\xE2\xE0\xED = 1\n",
+            "test.case:2: не текст UTF-8 (двоичный файл или другая кодировка?): «\\xC8\\xE2\\xE0\\xED = 1»"},
+        ErrorCase{"ControlBytesInAKey", "\x1B[2J\x07 = 1\n",
+                  "test.case:1: «\\x1B[2J\\x07»: неизвестный ключ (ключи перечислены в radirav-calc --help)"},
+        ErrorCase{"LongKeyIsCut", std::string(200, 'K') + " = 1\n",
+                  "test.case:1: «" + std::string(60, 'K') +
+                      "…»: неизвестный ключ (ключи перечислены в radirav-calc --help)"},
+        ErrorCase{"TextPastTheLimit", "NAME = " + std::string(kMaxCaseFileBytes, 'a') + "\n",
+                  "test.case: файл больше 1 МиБ, это не файл варианта"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct KeptCase {
@@ -228,33 +300,50 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, LastInputKeepsValuesOutOfRange,
     ::testing::Values(
         KeptCase{"ParameterAndTheNextOneBad", "XF = 1.5\nR = 0\n",
-                 "test.case:1: XF: \"1.5\" is out of range, accepted 0 < XF < 1",
+                 "test.case:1: XF: «1.5» вне диапазона; допустимо 0 < XF < 1",
                  [](const ProgramState& s) {
                      return s.InputValueTexts[param::kXF] == "1.5" && s.InputValueTexts[param::kR] == "0";
                  }},
         KeptCase{"AlfaOfOneIsNotAnEnteredAlfa", "ALFA = 1\n",
-                 "test.case:1: ALFA: \"1\" is out of range, accepted 1 < ALFA <= 1000000",
+                 "test.case:1: ALFA: «1» вне диапазона; допустимо 1 < ALFA <= 1000000",
                  [](const ProgramState& s) {
                      return s.AlfaText == "1" && s.EquilibriumKind == 1 && s.ConstantVolatility &&
                             !s.AlfaEntered;
                  }},
         KeptCase{"AntoineConstant", "ANTOINE = 23 1200 5 12 1100 -145\n",
-                 "test.case:1: ANTOINE: C1 = 5 is out of range, accepted -200 <= C1 <= 0",
+                 "test.case:1: ANTOINE: C1 «5» вне диапазона; допустимо -200 <= C1 <= 0",
                  [](const ProgramState& s) {
                      return s.AntoineTexts[3] == "5" && s.EquilibriumKind == 3 && s.AntoineMode;
                  }},
-        KeptCase{"PointOrder", EightPoints("0.75 0.8"),
-                 "test.case:8: POINT: ОШИБКА :     Y[8] < Y[7] или Y[8] = 0 (points sorted by x; each 0 < x "
-                 "< 1, 0 < y < 1, y >= x, x and y increasing)",
-                 [](const ProgramState& s) {
-                     return s.EqPointCount == 8 && s.EquilibriumKind == 8 && s.TableMode;
-                 }}),
+        KeptCase{
+            "PointOrder", EightPoints("0.75 0.8"),
+            "test.case:8: POINT: ОШИБКА :     Y[8] < Y[7] или Y[8] = 0 (точки по возрастанию x; у каждой 0 "
+            "< x < 1, 0 < y < 1, y >= x; x и y возрастают)",
+            [](const ProgramState& s) {
+                return s.EqPointCount == 8 && s.EquilibriumKind == 8 && s.TableMode;
+            }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LastInputKeepsValuesOutOfRange, ButNotAFileItCannotRead) {
     for (const std::string text : {"FOO = 1\n", "POINT = 0.1 0.2\n", "TRAY = X\n"}) {
         EXPECT_TRUE(ReadCaseText(text, "test.case", CaseChecks::KeepOutOfRange).error) << text;
     }
+}
+
+TEST(CaseFile, StreamPastTheLimitIsRefusedWithoutReadingItAll) {
+    std::istringstream in(std::string(3 * kMaxCaseFileBytes, '#'));
+    const CaseFileResult loaded = ReadCaseFile(in, "long.case");
+    ASSERT_TRUE(loaded.error);
+    EXPECT_EQ(*loaded.error, "long.case: файл больше 1 МиБ, это не файл варианта");
+    EXPECT_LT(in.tellg(), static_cast<std::streamoff>(2 * kMaxCaseFileBytes));
+}
+
+TEST(CaseFile, TextJustAtTheLimitIsRead) {
+    std::string text = "NAME = Б\n";
+    text += std::string(kMaxCaseFileBytes - text.size(), '#');
+    const CaseFileResult loaded = Read(text);
+    ASSERT_FALSE(loaded.error) << *loaded.error;
+    EXPECT_EQ(loaded.state.StudentName, "Б");
 }
 
 } // namespace

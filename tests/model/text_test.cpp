@@ -25,6 +25,25 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"Cyrillic", "где,ж", "где.ж"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+class RetypedDecimalTextCases : public ::testing::TestWithParam<TextCase> {};
+
+// Written back where it is read as typed, a stored text must normalise to itself again.
+TEST_P(RetypedDecimalTextCases, NormalisesBackToTheStoredText) {
+    const std::string stored = NormalizeDecimalText(GetParam().input);
+    const std::string retyped = RetypedDecimalText(stored);
+    EXPECT_EQ(retyped, GetParam().expected);
+    EXPECT_EQ(NormalizeDecimalText(retyped), stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(TypedNumbers, RetypedDecimalTextCases,
+                         ::testing::Values(TextCase{"PlainNumberStays", "2.78", "2.78"},
+                                           TextCase{"OneCommaNeedsNone", "2,78", "2.78"},
+                                           TextCase{"SecondCommaTurnsTheFirstBack", "2,7,8", "2,7,8"},
+                                           TextCase{"PointThenCommas", "1.2,3,4", "1.2,3,4"},
+                                           TextCase{"TwoPointsStay", "1.2.3", "1.2.3"},
+                                           TextCase{"RussianLayoutKeys", "2б7б8", "2,7,8"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(NormalizeDecimalText, HandlesTextsLongerThan255Characters) {
     const std::string longText = std::string(300, '9') + ",5";
     const std::string result = NormalizeDecimalText(longText);

@@ -30,19 +30,57 @@ TEST(CaseFile, ExampleFileGivesTheSampleColumn) {
     EXPECT_EQ(loaded.state.FeedTray, 10);
 }
 
-TEST(ResultJson, CarriesCountsErrorTableAndBalance) {
+// A stopped column shows no tray count, no feed tray and no named rows: only its stop.
+TEST(ResultJson, StoppedColumnCarriesTheStopAndNoCounts) {
     CaseFileResult loaded = Read("ALFA = 3\n");
     ASSERT_FALSE(loaded.error);
     const ColumnResult result = CalculateAndStore(loaded.state);
     const auto json = nlohmann::json::parse(ResultJson(loaded.state, result));
-    EXPECT_EQ(json["trays"], 300);
-    EXPECT_EQ(json["feed"], 0);
-    EXPECT_EQ(json["error"], "                      ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК > 300");
+    EXPECT_EQ(json["stop"], "tray_limit");
+    EXPECT_TRUE(json["trays"].is_null());
+    EXPECT_TRUE(json["feed"].is_null());
+    EXPECT_EQ(json["error"], "ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК > 300");
+    EXPECT_TRUE(json["rows"].empty());
     ASSERT_EQ(json["results"].size(), 14u);
     EXPECT_EQ(json["results"][0].size(), 3u);
     EXPECT_NEAR(json["balance"]["b"].get<double>(), 0.24104, 5e-6);
     // Written as the shortest decimal that reads back to the same single-precision value.
     EXPECT_EQ(static_cast<float>(json["balance"]["xP"].get<double>()), result.balance.xP);
+}
+
+// The named rows carry the same numbers as the bare array, and the two rows the results screen
+// leaves out are marked so.
+TEST(ResultJson, NamedRowsMatchTheResultsArray) {
+    CaseFileResult loaded = Read("ALFA = 10\n");
+    const ColumnResult result = CalculateAndStore(loaded.state);
+    const auto json = nlohmann::json::parse(ResultJson(loaded.state, result));
+    EXPECT_EQ(json["stop"], "ok");
+    EXPECT_EQ(json["trays"], 15);
+    EXPECT_EQ(json["feed"], 11);
+    EXPECT_TRUE(json["error"].is_null());
+    ASSERT_EQ(json["rows"].size(), 14u);
+    std::vector<std::string> hidden;
+    for (std::size_t i = 0; i < 14; ++i) {
+        const auto& row = json["rows"][i];
+        EXPECT_EQ(row["bottom"], json["results"][i][0]) << i;
+        EXPECT_EQ(row["feed"], json["results"][i][1]) << i;
+        EXPECT_EQ(row["top"], json["results"][i][2]) << i;
+        if (!row["shown"].get<bool>())
+            hidden.push_back(row["symbol"]);
+    }
+    EXPECT_EQ(hidden, (std::vector<std::string>{"lambda", "Pe"}));
+    EXPECT_EQ(json["rows"][0]["symbol"], "w");
+    EXPECT_EQ(json["rows"][0]["unit"], "м/с");
+    EXPECT_EQ(json["rows"][13]["symbol"], "Ea");
+}
+
+TEST(ResultJson, ColumnWithoutAFeedTrayHasNoFeedValues) {
+    CaseFileResult loaded = Read("");
+    ColumnResult result = CalculateAndStore(loaded.state);
+    loaded.state.FeedTray = 0; // a column stepping from below ys straight past xP
+    const auto json = nlohmann::json::parse(ResultJson(loaded.state, result));
+    EXPECT_TRUE(json["rows"][0]["feed"].is_null());
+    EXPECT_TRUE(json["rows"][0]["bottom"].is_number());
 }
 
 TEST(ReportText, SeparatesDocumentsWithAFormFeedLine) {
@@ -118,11 +156,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SweepRangeCase{"InsideTheCheck", "R=1:20:20", nullptr},
                       SweepRangeCase{"UpToTheLargestReflux", "R=5000:10000:3", nullptr},
                       SweepRangeCase{"ZeroReflux", "R=0:5:6",
-                                     "R: \"0\" is out of range, accepted 0 < R <= 10000"},
+                                     "R: «0» вне диапазона; допустимо 0 < R <= 10000"},
                       SweepRangeCase{"BeyondTheLargestReflux", "R=10000:1e6:5",
-                                     "R: \"1e+06\" is out of range, accepted 0 < R <= 10000"},
+                                     "R: «1e+06» вне диапазона; допустимо 0 < R <= 10000"},
                       SweepRangeCase{"BeyondSinglePrecision", "R=1e300:1e301:3",
-                                     "R: \"1e+300\" is out of range, accepted 0 < R <= 10000"}),
+                                     "R: «1e+300» вне диапазона; допустимо 0 < R <= 10000"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SweepCsv, SaysInWordsWhenNoRefluxReachesTheDistillate) {
@@ -166,22 +204,32 @@ TEST(Summary, KeepsGoingPastBadFilesAndReportsTheWorstStatus) {
     };
     const std::string bad = write("bad.case", "XF = 0.1\nFOO = 1\n");
     const std::string limit = write("limit.case", "NAME = Ив, гр. 5\nALFA = 3\n");
+    const std::string wrongData =
+        write("wrong.case", "TRAY = S\nHPIS = 0.01\nHPUK = 0.01\nSIS = 0.244\nSUK = 0.469\nQ = 2529.1\n"
+                            "R = 8.63\nLSIS = 2.92\nLSUK = 0.82\nALFA = 4.78\n");
     const std::string example = RADIRAV_EXAMPLES_DIR "/ethanol-water.case";
     const std::string missing = (folder / "missing.case").string();
 
     std::ostringstream out;
-    EXPECT_EQ(WriteSummaryCsv({bad, missing, limit, example}, out), 2);
+    EXPECT_EQ(WriteSummaryCsv({bad, missing, limit, wrongData, example, folder.string()}, out), 2);
     const std::vector<std::string> lines = Lines(out.str());
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[0], "file,student,system,tray,equilibrium,trays,feed,stop,reason");
-    EXPECT_EQ(lines[1], bad + ",,,,,,," + bad + ":2: FOO: unknown key (see radirav-calc --help),");
-    EXPECT_EQ(lines[2], missing + ",,,,,,," + missing + ": cannot be read,");
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0], "file,student,system,tray,equilibrium,trays,feed,stop,message,reason");
+    EXPECT_EQ(lines[1], bad + ",,,,,,,file_error," + bad +
+                            ":2: «FOO»: неизвестный ключ (ключи перечислены в radirav-calc --help),");
+    EXPECT_EQ(lines[2], missing + ",,,,,,,file_error," + missing + ": нет такого файла,");
     // The tray limit names its cause: ALFA = 3 stalls on the stripping operating line.
     const std::string limitRow =
-        limit + ",\"Ив, гр. 5\",Этанол-Вода,K,alfa,300,0,ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК > 300,";
+        limit + ",\"Ив, гр. 5\",Этанол-Вода,K,alfa,,,tray_limit,ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК > 300,";
     EXPECT_EQ(lines[3].substr(0, limitRow.size()), limitRow);
     EXPECT_NE(lines[3].find("исчерпывающей части", limitRow.size()), std::string::npos) << lines[3];
-    EXPECT_EQ(lines[4], example + ",Петров П.П. гр. 5-12,Этанол-Вода,K,points,59,10,,");
+    const std::string wrongRow =
+        wrongData + ",Петров П.П.,Этанол-Вода,S,alfa,,,input_error,ОШИБКА В ИСХОДНОЙ ИНФОРМАЦИИ !!!,";
+    EXPECT_EQ(lines[4].substr(0, wrongRow.size()), wrongRow);
+    EXPECT_GT(lines[4].size(), wrongRow.size()) << "the stop says why";
+    EXPECT_EQ(lines[5], example + ",Петров П.П. гр. 5-12,Этанол-Вода,K,points,59,10,ok,,");
+    EXPECT_EQ(lines[6], folder.string() + ",,,,,,,file_error,\"" + folder.string() +
+                            ": это папка, а не файл варианта\",");
 
     std::ostringstream quiet;
     EXPECT_EQ(WriteSummaryCsv({limit, example}, quiet), 1);

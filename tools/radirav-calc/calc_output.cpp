@@ -1,16 +1,16 @@
 #include "calc_output.h"
 
 #include "model/checks.h"
+#include "model/message_text.h"
 #include "model/text.h"
 #include "report/report_text.h"
 #include "report/stop_text.h"
 
 #include <nlohmann/json.hpp>
 
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 
 namespace radirav {
 
@@ -34,13 +34,80 @@ nlohmann::ordered_json Number(float value) {
     return shortest;
 }
 
+// The fourteen rows of TrayResults by name: the symbol, the quantity and its unit (empty for a
+// number without dimension). Rows 6 and 7 are calculated but not shown on the results screen.
+struct NamedRow {
+    const char* symbol;
+    const char* label;
+    const char* unit;
+};
+constexpr std::array<NamedRow, kResultRows> kNamedRows{{
+    {"w", "скорость пара", "м/с"},
+    {"F", "F-фактор", "кг^1/2 м^-1/2 с^-1"},
+    {"q", "расход жидкости на единицу длины перелива", "м^3/(м·с)"},
+    {"h", "высота светлого слоя жидкости", "м"},
+    {"tau", "время пребывания жидкости на тарелке", "с"},
+    {"lambda", "фактор массопередачи mG/L", ""},
+    {"Pe", "критерий Пекле (продольное перемешивание в жидкости)", ""},
+    {"Sc", "критерий Прандтля (Шмидта) для пара", ""},
+    {"NL", "число единиц переноса для жидкой фазы", ""},
+    {"NG", "число единиц переноса для пара", ""},
+    {"NOG", "общее число единиц переноса по паровой фазе", ""},
+    {"EOG", "локальная эффективность", ""},
+    {"EMV", "эффективность по Мэрфри по паровой фазе", ""},
+    {"Ea", "эффективность по Мэрфри с учётом уноса", ""},
+}};
+
+bool IsShownRow(int row) {
+    return row != 6 && row != 7;
+}
+
+// The named rows of a column that ended normally; a column without a feed tray has no feed values.
+nlohmann::ordered_json NamedRows(const ProgramState& state) {
+    auto rows = nlohmann::ordered_json::array();
+    for (int i = 1; i <= kResultRows; ++i) {
+        const NamedRow& named = kNamedRows[static_cast<std::size_t>(i - 1)];
+        const auto feed =
+            state.FeedTray > 0 ? Number(state.TrayResults(i, 2)) : nlohmann::ordered_json(nullptr);
+        rows.push_back({{"symbol", named.symbol},
+                        {"label", named.label},
+                        {"unit", named.unit},
+                        {"shown", IsShownRow(i)},
+                        {"bottom", Number(state.TrayResults(i, 1))},
+                        {"feed", feed},
+                        {"top", Number(state.TrayResults(i, 3))}});
+    }
+    return rows;
+}
+
 } // namespace
+
+const char* StopName(CalcStop stop) {
+    switch (stop) {
+    case CalcStop::None:
+        return "ok";
+    case CalcStop::TrayLimit:
+        return "tray_limit";
+    case CalcStop::InputDataError:
+        return "input_error";
+    case CalcStop::AntoineError:
+        return "antoine_error";
+    }
+    return "";
+}
+
+std::optional<std::string> StopText(CalcStop stop) {
+    const std::optional<std::string> message = StopMessage(stop);
+    return message ? std::optional<std::string>(TrimBlanks(*message)) : std::nullopt;
+}
 
 std::string ResultJson(const ProgramState& state, const ColumnResult& result, bool profile) {
     nlohmann::ordered_json json;
-    json["trays"] = state.RequiredTrays;
-    json["feed"] = state.FeedTray;
-    const auto message = StopMessage(result.stop);
+    const bool finished = result.stop == CalcStop::None;
+    json["stop"] = StopName(result.stop);
+    json["trays"] = finished ? nlohmann::ordered_json(state.RequiredTrays) : nlohmann::ordered_json(nullptr);
+    json["feed"] = finished ? nlohmann::ordered_json(state.FeedTray) : nlohmann::ordered_json(nullptr);
+    const auto message = StopText(result.stop);
     json["error"] = message ? nlohmann::ordered_json(*message) : nlohmann::ordered_json(nullptr);
     const std::string reason = StopReasonText(result.reason);
     json["reason"] = reason.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(reason);
@@ -48,6 +115,7 @@ std::string ResultJson(const ProgramState& state, const ColumnResult& result, bo
     for (const HydraulicWarning& warning : result.warnings)
         warnings.push_back(WarningText(warning));
     json["warnings"] = warnings;
+    json["rows"] = finished ? NamedRows(state) : nlohmann::ordered_json::array();
     auto rows = nlohmann::ordered_json::array();
     for (int i = 1; i <= kResultRows; ++i) {
         auto row = nlohmann::ordered_json::array();
@@ -98,19 +166,6 @@ std::string ReportText(const ProgramState& state, const std::string& dateText) {
     return text;
 }
 
-CaseFileResult ReadCasePath(const std::string& path) {
-    std::error_code ignored;
-    std::ifstream in;
-    if (!std::filesystem::is_directory(path, ignored))
-        in.open(path);
-    if (!in.is_open()) {
-        CaseFileResult failed;
-        failed.error = path + ": cannot be read";
-        return failed;
-    }
-    return ReadCaseFile(in, path);
-}
-
 std::string CsvField(const std::string& text) {
     const bool plain = text.find_first_of(",\"\r\n") == std::string::npos && TrimBlanks(text) == text;
     if (plain)
@@ -151,27 +206,12 @@ std::optional<SweepSpec> ParseSweepSpec(const std::string& text) {
 std::optional<std::string> SweepRangeFault(const SweepSpec& spec) {
     for (const double R : {spec.from, spec.to}) {
         if (!IsParamInRange(param::kR, static_cast<float>(R)))
-            return std::string("R: \"") + ShortNumberOf(R) + "\" is out of range, accepted " +
-                   DescribeParamRange(param::kR);
+            return "R: " + OutOfRangeText(ShortNumberOf(R), DescribeParamRange(param::kR));
     }
     return std::nullopt;
 }
 
 namespace {
-
-const char* StopCode(CalcStop stop) {
-    switch (stop) {
-    case CalcStop::None:
-        return "ok";
-    case CalcStop::TrayLimit:
-        return "tray_limit";
-    case CalcStop::InputDataError:
-        return "input_error";
-    case CalcStop::AntoineError:
-        return "antoine_error";
-    }
-    return "";
-}
 
 std::string ShortNumber(float value) {
     char text[32];
@@ -192,30 +232,35 @@ void WriteSweepCsv(const std::vector<RefluxPoint>& points, const RefluxStudyPlan
         out << "# minimum reflux " << ShortNumber(static_cast<float>(*plan.minimumReflux)) << "\n";
     out << "R,trays,feed,stop\n";
     for (const RefluxPoint& point : points) {
-        out << ShortNumber(point.R) << ',' << point.trays << ',' << point.feed << ',' << StopCode(point.stop)
+        out << ShortNumber(point.R) << ',' << point.trays << ',' << point.feed << ',' << StopName(point.stop)
             << "\n";
     }
 }
 
 int WriteSummaryCsv(const std::vector<std::string>& paths, std::ostream& out) {
-    out << "file,student,system,tray,equilibrium,trays,feed,stop,reason\n";
+    out << "file,student,system,tray,equilibrium,trays,feed,stop,message,reason\n";
     int status = 0;
     for (const std::string& path : paths) {
-        CaseFileResult loaded = ReadCasePath(path);
-        out << CsvField(path) << ',';
+        CaseFileResult loaded = ReadCaseFromPath(path);
+        out << CsvField(EscapeForMessage(path)) << ',';
         if (loaded.error) {
-            out << ",,,,,," << CsvField(*loaded.error) << ",\n";
+            out << ",,,,,,file_error," << CsvField(*loaded.error) << ",\n";
             status = 2;
             continue;
         }
         ProgramState& state = loaded.state;
         const ColumnResult result = CalculateAndStore(state);
-        const std::optional<std::string> message = StopMessage(result.stop);
+        const bool finished = result.stop == CalcStop::None;
         out << CsvField(TrimBlanks(state.StudentName)) << ',' << CsvField(TrimBlanks(state.SystemName)) << ','
-            << state.TrayType << ',' << EquilibriumName(state) << ',' << state.RequiredTrays << ','
-            << state.FeedTray << ',' << CsvField(message ? TrimBlanks(*message) : "") << ','
+            << state.TrayType << ',' << EquilibriumName(state) << ',';
+        // A stopped column has no tray count and no feed tray to show, only the stop and why.
+        if (finished)
+            out << state.RequiredTrays << ',' << state.FeedTray;
+        else
+            out << ',';
+        out << ',' << StopName(result.stop) << ',' << CsvField(StopText(result.stop).value_or("")) << ','
             << CsvField(StopReasonText(result.reason)) << "\n";
-        if (message && status == 0)
+        if (!finished && status == 0)
             status = 1;
     }
     return status;

@@ -12,8 +12,16 @@
 
 namespace radirav {
 
-// {"trays", "feed", "error", "results" (14 rows x 3 columns), "balance"} of one calculation,
-// and with a profile "profile": one object per tray from the bottom.
+// How a calculation ended, as a word for scripts: ok, tray_limit, input_error, antoine_error.
+const char* StopName(CalcStop stop);
+// The results screen's message of a stop without its padding; none after a normal end.
+std::optional<std::string> StopText(CalcStop stop);
+
+// {"stop", "trays", "feed", "error", "reason", "warnings", "rows", "results" (14 rows x 3 columns),
+// "balance"} of one calculation, and with a profile "profile": one object per tray from the
+// bottom. After a stop "trays" and "feed" are null, "rows" is empty and "reason" says why;
+// "rows" names each result row (symbol, label, unit, shown on the screen) with its values on the
+// bottom, feed and top trays.
 std::string ResultJson(const ProgramState& state, const ColumnResult& result, bool profile = false);
 
 // The hydraulic warnings after the report: a blank line, then one "Внимание! ..." line each;
@@ -22,9 +30,6 @@ std::string WarningLines(const std::vector<HydraulicWarning>& warnings);
 
 // The report's documents, one line each, documents separated by a form-feed line.
 std::string ReportText(const ProgramState& state, const std::string& dateText);
-
-// The case file at `path`; a file that cannot be opened, or a folder, is an error of the result.
-CaseFileResult ReadCasePath(const std::string& path);
 
 // One CSV field (RFC 4180): quoted when it holds a comma, a quote, a line break or outer blanks.
 std::string CsvField(const std::string& text);
@@ -49,9 +54,11 @@ inline constexpr const char* kNoRefluxReachesText =
     "ни одно флегмовое число не доводит колонну до состава дистиллята за 300 тарелок";
 
 // The class summary: one CSV row per case file (file, student, system, tray, equilibrium,
-// trays, feed, stop, reason) after a header. A file that cannot be read or calculated still gets its
-// row, the reason in the stop column. Returns the exit status: 0 all calculated, 1 some
-// calculation stopped, 2 some file unreadable or bad.
+// trays, feed, stop, message, reason) after a header. A stopped column leaves trays and feed
+// empty and names its stop (as StopName) with the results screen's message and why it stopped;
+// a file that cannot be read still gets its row, stop file_error and the reader's message.
+// Returns the exit status: 0 all calculated, 1 some calculation stopped, 2 some file unreadable
+// or bad.
 int WriteSummaryCsv(const std::vector<std::string>& paths, std::ostream& out);
 
 } // namespace radirav

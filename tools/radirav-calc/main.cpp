@@ -1,68 +1,95 @@
 // radirav-calc: the batch companion of the desktop program. Reads a case file, calculates the
 // column exactly as the program does and prints the report text or a JSON summary; also the
-// reflux study of one case and the summary of a whole class's cases, both as CSV.
+// reflux study of one case and the summary of a whole class's cases, both as CSV, and writes
+// a class's individual variants around one case.
 
 #include "calc/reflux_sweep.h"
 #include "calc_output.h"
 #include "model/case_file.h"
+#include "model/message_text.h"
 #include "report/report_text.h"
 #include "report/stop_text.h"
+#include "variants.h"
 
+#include <charconv>
 #include <chrono>
+#include <cstdint>
 #include <ctime>
 #include <iostream>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr const char* kHelp = R"(Usage: radirav-calc [--json [--profile]] CASEFILE
-       radirav-calc --sweep [R=FROM:TO:COUNT] CASEFILE
-       radirav-calc --summary CASEFILE...
-       radirav-calc --help
+constexpr const char* kHelp = R"(Использование:
+  radirav-calc [--json [--profile]] ФАЙЛ.case
+  radirav-calc --sweep [R=FROM:TO:COUNT] ФАЙЛ.case
+  radirav-calc --summary ФАЙЛ.case...
+  radirav-calc --variants N --seed S --vary КОД=ОТ:ДО[,КОД=ОТ:ДО...]
+               [--equilibrium alfa|antoine|points] ФАЙЛ.case ПАПКА
+  radirav-calc --help | --version
 
-Calculates the number of trays of a binary distillation column from a case file and prints the
-report of the desktop program RADIRAV-9 (documents separated by a form-feed line), or with
---json one JSON object:
-  {"trays": int, "feed": int, "error": null or the message of the results screen,
-   "results": 14 rows x 3 numbers (first tray from the bottom, feed tray, top tray),
+Рассчитывает число тарелок колонны бинарной ректификации по файлу варианта и печатает
+отчёт программы RADIRAV-9 (документы разделены строкой с символом перевода страницы).
+
+--json: один объект JSON:
+  {"stop": "ok" | "tray_limit" | "input_error" | "antoine_error",
+   "trays": число тарелок, "feed": тарелка питания (null после остановки расчёта),
+   "error": null или сообщение окна результатов,
+   "rows": 14 строк {"symbol", "label", "unit", "shown" (есть на экране),
+            "bottom", "feed", "top"} (пусто после остановки),
+   "results": те же 14 строк по 3 числа (нижняя тарелка, тарелка питания, верхняя),
    "balance": {"P", "W", "xP", "xW", "b", "ys"}}
---profile (implies --json) adds "profile": one object per tray from the bottom,
-  {"tray", "section": "stripping" | "rectifying", "x", "y" (vapour leaving), "yStar",
-   "Ea" (Murphree efficiency with entrainment), "w" (m/s), "F" (F-factor), "h" (m)}.
+--profile (вместе с --json): "profile" - каждая тарелка снизу вверх:
+  {"tray", "section": "stripping" | "rectifying", "x", "y" (уходящий пар), "yStar",
+   "Ea" (эффективность по Мэрфри с учётом уноса), "w" (м/с), "F" (F-фактор), "h" (м)}.
 
---sweep: the reflux study as CSV, the case calculated for COUNT reflux ratios from FROM to TO:
-  # minimum reflux Rmin       (the asymptote of the tray count), or the words that no reflux
-                              ratio brings the column to the distillate within 300 trays
-  R,trays,feed,stop           stop: ok, tray_limit, input_error or antoine_error
-  FROM and TO must pass the check of R (0 < R <= 10000). Without R=... the range runs from just
-  above the smallest R that reaches the top within 300 trays to five times it, widened to hold
-  the case's own R, 200 points.
+--sweep: исследование флегмового числа, CSV; вариант считается при COUNT значениях R от FROM
+  до TO (оба в пределах проверки R: 0 < R <= 10000):
+  # minimum reflux Rmin       (асимптота числа тарелок) или словами, что ни одно флегмовое
+                              число не доводит колонну до дистиллята за 300 тарелок
+  R,trays,feed,stop           stop: ok, tray_limit, input_error или antoine_error
+  Без R=... диапазон идёт от наименьшего R, при котором верх достигается за 300 тарелок,
+  до пятикратного (и захватывает R самого варианта), 200 точек.
 
---summary: one CSV row per case file, for a whole class:
-  file,student,system,tray,equilibrium,trays,feed,stop,reason
-  equilibrium: alfa, antoine or points; stop: empty, or the message of the results screen, or
-  why the file could not be read (the remaining files are still calculated).
+--summary: по строке CSV на каждый файл варианта, для всей группы:
+  file,student,system,tray,equilibrium,trays,feed,stop,message,reason
+  equilibrium: alfa, antoine или points; stop: ok, tray_limit, input_error, antoine_error
+  или file_error; trays и feed пусты, если расчёт остановился; message - сообщение окна
+  результатов или почему файл не прочитан (остальные файлы всё равно считаются); reason -
+  почему расчёт остановился.
 
-Case file: UTF-8 text, one KEY = value per line, # starts a comment, blank lines are ignored;
-a value in double quotes is taken literally (NAME = "Иванов #3").
-  F XF XP XW RW M1 M2 DY DX PRES R Q          general parameters
-  LSUK HPUK SUK TUK ROUK M1UK M2UK EUK        rectifying section
-  LSIS HPIS SIS TIS ROIS M1IS M2IS EIS        stripping section
-  TRAY = K | S                                bubble-cap (default) or sieve trays
-  NAME = text, SYSTEM = text                  student and components, for the report
-  and at most one equilibrium:
-  ALFA = a                                    constant relative volatility, 1 < a <= 1000000
-  ANTOINE = A1 B1 C1 A2 B2 C2                 ideal mixture, ln(Po) = A - B/(C + T), Po mm Hg, T K
-  POINT = x y                                 8 to 20 lines of tabulated equilibrium (mole fractions)
-Absent keys keep the ethanol-water sample values; without an equilibrium key the sample's 15
-points are used. A decimal comma is accepted. Values are checked against the same ranges as on
-the program's screens.
+--variants: N индивидуальных заданий вокруг ФАЙЛ.case в ПАПКУ (variant-01.case, ...).
+  --vary КОД=ОТ:ДО перечисляет через запятую параметры (коды ниже или ALFA), которые
+  выбираются случайно в пределах ОТ..ДО (десятичная точка); --seed S (целое число) задаёт
+  выбор: тот же S даёт те же файлы. --equilibrium задаёт равновесие вариантов (по умолчанию
+  равновесие файла). В NAME оставлено место для фамилии студента. Каждый вариант
+  рассчитывается и остаётся, только если расчёт доходит до верха колонны; повторы
+  отбрасываются. ПАПКА должна быть новой или без файлов .case. Лист ответов:
+  radirav-calc --summary ПАПКА/*.case
 
-Exit status: 0 calculated, 1 the calculation stopped (input error or more than 300 trays; for
---summary: in some file; for --sweep: no reflux reaches the top), 2 bad command line or case
-file (for --summary: some file bad, its row says why).
+Файл варианта: текст UTF-8, не больше 1 МиБ, по строке КЛЮЧ = значение, # начинает
+комментарий, пустые строки пропускаются, строки кончаются LF, CR LF или CR; значение в
+двойных кавычках берётся буквально (NAME = "Иванов #3").
+  F XF XP XW RW M1 M2 DY DX PRES R Q          общие параметры
+  LSUK HPUK SUK TUK ROUK M1UK M2UK EUK        укрепляющая часть
+  LSIS HPIS SIS TIS ROIS M1IS M2IS EIS        исчерпывающая часть
+  TRAY = K | S                                колпачковые (по умолчанию) или ситчатые тарелки
+  NAME = текст, SYSTEM = текст                студент и компоненты, для отчёта
+  и не больше одного равновесия:
+  ALFA = a                                    постоянная относительная летучесть, 1 < a <= 1000000
+  ANTOINE = A1 B1 C1 A2 B2 C2                 идеальная смесь, ln(Po) = A - B/(C + T), Po мм рт. ст., T К
+  POINT = x y                                 от 8 до 20 строк равновесных точек (мольные доли)
+Отсутствующие ключи сохраняют значения примера (этанол-вода); без ключа равновесия берутся
+15 точек примера. Десятичная запятая допускается. Значения проверяются по тем же
+диапазонам, что и на экранах программы.
+
+Код выхода: 0 рассчитано; 1 расчёт остановился (ошибка в исходных данных или больше 300
+тарелок; для --summary - в каком-либо файле; для --sweep - ни одно R не достигает верха;
+для --variants - не набралось N вариантов); 2 ошибка в командной строке или в файле
+варианта (для --summary - в каком-либо файле, его строка говорит, почему).
 )";
 
 std::string NowAsRussianDate() {
@@ -73,11 +100,38 @@ std::string NowAsRussianDate() {
         {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec});
 }
 
-enum class Mode { Report, Json, Sweep, Summary };
+enum class Mode { Report, Json, Sweep, Summary, Variants };
 
 int Usage(const std::string& what) {
-    std::cerr << "radirav-calc: " << what << " (see --help)\n";
+    std::cerr << "radirav-calc: " << what << " (см. --help)\n";
     return 2;
+}
+
+// A whole number from `low` to `high` written in plain digits, or none.
+std::optional<std::uint64_t> WholeNumber(const std::string& text, std::uint64_t low, std::uint64_t high) {
+    std::uint64_t value = 0;
+    const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (fault != std::errc() || end != text.data() + text.size() || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+int RunVariants(const radirav::ProgramState& base, const radirav::VariantsSpec& spec,
+                const std::string& folder) {
+    const radirav::VariantsResult made = radirav::MakeVariants(base, spec);
+    if (made.error) {
+        std::cerr << "radirav-calc: " << *made.error << "\n";
+        return made.tooFew ? 1 : 2; // too few columns build, or the request itself is refused
+    }
+    if (const auto error = radirav::WriteVariants(made.variants, folder)) {
+        std::cerr << "radirav-calc: " << *error << "\n";
+        return 2;
+    }
+    std::cout << "Записано вариантов: " << made.variants.size() << " в папку "
+              << radirav::QuoteForMessage(folder) << " (отброшено кандидатов: " << made.rejected
+              << "). Лист ответов: radirav-calc --summary " << radirav::EscapeForMessage(folder)
+              << "/*.case\n";
+    return 0;
 }
 
 int RunSweep(radirav::ProgramState& state, const std::optional<radirav::SweepSpec>& spec) {
@@ -98,6 +152,8 @@ int main(int argc, char** argv) {
     Mode mode = Mode::Report;
     bool profile = false;
     std::optional<radirav::SweepSpec> sweep;
+    radirav::VariantsSpec variants;
+    bool seedGiven = false;
     std::vector<std::string> paths;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -105,9 +161,18 @@ int main(int argc, char** argv) {
             std::cout << kHelp;
             return 0;
         }
-        const bool modeOption = arg == "--json" || arg == "--sweep" || arg == "--summary";
+        if (arg == "--version") {
+            std::cout << "radirav-calc " RADIRAV_VERSION "\n";
+            return 0;
+        }
+        const bool modeOption =
+            arg == "--json" || arg == "--sweep" || arg == "--summary" || arg == "--variants";
         if (modeOption && mode != Mode::Report && !(arg == "--json" && mode == Mode::Json))
-            return Usage("--json, --sweep and --summary do not go together");
+            return Usage("--json, --sweep, --summary и --variants не сочетаются");
+        const bool takesValue =
+            arg == "--variants" || arg == "--seed" || arg == "--vary" || arg == "--equilibrium";
+        if (takesValue && i + 1 == argc)
+            return Usage("после " + arg + " нужно значение");
         if (arg == "--json") {
             mode = Mode::Json;
         } else if (arg == "--profile") {
@@ -117,7 +182,8 @@ int main(int argc, char** argv) {
             if (i + 1 < argc && (argv[i + 1][0] == 'R' || argv[i + 1][0] == 'r') && argv[i + 1][1] == '=') {
                 sweep = radirav::ParseSweepSpec(argv[++i]);
                 if (!sweep)
-                    return Usage(std::string("bad reflux range ") + argv[i] + ", expected R=FROM:TO:COUNT");
+                    return Usage("диапазон R " + radirav::QuoteForMessage(argv[i]) +
+                                 " не читается; нужно R=FROM:TO:COUNT");
                 if (const std::optional<std::string> fault = radirav::SweepRangeFault(*sweep)) {
                     std::cerr << "radirav-calc: " << argv[i] << ": " << *fault << "\n";
                     return 2;
@@ -125,8 +191,32 @@ int main(int argc, char** argv) {
             }
         } else if (arg == "--summary") {
             mode = Mode::Summary;
+        } else if (arg == "--variants") {
+            mode = Mode::Variants;
+            const auto count = WholeNumber(argv[++i], 1, 1000);
+            if (!count)
+                return Usage("--variants " + radirav::QuoteForMessage(argv[i]) +
+                             ": нужно целое число от 1 до 1000");
+            variants.count = static_cast<int>(*count);
+        } else if (arg == "--seed") {
+            const auto seed = WholeNumber(argv[++i], 0, std::numeric_limits<std::uint64_t>::max());
+            if (!seed)
+                return Usage("--seed " + radirav::QuoteForMessage(argv[i]) +
+                             ": нужно целое неотрицательное число");
+            variants.seed = *seed;
+            seedGiven = true;
+        } else if (arg == "--vary") {
+            radirav::VaryList list = radirav::ParseVaryList(argv[++i]);
+            if (list.error)
+                return Usage(*list.error);
+            variants.ranges = std::move(list.ranges);
+        } else if (arg == "--equilibrium") {
+            variants.equilibrium = radirav::ParseVariantEquilibrium(argv[++i]);
+            if (!variants.equilibrium)
+                return Usage("--equilibrium " + radirav::QuoteForMessage(argv[i]) +
+                             ": нужно alfa, antoine или points");
         } else if (!arg.empty() && arg[0] == '-') {
-            return Usage("unknown option " + arg);
+            return Usage("неизвестный параметр " + radirav::QuoteForMessage(arg));
         } else {
             paths.push_back(arg);
         }
@@ -134,20 +224,27 @@ int main(int argc, char** argv) {
     if (profile && mode == Mode::Report)
         mode = Mode::Json;
     if (profile && mode != Mode::Json)
-        return Usage("--profile goes with --json");
+        return Usage("--profile - только вместе с --json");
+    const bool variantOptions = seedGiven || !variants.ranges.empty() || variants.equilibrium;
+    if (variantOptions && mode != Mode::Variants)
+        return Usage("--seed, --vary и --equilibrium - только вместе с --variants");
     if (paths.empty())
-        return Usage("no case file given");
+        return Usage("не указан файл варианта");
     if (mode == Mode::Summary)
         return radirav::WriteSummaryCsv(paths, std::cout);
-    if (paths.size() > 1)
-        return Usage("one case file at a time");
+    if (mode == Mode::Variants && (paths.size() != 2 || !seedGiven || variants.ranges.empty()))
+        return Usage("--variants N --seed S --vary КОД=ОТ:ДО[,...] ФАЙЛ.case ПАПКА");
+    if (mode != Mode::Variants && paths.size() > 1)
+        return Usage("файл варианта должен быть один (для многих файлов: --summary)");
 
-    radirav::CaseFileResult loaded = radirav::ReadCasePath(paths.front());
+    radirav::CaseFileResult loaded = radirav::ReadCaseFromPath(paths.front());
     if (loaded.error) {
         std::cerr << "radirav-calc: " << *loaded.error << "\n";
         return 2;
     }
     radirav::ProgramState& state = loaded.state;
+    if (mode == Mode::Variants)
+        return RunVariants(state, variants, paths.back());
     if (mode == Mode::Sweep)
         return RunSweep(state, sweep);
     const radirav::ColumnResult result = radirav::CalculateAndStore(state);
@@ -156,7 +253,7 @@ int main(int argc, char** argv) {
     else if (result.stop == radirav::CalcStop::None)
         std::cout << radirav::ReportText(state, NowAsRussianDate()) << radirav::WarningLines(result.warnings);
     else
-        std::cout << *radirav::StopMessage(result.stop) << "\n"
+        std::cout << *radirav::StopText(result.stop) << "\n"
                   << radirav::StopReasonText(result.reason) << "\n";
     return result.stop == radirav::CalcStop::None ? 0 : 1;
 }

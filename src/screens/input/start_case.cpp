@@ -2,26 +2,25 @@
 
 #include "model/case_file.h"
 
-#include <fstream>
+#include <QFile>
+#include <QFileInfo>
 
 namespace radirav {
 
 bool LoadStartCase(ProgramState& state, Dialogs& dialogs, const QString& path, StartFrom from) {
     const QString title = QStringLiteral("RADIRAV-9");
     const bool last = from == StartFrom::LastInput;
-    std::ifstream in(path.toLocal8Bit().toStdString(), std::ios::binary);
-    if (!in) {
+    CaseFileResult result = ReadCaseFromPath(QFile::encodeName(path).toStdString(),
+                                             last ? CaseChecks::KeepOutOfRange : CaseChecks::Enforce);
+    if (last && result.error && !QFileInfo::exists(path)) {
         dialogs.ShowMessage(
-            last ? QStringLiteral("Последние введённые данные не найдены (%1); программа "
-                                  "начнёт с примера.")
-                       .arg(path)
-                 : QStringLiteral("Вариант %1 не открывается; программа начнёт с примера.").arg(path),
+            QStringLiteral("Последние введённые данные не найдены (%1); программа начнёт с примера.")
+                .arg(path),
             title);
         return false;
     }
-    CaseFileResult result =
-        ReadCaseFile(in, path.toStdString(), last ? CaseChecks::KeepOutOfRange : CaseChecks::Enforce);
     if (result.error) {
+        // The reader's message names the file and the cause on one line, with any odd byte escaped.
         dialogs.ShowMessage(QStringLiteral("Вариант не загружен: %1; программа начнёт с примера.")
                                 .arg(QString::fromStdString(*result.error).simplified()),
                             title);

@@ -14,9 +14,12 @@
 #include <QFile>
 #include <QImage>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <fstream>
 #include <sstream>
+
+#include <sys/stat.h>
 
 namespace radirav {
 namespace {
@@ -196,7 +199,9 @@ TEST_F(ColumnDiagramTest, AFileThatCannotBeWrittenIsReported) {
 
 struct BadCase {
     std::string name;
-    std::string text; // empty: no file at all
+    std::string text;  // empty: no file at all
+    QString cause;     // the reader's words for what is wrong, after the file's name
+    bool pipe = false; // a named pipe in place of the file
 };
 void PrintTo(const BadCase& c, std::ostream* os) {
     *os << c.name;
@@ -204,26 +209,47 @@ void PrintTo(const BadCase& c, std::ostream* os) {
 
 class StartCaseThatFails : public ScreenTest, public ::testing::WithParamInterface<BadCase> {};
 
-TEST_P(StartCaseThatFails, SaysWhyOnOneLineAndLeavesTheStateAlone) {
+// The message names the file and the cause in Russian, on one line, and the start goes on with
+// the sample at once (a pipe is not waited on).
+TEST_P(StartCaseThatFails, SaysWhyInRussianOnOneLineAndLeavesTheStateAlone) {
     QTemporaryDir dir;
     const QString path = dir.filePath("task.case");
-    if (!GetParam().text.empty()) {
+    if (GetParam().pipe)
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (!GetParam().text.empty())
         std::ofstream(path.toStdString()) << GetParam().text;
-    }
     state.StudentName = "untouched";
     EXPECT_FALSE(LoadStartCase(state, machine, path));
     EXPECT_EQ(state.StudentName, "untouched");
     EXPECT_FALSE(state.CaseLoaded);
     ASSERT_EQ(machine.messages.size(), 1);
-    EXPECT_FALSE(machine.messages[0].contains(QLatin1Char('\n')));
-    EXPECT_TRUE(machine.messages[0].contains(QStringLiteral("примера")));
+    const QString message = machine.messages[0];
+    EXPECT_FALSE(message.contains(QLatin1Char('\n')));
+    EXPECT_EQ(
+        message,
+        QStringLiteral("Вариант не загружен: %1%2; программа начнёт с примера.").arg(path, GetParam().cause));
+    // No English word is left once the file's name is taken out.
+    EXPECT_FALSE(QString(message).remove(path).contains(QRegularExpression(QStringLiteral("[a-z]{2,}"))))
+        << message.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Start, StartCaseThatFails,
-                         ::testing::Values(BadCase{"missing file", ""},
-                                           BadCase{"value out of range", "XF = 7\n"},
-                                           BadCase{"two equilibria", "ALFA = 2\nANTOINE = 1 2 3 4 5 6\n"}),
-                         [](const auto& info) { return testing::CaseName(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Start, StartCaseThatFails,
+    ::testing::Values(
+        BadCase{"missing file", "", QStringLiteral(": нет такого файла")},
+        BadCase{"value out of range", "XF = 7\n",
+                QStringLiteral(":1: XF: «7» вне диапазона; допустимо 0 < XF < 1")},
+        BadCase{"distillate poorer than the feed", "XF = 0.97\n",
+                QStringLiteral(":1: XF: XP = 0.95 (значение примера) меньше XF = 0.97 (строка 1): "
+                               "дистиллят должен быть не беднее исходной смеси, XP >= XF")},
+        BadCase{"two equilibria", "ALFA = 2\nANTOINE = 1 2 3 4 5 6\n",
+                QStringLiteral(":2: ANTOINE: второе равновесие (ALFA в строке 1); задайте одно: ALFA, "
+                               "ANTOINE или строки POINT")},
+        BadCase{"named pipe", "",
+                QStringLiteral(": не обычный файл (канал, устройство или сокет); читаются только "
+                               "обычные файлы"),
+                true}),
+    [](const auto& info) { return testing::CaseName(info.param.name); });
 
 // `radirav FILE.case`: the start keeps the case, offers its names and shows its results.
 TEST_F(ColumnDiagramTest, TheTitleStartRunsTheLoadedCaseToItsResults) {
