@@ -8,6 +8,7 @@ add_library(radirav_ui STATIC
   platform/fonts.cpp
   platform/gradient.cpp
   platform/keyboard_layout.cpp
+  platform/qt_application.cpp
   platform/program_end.cpp
   platform/qt_printer.cpp
   platform/regional_format.cpp
@@ -40,6 +41,12 @@ add_library(radirav_ui STATIC
 set_target_properties(radirav_ui PROPERTIES AUTOMOC ON)
 target_include_directories(radirav_ui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(radirav_ui PUBLIC radirav_core Qt6::Widgets Qt6::PrintSupport PRIVATE Qt6::Svg radirav_warnings)
+# On an X display the keyboard layout is switched through XKB (libX11).
+find_package(X11)
+if(X11_FOUND)
+  target_link_libraries(radirav_ui PRIVATE X11::X11)
+  set_source_files_properties(platform/keyboard_layout.cpp PROPERTIES COMPILE_DEFINITIONS RADIRAV_HAVE_X11)
+endif()
 
 add_executable(radirav app/main.cpp)
 target_link_libraries(radirav PRIVATE radirav_ui radirav_warnings)

@@ -16,6 +16,8 @@ add_executable(radirav_ui_tests
   platform/scripted_platform_test.cpp
   platform/modal_watchdog_test.cpp
   platform/controls_test.cpp
+  platform/keyboard_layout_test.cpp
+  platform/qt_application_test.cpp
   screens/monkey_test.cpp
   screens/form1_title_test.cpp
   screens/results/form11_results_test.cpp

@@ -324,7 +324,7 @@ void Form8::OpenErrorQuestion(int topPixels) {
     // The question's load takes the end of corrections away until the student answers.
     Command5->hide();
     // Centred on this window.
-    question->move(x() + (frameGeometry().width() - question->frameGeometry().width()) / 2, topPixels);
+    question->MoveOuter({x() + (frameGeometry().width() - question->frameGeometry().width()) / 2, topPixels});
     errorQuestion_.Show(question, *this);
 }
 
@@ -346,7 +346,7 @@ void Form8::Command3Click() {
     const int k = state_.ErrorIndex;
     Highlight(k, ConstantLine(state_, k), kLineLeft);
     if (Form9* question = errorQuestion_.Get()) {
-        question->move(TwipsToPixels(QPoint(kQuestionLeft, kQuestionTop)));
+        question->MoveOuter(TwipsToPixels(QPoint(kQuestionLeft, kQuestionTop)));
     }
 }
 

@@ -79,7 +79,7 @@ TEST_F(Form13Test, LoadsWithItsCaptionsAndGeometry) {
     Open();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Коррекция равновесной зависимости"));
     EXPECT_EQ(form->pos(), QPoint(1, 0)); // left 10, top 5, 12000 x 9000 twips
-    EXPECT_EQ(form->size(), QSize(800, 600));
+    EXPECT_EQ(form->frameGeometry().size(), QSize(800, 600));
     EXPECT_EQ(form->Command1->text(), QStringLiteral("КОНЕЦ ИЗМЕНЕНИЙ"));
     EXPECT_EQ(form->Command2->text(), QStringLiteral("Окончание работы с программой"));
     EXPECT_EQ(form->Command3->text(),

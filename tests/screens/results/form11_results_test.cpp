@@ -52,7 +52,7 @@ TEST_F(Form11Test, LoadsAsTheCalculationWindow) {
     Open(SampleWithPoints());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("РАСЧЁТ"));
     EXPECT_EQ(form->pos(), QPoint(1, 0)); // left 10, top 5, 12000 x 9000 twips
-    EXPECT_EQ(form->size(), QSize(800, 600));
+    EXPECT_EQ(form->frameGeometry().size(), QSize(800, 600));
     EXPECT_EQ(form->Command1->text().split(QLatin1Char('\n')), (QStringList{"ПЕРЕХОД", "К", "РАСЧЁТУ"}));
     EXPECT_EQ(form->Command2->text().split(QLatin1Char('\n')),
               (QStringList{"ВОЗВРАТ К", "КОРРЕКЦИИ", "РАВНОВЕСНОЙ", "ЗАВИСИМОСТИ"}));
