@@ -76,3 +76,23 @@ set_tests_properties(RadiravKeyboardOnVirtualDisplay.NoKeyGetsPastARangeError
 add_test(NAME RadiravWithoutDisplay.PointsToTheBatchCalculator
   COMMAND sh -c "out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"$0\" 2>&1); rc=$?; echo \"$out\"; [ $rc -ne 0 ] && echo \"$out\" | grep -q radirav-calc"
           $<TARGET_FILE:radirav>)
+
+# The real windows on a virtual X display with openbox and the us and ru keyboard layouts:
+# the keyboard layout switched for the names, the windows' frames where designed, the focus
+# frame. Keys are pressed through XTest as a student's fingers press them.
+find_package(X11)
+if(X11_FOUND AND X11_XTest_FOUND)
+  add_executable(radirav_display_tests
+    screens/display/display_test_main.cpp
+    screens/display/display_support.cpp
+    screens/display/keyboard_layout_display_test.cpp
+    screens/display/window_frames_display_test.cpp
+    screens/display/focus_display_test.cpp
+  )
+  target_include_directories(radirav_display_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(radirav_display_tests PRIVATE radirav_test_platform Qt6::Test X11::X11 X11::Xtst
+                        radirav_warnings)
+  add_test(NAME RadiravDisplayTests
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/screens/display/display_tests.sh $<TARGET_FILE:radirav_display_tests>)
+  set_tests_properties(RadiravDisplayTests PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 180 RUN_SERIAL TRUE)
+endif()

@@ -91,16 +91,27 @@ void ScreenWindow::PlaceFrame() {
 }
 
 void ScreenWindow::LearnFrameOnceFramed() {
-    // A maximised window has the frame of that state; the designed one comes back with it.
-    if (screens_ == nullptr || windowHandle() == nullptr || !isVisible() ||
-        (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))) {
+    if (screens_ == nullptr || windowHandle() == nullptr || !isVisible()) {
         return;
     }
     const QMargins frame = windowHandle()->frameMargins();
-    if (frame.isNull() || frame == placedWithFrame_) {
+    if (frame.isNull() || frame == screens_->Frame()) {
+        PlaceForKnownFrame();
         return;
     }
     screens_->LearnFrame(frame);
+    // Windows placed before the frame was known may show no move of their own once framed.
+    for (ScreenWindow* screen : screens_->Loaded()) {
+        screen->PlaceForKnownFrame();
+    }
+}
+
+void ScreenWindow::PlaceForKnownFrame() {
+    // A maximised window has the frame of that state; the designed one comes back with it.
+    if (screens_ == nullptr || placedWithFrame_ == screens_->Frame() ||
+        (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))) {
+        return;
+    }
     PlaceFrame();
 }
 
@@ -128,9 +139,10 @@ bool ScreenWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) {
         MoveFocusToVisibleControl();
     }
-    // The window manager's frame shows as a move of the inside once the window is framed;
-    // platforms that frame at once know it by the time the window shows.
-    if (event->type() == QEvent::Move || event->type() == QEvent::Show) {
+    // The window manager's frame shows as a move of the inside once the window is framed, or
+    // by the time it is active; platforms that frame at once know it when the window shows.
+    if (event->type() == QEvent::Move || event->type() == QEvent::Show ||
+        event->type() == QEvent::WindowActivate) {
         LearnFrameOnceFramed();
     }
     return handled;

@@ -59,6 +59,8 @@ private:
     // Once the window manager has framed the window, its frame is known: the design is applied
     // again with it when it differs from the frame assumed so far.
     void LearnFrameOnceFramed();
+    // Placed again when the frame known now is not the one it was placed for.
+    void PlaceForKnownFrame();
 
     ScreenList* screens_;
     DrawingSurface surface_;
