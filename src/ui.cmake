@@ -1,5 +1,5 @@
 # The desktop program: Qt Widgets screens on the platform layer, and the executable.
-find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Svg)
+find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Svg Concurrent)
 
 add_library(radirav_ui STATIC
   platform/clock.cpp
@@ -36,11 +36,12 @@ add_library(radirav_ui STATIC
   screens/equilibrium/form8_review.cpp
   screens/equilibrium/form9_antoine_question.cpp
   screens/results/column_diagram_window.cpp
+  screens/results/column_diagram_drawing.cpp
   platform/picture_file.cpp
 )
 set_target_properties(radirav_ui PROPERTIES AUTOMOC ON)
 target_include_directories(radirav_ui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(radirav_ui PUBLIC radirav_core Qt6::Widgets Qt6::PrintSupport PRIVATE Qt6::Svg radirav_warnings)
+target_link_libraries(radirav_ui PUBLIC radirav_core Qt6::Widgets Qt6::PrintSupport PRIVATE Qt6::Svg Qt6::Concurrent radirav_warnings)
 # On an X display the keyboard layout is switched through XKB (libX11).
 find_package(X11)
 if(X11_FOUND)
