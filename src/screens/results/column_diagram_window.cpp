@@ -151,8 +151,13 @@ void ColumnDiagramWindow::PlaceButtons() {
     CloseButton->setGeometry(width() - px(30 * u) - rangeWidth, top, rangeWidth, h);
     const int noteLeft = SaveCaseButton->geometry().right() + px(12 * u);
     SaveNote->setGeometry(noteLeft, top, std::max(0, RangeButton->x() - px(12 * u) - noteLeft), h);
-    SaveNote->setText(
-        SaveNote->fontMetrics().elidedText(SaveNote->toolTip(), Qt::ElideMiddle, SaveNote->width()));
+    // The file's name is the end of the path; a long path gives up its beginning.
+    if (!savedPath_.isEmpty()) {
+        const QString what = savedWhat_.arg(QString());
+        const int room = SaveNote->width() - SaveNote->fontMetrics().horizontalAdvance(what);
+        SaveNote->setText(what +
+                          SaveNote->fontMetrics().elidedText(savedPath_, Qt::ElideLeft, std::max(0, room)));
+    }
 }
 
 void ColumnDiagramWindow::resizeEvent(QResizeEvent* event) {
@@ -185,9 +190,11 @@ void ColumnDiagramWindow::RangeButtonClick() {
     SetRange({from, to});
 }
 
-// The whole note is the label's tool tip; the label shows as much of it as fits.
+// The whole note is also the label's tool tip.
 void ColumnDiagramWindow::NoteSaved(const QString& what, const QString& path) {
-    SaveNote->setToolTip(what.arg(QDir::toNativeSeparators(path)));
+    savedWhat_ = what;
+    savedPath_ = QDir::toNativeSeparators(path);
+    SaveNote->setToolTip(what.arg(savedPath_));
     PlaceButtons();
 }
 

@@ -85,6 +85,7 @@ private:
     std::vector<RefluxPoint> sweep_;
     bool studied_ = false;
     QFutureWatcher<RefluxStudy>* studyWatcher_ = nullptr;
+    QString savedWhat_, savedPath_; // the last save: "… записан: %1" and where
     std::optional<QElapsedTimer> openTimer_, studyTimer_;
 };
 

@@ -420,12 +420,14 @@ TEST_F(DiagramWindow, StudiesTheRefluxBesideTheWindowAsAtOnce) {
 // Neither save said where it wrote.
 TEST_F(DiagramWindow, EachSaveSaysWhereItWrote) {
     Open();
+    window->resize(1238, 715);
     const QString picture = dir.filePath(QStringLiteral("column.png"));
     const QString input = dir.filePath(QStringLiteral("student.case"));
     machine.AnswerSaveFileNames({picture, input});
     QTest::mouseClick(window->SavePictureButton, Qt::LeftButton);
     EXPECT_EQ(window->SaveNote->toolTip(), QStringLiteral("Рисунок записан: ") + picture);
-    EXPECT_FALSE(window->SaveNote->text().isEmpty());
+    EXPECT_TRUE(window->SaveNote->text().startsWith(QStringLiteral("Рисунок записан: ")));
+    EXPECT_TRUE(window->SaveNote->text().endsWith(QStringLiteral("column.png")));
     QTest::mouseClick(window->SaveCaseButton, Qt::LeftButton);
     EXPECT_EQ(window->SaveNote->toolTip(), QStringLiteral("Вариант записан: ") + input);
     EXPECT_TRUE(QFile::exists(picture));
