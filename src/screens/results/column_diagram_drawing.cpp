@@ -19,18 +19,6 @@ const QColor kStepColor(0, 120, 0);
 const QColor kFeedMarkColor(230, 120, 0);
 const QColor kDiagonalColor(120, 120, 120);
 
-QString Number(double value) {
-    QString text = QString::number(value, 'g', 4);
-    text.replace(QLatin1Char('.'), QLatin1Char(RegionalDecimalSeparator()));
-    return text;
-}
-
-QString FixedNumber(double value, int decimals) {
-    QString text = QString::number(value, 'f', decimals);
-    text.replace(QLatin1Char('.'), QLatin1Char(RegionalDecimalSeparator()));
-    return text;
-}
-
 // The surface with the window's unit: every size below is in design pixels times the unit.
 class Pen {
 public:
@@ -116,7 +104,7 @@ void Axes(Pen& pen, LabelPlacer& labels, const PlotFrame& f, const std::vector<d
         pen.Line({x, f.top}, {x, bottom}, kGridColor);
         pen.Line({x, bottom}, {x, bottom + pen.U(5)}, kAxisColor);
         labels.AvoidLine({{x, bottom}, {x, bottom + pen.U(5)}});
-        const QString label = Number(t);
+        const QString label = RegionalNumber(t);
         labels.AvoidBox(pen.Text(x - pen.Width(label) / 2, bottom + pen.U(6), label, kAxisColor));
     }
     for (const double t : yTicks) {
@@ -124,7 +112,7 @@ void Axes(Pen& pen, LabelPlacer& labels, const PlotFrame& f, const std::vector<d
         pen.Line({f.left, y}, {right, y}, kGridColor);
         pen.Line({f.left - pen.U(5), y}, {f.left, y}, kAxisColor);
         labels.AvoidLine({{f.left - pen.U(5), y}, {f.left, y}});
-        const QString label = Number(t);
+        const QString label = RegionalNumber(t);
         labels.AvoidBox(
             pen.Text(f.left - pen.U(8) - pen.Width(label), y - pen.Height() / 2, label, kAxisColor));
     }
@@ -331,11 +319,12 @@ void DrawDiagram(Pen& pen, const ColumnPicture& p) {
         CompositionLabel(pen, labels, {f.ScreenX(x), f.top + f.height}, f.Screen({x, x}), name, true);
 
     const int kind = p.state.EquilibriumKind.value_or(0);
-    const QString curve = kind == kKindConstantAlfa
-                              ? QStringLiteral("равновесие, ALFA = %1").arg(Number(p.state.Alfa.value_or(0)))
-                          : kind == kKindAntoine ? QStringLiteral("равновесие по Антуану, %1 мм рт. ст.")
-                                                       .arg(Number(p.state.InputParams[param::kPRES].Value))
-                                                 : QStringLiteral("равновесие по %1 точкам").arg(kind);
+    const QString curve =
+        kind == kKindConstantAlfa
+            ? QStringLiteral("равновесие, ALFA = %1").arg(RegionalNumber(p.state.Alfa.value_or(0)))
+        : kind == kKindAntoine ? QStringLiteral("равновесие по Антуану, %1 мм рт. ст.")
+                                     .arg(RegionalNumber(p.state.InputParams[param::kPRES].Value))
+                               : QStringLiteral("равновесие по %1 точкам").arg(kind);
     LegendRows(pen, f.left, f.top + f.height + pen.U(44), f.left + f.width + pen.U(40),
                {{kEquilibriumColor, curve},
                 {kPseudoColor, QStringLiteral("псевдоравновесие (КПД тарелок)")},
@@ -412,11 +401,11 @@ void DrawReflux(Pen& pen, const ColumnPicture& p) {
 
     const double R = p.state.InputParams[param::kR].Value;
     std::vector<std::pair<double, std::pair<QColor, QString>>> verticals{
-        {R, {kOperatingColor, QStringLiteral("R = %1").arg(Number(R))}}};
+        {R, {kOperatingColor, QStringLiteral("R = %1").arg(RegionalNumber(R))}}};
     if (p.minimumReflux)
         verticals.push_back(
             {*p.minimumReflux,
-             {kDiagonalColor, QStringLiteral("Rmin = %1").arg(FixedNumber(*p.minimumReflux, 3))}});
+             {kDiagonalColor, QStringLiteral("Rmin = %1").arg(RegionalNumber(*p.minimumReflux, 'f', 3))}});
     for (const auto& [value, look] : verticals) {
         if (value >= f.xFrom && value <= f.xTo)
             Curve(pen, labels, f, {{value, f.yFrom}, {value, f.yTo}}, look.first, pen.Stroke(2));
@@ -447,8 +436,9 @@ void DrawReflux(Pen& pen, const ColumnPicture& p) {
     const double legendY = f.top + f.height + pen.U(44);
     pen.Font(9);
     const QString minimum =
-        p.minimumReflux ? QStringLiteral("Rmin = %1 (асимптота)").arg(FixedNumber(*p.minimumReflux, 3))
-                        : QStringLiteral("Rmin не найдено");
+        p.minimumReflux
+            ? QStringLiteral("Rmin = %1 (асимптота)").arg(RegionalNumber(*p.minimumReflux, 'f', 3))
+            : QStringLiteral("Rmin не найдено");
     const double minimumLeft = f.left + f.width - pen.Width(minimum);
     pen.Text(minimumLeft, legendY, minimum, kDiagonalColor);
     LegendRows(pen, f.left, legendY, minimumLeft - pen.U(20),

@@ -37,12 +37,6 @@ const QString kCaseWritten = QStringLiteral("Вариант записан: %1")
 constexpr int kOuterWidth = 1240, kOuterHeight = 740;
 constexpr int kMinimumWidth = 760, kMinimumHeight = 480;
 
-QString Number(double value) {
-    QString text = QString::number(value, 'g', 4);
-    text.replace(QLatin1Char('.'), QLatin1Char(RegionalDecimalSeparator()));
-    return text;
-}
-
 } // namespace
 
 RefluxStudy StudyRefluxOf(const ProgramState& state) {
@@ -177,7 +171,7 @@ void ColumnDiagramWindow::keyPressEvent(QKeyEvent* event) {
 void ColumnDiagramWindow::RangeButtonClick() {
     auto ask = [&](const QString& prompt, double current) {
         const QString answer =
-            platform_.dialogs.InputBox({prompt, kRangeTitle, Number(current), std::nullopt});
+            platform_.dialogs.InputBox({prompt, kRangeTitle, RegionalNumber(current), std::nullopt});
         return Val(NormalizeDecimalText(answer.toStdString()));
     };
     const double from = ask(kFromPrompt, range_.from);
