@@ -74,7 +74,14 @@ void ScreenWindow::PlaceFrame() {
     const QRect area = where != nullptr ? where->availableGeometry() : QRect();
     const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
     if (!outerSize_.isEmpty()) {
-        const QSize outer = area.isEmpty() ? outerSize_ : outerSize_.boundedTo(area.size());
+        // A design larger than the area is cut down to end at the area's far edge from its
+        // designed place (a scaled screen); one that fits keeps its size.
+        QSize outer = outerSize_;
+        const QPoint from = outerTopLeft_ && area.contains(*outerTopLeft_) ? *outerTopLeft_ : area.topLeft();
+        if (!area.isEmpty() && outer.width() > area.width())
+            outer.setWidth(area.x() + area.width() - from.x());
+        if (!area.isEmpty() && outer.height() > area.height())
+            outer.setHeight(area.y() + area.height() - from.y());
         resize(outer - frameSize);
     }
     if (!outerTopLeft_) {

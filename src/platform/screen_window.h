@@ -25,7 +25,7 @@ public:
 
     // Size (and position) of the whole window with its frame, as the design gives them; the
     // inside is what is left within the frame. A design larger than the available area of the
-    // screen is cut down to it.
+    // screen is cut down to end at the area's edges.
     void SetOuterSizeTwips(int width, int height);
     void SetOuterGeometryTwips(int left, int top, int width, int height);
     void SetOuterGeometry(const QRect& pixels);
