@@ -1,13 +1,17 @@
-// Timing of the graph editor's full redraw: table, check, sort and diagram of 20 points.
+// Timing of the graph editor's full redraw (table, check, sort and diagram of 20 points) and of
+// the column diagram window's redraw when the student resizes it.
 // Runs the real window on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 
 #include "model/equilibrium_points.h"
 #include "platform/qt_platform.h"
 #include "screens/equilibrium/form13_graph_editor.h"
 #include "screens/recording_navigator.h"
+#include "screens/results/column_diagram_window.h"
 #include "support/sample_state.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <benchmark/benchmark.h>
 #include <string>
 
@@ -33,6 +37,28 @@ void RefreshEditorTwentyPoints(benchmark::State& bench) {
 }
 
 BENCHMARK(RefreshEditorTwentyPoints)->Unit(benchmark::kMicrosecond);
+
+// The sample's 59 trays with the reflux study drawn, between the designed size and a window
+// maximised on 1920 x 1080: layout, label placement and every line, as a resize redraws them,
+// and the painting of the result.
+void ColumnDiagramResize(benchmark::State& bench) {
+    ProgramState state = testing::SampleWithPoints();
+    QtPlatform machine;
+    ColumnDiagramWindow window(state, machine.Get());
+    window.show(); // a hidden window takes its size only when shown
+    window.StudyReflux();
+    bool large = false;
+    QImage picture(1920, 1061, QImage::Format_RGB32);
+    for (auto _ : bench) {
+        window.resize(large ? QSize(1238, 715) : QSize(1920, 1061));
+        large = !large;
+        QPainter painter(&picture);
+        window.Surface().Paint(painter, window.rect());
+    }
+    bench.counters["drawOps"] = static_cast<double>(window.Surface().Ops().size());
+}
+
+BENCHMARK(ColumnDiagramResize)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace radirav

@@ -9,7 +9,8 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   fonts-dejavu-core fonts-liberation
-  xvfb openbox xdotool wmctrl imagemagick x11-utils
+  libx11-dev libxtst-dev qt6-translations-l10n
+  xvfb openbox xdotool wmctrl imagemagick x11-utils x11-xkb-utils
 )
 if [ "${1:-}" = fuzz ]; then
   packages+=(clang-14 libclang-rt-14-dev)

@@ -1,5 +1,5 @@
 # The desktop program: Qt Widgets screens on the platform layer, and the executable.
-find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Svg)
+find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Svg Concurrent)
 
 add_library(radirav_ui STATIC
   platform/clock.cpp
@@ -9,6 +9,7 @@ add_library(radirav_ui STATIC
   platform/gradient.cpp
   platform/keyboard_layout.cpp
   platform/last_input.cpp
+  platform/qt_application.cpp
   platform/program_end.cpp
   platform/qt_printer.cpp
   platform/regional_format.cpp
@@ -37,11 +38,18 @@ add_library(radirav_ui STATIC
   screens/equilibrium/form8_review.cpp
   screens/equilibrium/form9_antoine_question.cpp
   screens/results/column_diagram_window.cpp
+  screens/results/column_diagram_drawing.cpp
   platform/picture_file.cpp
 )
 set_target_properties(radirav_ui PROPERTIES AUTOMOC ON)
 target_include_directories(radirav_ui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(radirav_ui PUBLIC radirav_core Qt6::Widgets Qt6::PrintSupport PRIVATE Qt6::Svg radirav_warnings)
+target_link_libraries(radirav_ui PUBLIC radirav_core Qt6::Widgets Qt6::PrintSupport PRIVATE Qt6::Svg Qt6::Concurrent radirav_warnings)
+# On an X display the keyboard layout is switched through XKB (libX11).
+find_package(X11)
+if(X11_FOUND)
+  target_link_libraries(radirav_ui PRIVATE X11::X11)
+  set_source_files_properties(platform/keyboard_layout.cpp PROPERTIES COMPILE_DEFINITIONS RADIRAV_HAVE_X11)
+endif()
 
 add_executable(radirav app/main.cpp)
 target_link_libraries(radirav PRIVATE radirav_ui radirav_warnings)

@@ -16,6 +16,8 @@ add_executable(radirav_ui_tests
   platform/scripted_platform_test.cpp
   platform/modal_watchdog_test.cpp
   platform/controls_test.cpp
+  platform/keyboard_layout_test.cpp
+  platform/qt_application_test.cpp
   screens/monkey_test.cpp
   screens/form1_title_test.cpp
   screens/results/form11_results_test.cpp
@@ -99,3 +101,22 @@ set_tests_properties(RadiravCommandLine.VersionIsTheProjectVersion PROPERTIES
 add_test(NAME RadiravCommandLine.UnknownOptionExits2
   COMMAND sh -c "\"$0\" --bogus >/dev/null 2>&1; echo \"exit $?\"" $<TARGET_FILE:radirav>)
 set_tests_properties(RadiravCommandLine.UnknownOptionExits2 PROPERTIES PASS_REGULAR_EXPRESSION "^exit 2\n$")
+# The real windows on a virtual X display with openbox and the us and ru keyboard layouts:
+# the keyboard layout switched for the names, the windows' frames where designed, the focus
+# frame. Keys are pressed through XTest as a student's fingers press them.
+find_package(X11)
+if(X11_FOUND AND X11_XTest_FOUND)
+  add_executable(radirav_display_tests
+    screens/display/display_test_main.cpp
+    screens/display/display_support.cpp
+    screens/display/keyboard_layout_display_test.cpp
+    screens/display/window_frames_display_test.cpp
+    screens/display/focus_display_test.cpp
+  )
+  target_include_directories(radirav_display_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(radirav_display_tests PRIVATE radirav_test_platform Qt6::Test X11::X11 X11::Xtst
+                        radirav_warnings)
+  add_test(NAME RadiravDisplayTests
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/screens/display/display_tests.sh $<TARGET_FILE:radirav_display_tests>)
+  set_tests_properties(RadiravDisplayTests PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 180 RUN_SERIAL TRUE)
+endif()

@@ -1,5 +1,6 @@
 #include "model/program_state.h"
 #include "platform/last_input.h"
+#include "platform/qt_application.h"
 #include "platform/qt_platform.h"
 #include "screens/flow/screen_flow.h"
 #include "screens/input/start_case.h"
@@ -87,6 +88,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
+    radirav::PrepareQtApplication(app);
     // The program ends only through its own end buttons, never because its last window closed
     // between two screens.
     QApplication::setQuitOnLastWindowClosed(false);

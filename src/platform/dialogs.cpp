@@ -31,6 +31,10 @@ std::optional<QString> QtDialogs::AskInput(const InputBoxRequest& request) {
         label->setMinimumWidth(titleWidth);
     }
     if (request.positionTwips) {
+        // The designed position is that of the frame. Qt keeps it so only while the box is not
+        // made yet; laying the box out first keeps the showing from resizing (and so making) it
+        // before it is placed.
+        dialog.adjustSize();
         dialog.move(TwipsToPixels(*request.positionTwips));
     }
     if (dialog.exec() != QDialog::Accepted) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace radirav {
@@ -16,8 +18,9 @@ public:
     virtual void Activate(std::uint32_t layout) = 0;
 };
 
-// Switches the layout of the calling thread on Windows; elsewhere the desktop owns the layout,
-// so the request is only recorded.
+// Switches the layout of the calling thread on Windows and the XKB group of the keyboard on
+// X11, when the desktop has a layout configured for the request; elsewhere the desktop owns the
+// layout, so the request is only recorded.
 class SystemKeyboardLayout final : public KeyboardLayout {
 public:
     void Activate(std::uint32_t layout) override;
@@ -26,5 +29,11 @@ public:
 private:
     std::vector<std::uint32_t> requested_;
 };
+
+// The XKB group (0-based) that types what `layout` asks for, read from the keyboard's symbols
+// name as the X server reports it ("pc+us+ru:2+inet(evdev)"): Russian is a "ru" group; the
+// Latin layout for numbers is "us", or failing that the first group that is not Russian. None
+// when no configured group fits.
+std::optional<int> XkbGroupForLayout(std::uint32_t layout, const std::string& symbolsName);
 
 } // namespace radirav

@@ -4,10 +4,12 @@
 #include "platform/twips.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
+#include <QScreen>
 #include <QWindow>
+#include <algorithm>
 
 namespace radirav {
 
@@ -46,7 +48,7 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
 
 void ScreenWindow::SetOuterSizeTwips(int width, int height) {
     outerSize_ = QSize(TwipsToPixels(width), TwipsToPixels(height));
-    FitInsideFrame();
+    PlaceFrame();
 }
 
 void ScreenWindow::SetOuterGeometryTwips(int left, int top, int width, int height) {
@@ -55,33 +57,69 @@ void ScreenWindow::SetOuterGeometryTwips(int left, int top, int width, int heigh
 }
 
 void ScreenWindow::SetOuterGeometry(const QRect& pixels) {
-    move(pixels.topLeft()); // a window's position is that of its frame
     outerSize_ = pixels.size();
-    FitInsideFrame();
+    outerTopLeft_ = pixels.topLeft();
+    PlaceFrame();
 }
 
-void ScreenWindow::FitInsideFrame() {
-    if (outerSize_.isEmpty() || screens_ == nullptr) {
+void ScreenWindow::MoveOuter(QPoint pixels) {
+    outerTopLeft_ = pixels;
+    PlaceFrame();
+}
+
+void ScreenWindow::PlaceFrame() {
+    const QMargins frame = screens_ != nullptr ? screens_->Frame() : QMargins();
+    placedWithFrame_ = frame;
+    const QScreen* where = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    const QRect area = where != nullptr ? where->availableGeometry() : QRect();
+    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    if (!outerSize_.isEmpty()) {
+        // A design larger than the area is cut down to end at the area's far edge from its
+        // designed place (a scaled screen); one that fits keeps its size.
+        QSize outer = outerSize_;
+        const QPoint from = outerTopLeft_ && area.contains(*outerTopLeft_) ? *outerTopLeft_ : area.topLeft();
+        if (!area.isEmpty() && outer.width() > area.width())
+            outer.setWidth(area.x() + area.width() - from.x());
+        if (!area.isEmpty() && outer.height() > area.height())
+            outer.setHeight(area.y() + area.height() - from.y());
+        resize(outer - frameSize);
+    }
+    if (!outerTopLeft_) {
         return;
     }
-    const QMargins& frame = screens_->Frame();
-    resize(outerSize_.width() - frame.left() - frame.right(),
-           outerSize_.height() - frame.top() - frame.bottom());
+    QPoint topLeft = *outerTopLeft_;
+    // Qt places a window by its frame until the window is made, and after that by its inside
+    // until it has seen the frame the window manager put round it.
+    if (testAttribute(Qt::WA_WState_Created) && windowHandle() != nullptr &&
+        windowHandle()->frameMargins().isNull()) {
+        topLeft += QPoint(frame.left(), frame.top());
+    }
+    move(topLeft);
 }
 
-void ScreenWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    // The frame is known once the window manager has put it around the window.
-    QTimer::singleShot(0, this, [this] {
-        if (screens_ == nullptr || windowHandle() == nullptr) {
-            return;
-        }
-        const QMargins frame = windowHandle()->frameMargins();
-        if (frame != screens_->Frame()) {
-            screens_->LearnFrame(frame);
-            FitInsideFrame();
-        }
-    });
+void ScreenWindow::LearnFrameOnceFramed() {
+    if (screens_ == nullptr || windowHandle() == nullptr || !isVisible()) {
+        return;
+    }
+    const QMargins frame = windowHandle()->frameMargins();
+    if (frame.isNull() || frame == screens_->Frame()) {
+        PlaceForKnownFrame();
+        return;
+    }
+    screens_->LearnFrame(frame);
+    // Windows placed before the frame was known may show no move of their own once framed.
+    for (ScreenWindow* screen : screens_->Loaded()) {
+        screen->PlaceForKnownFrame();
+    }
+}
+
+void ScreenWindow::PlaceForKnownFrame() {
+    // A maximised window has the frame of that state; the designed one comes back with it.
+    if (screens_ == nullptr || placedWithFrame_ == screens_->Frame() ||
+        (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))) {
+        return;
+    }
+    PlaceFrame();
 }
 
 void ScreenWindow::MoveFocusToVisibleControl() {
@@ -107,6 +145,12 @@ bool ScreenWindow::event(QEvent* event) {
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) {
         MoveFocusToVisibleControl();
+    }
+    // The window manager's frame shows as a move of the inside once the window is framed, or
+    // by the time it is active; platforms that frame at once know it when the window shows.
+    if (event->type() == QEvent::Move || event->type() == QEvent::Show ||
+        event->type() == QEvent::WindowActivate) {
+        LearnFrameOnceFramed();
     }
     return handled;
 }

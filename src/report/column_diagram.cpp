@@ -27,12 +27,13 @@ std::vector<double> CurveAbscissae(const ProgramState& state, bool tabulated) {
     return xs;
 }
 
-// y* of the model the calculation uses; the bubble-point temperature of each x starts the next.
-Polyline EquilibriumCurve(const ProgramState& state, bool tabulated) {
+// y* of the model the calculation uses at each of the ascending `xs`; the bubble-point
+// temperature of each x starts the next.
+Polyline EquilibriumCurve(const ProgramState& state, const std::vector<double>& xs) {
     EquilibriumModel model(state);
     float temperature = state.InputParams[param::kFirstStripping + param::kT].Value;
     Polyline curve;
-    for (const double x : CurveAbscissae(state, tabulated)) {
+    for (const double x : xs) {
         double alfa = 0;
         if (model.RelativeVolatility(static_cast<float>(x), temperature, alfa) != StopCause::None ||
             !std::isfinite(alfa))
@@ -40,6 +41,58 @@ Polyline EquilibriumCurve(const ProgramState& state, bool tabulated) {
         curve.push_back({x, EquilibriumVapour(static_cast<float>(x), alfa)});
     }
     return curve;
+}
+
+// The largest of 1, 2 and 5 times a power of ten at or below `value` (> 0), and the smallest at
+// or above it, up to 1.
+double RoundBelow(double value) {
+    const double power = std::pow(10.0, std::floor(std::log10(value) + 1e-9));
+    for (const double factor : {5.0, 2.0}) {
+        if (factor * power <= value * (1 + 1e-9))
+            return factor * power;
+    }
+    return power;
+}
+
+double RoundAbove(double value) {
+    const double power = std::pow(10.0, std::floor(std::log10(value) - 1e-9));
+    for (const double factor : {1.0, 2.0, 5.0}) {
+        if (factor * power >= value * (1 - 1e-9))
+            return std::min(1.0, factor * power);
+    }
+    return std::min(1.0, 10 * power);
+}
+
+constexpr int kInsetCurvePoints = 80;
+constexpr int kInsetLinePoints = 60;
+// The inset reaches a little past the feed tray's step, so that its top corner stands clear of
+// the inset's edge.
+constexpr double kInsetHeadroom = 1.2;
+
+std::optional<BottomInset> BuildBottomInset(const ProgramState& state, const ColumnDiagram& d) {
+    if (!d.feedStep || d.steps.empty() || !(d.xW > 0))
+        return std::nullopt;
+    double lowestX = d.xW, lowestY = d.xW;
+    for (const PlotPoint p : d.steps) {
+        if (p.x > 0)
+            lowestX = std::min(lowestX, p.x);
+        if (p.y > 0)
+            lowestY = std::min(lowestY, p.y);
+    }
+    BottomInset inset;
+    inset.xFrom = RoundBelow(lowestX);
+    inset.yFrom = RoundBelow(lowestY);
+    inset.xTo = std::max(RoundAbove(d.feedStep->x * kInsetHeadroom), inset.xFrom * 10);
+    inset.yTo = std::max(RoundAbove(d.feedStep->y * kInsetHeadroom), inset.yFrom * 10);
+    std::vector<double> xs;
+    const double first = std::log10(inset.xFrom), last = std::log10(inset.xTo);
+    for (int i = 0; i <= kInsetCurvePoints; ++i)
+        xs.push_back(std::pow(10.0, first + (last - first) * i / kInsetCurvePoints));
+    inset.equilibrium = EquilibriumCurve(state, xs);
+    Polyline operating = d.strippingLine;
+    operating.push_back(d.rectifyingLine.back());
+    inset.operating = SampledInLogX(operating, kInsetLinePoints);
+    return inset;
 }
 
 } // namespace
@@ -54,7 +107,7 @@ ColumnDiagram BuildColumnDiagram(const ProgramState& state, const ColumnResult& 
     d.xP = balance.xP;
     d.xF = MassToMoleFraction(state.InputParams[param::kXF].Value, state.InputParams[param::kM1].Value,
                               state.InputParams[param::kM2].Value);
-    d.equilibrium = EquilibriumCurve(state, tabulated);
+    d.equilibrium = EquilibriumCurve(state, CurveAbscissae(state, tabulated));
     if (tabulated) {
         for (int i = 1; i <= state.EqPointCount; ++i)
             d.tablePoints.push_back({state.EqX[i], state.EqY[i]});
@@ -80,39 +133,8 @@ ColumnDiagram BuildColumnDiagram(const ProgramState& state, const ColumnResult& 
         if (i + 1 < profile.size())
             d.steps.push_back({profile[i + 1].x, tray.y});
     }
+    d.inset = BuildBottomInset(state, d);
     return d;
-}
-
-std::vector<double> AxisTicks(double from, double to, int maxCount, double minStep) {
-    std::vector<double> ticks;
-    if (!(to > from) || maxCount < 2)
-        return {from};
-    const double rough = (to - from) / (maxCount - 1);
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    double step = power * 10;
-    for (const double factor : {1.0, 2.0, 5.0}) {
-        if (power * factor >= rough * (1 - 1e-9)) {
-            step = power * factor;
-            break;
-        }
-    }
-    step = std::max(step, minStep);
-    // A width below the smallest double or beyond the largest leaves no usable step.
-    if (!(step > 0) || !std::isfinite(step))
-        return {from};
-    // Whole multiples of the step, so 0.1 + 0.2 prints as 0.3. The count is bounded by maxCount
-    // rather than by k: far from zero k + 1 can round back to k (a range a few ulps wide).
-    const double first = std::ceil(from / step - 1e-9);
-    for (int i = 0; i < maxCount; ++i) {
-        const double tick = (first + i) * step;
-        if (tick > to + step * 1e-9 || !std::isfinite(tick)) // the tolerance itself may overflow
-            break;
-        if (ticks.empty() || tick > ticks.back())
-            ticks.push_back(tick == 0 ? 0.0 : tick);
-    }
-    if (ticks.empty())
-        ticks.push_back(from);
-    return ticks;
 }
 
 RefluxCurves BuildRefluxCurves(const std::vector<RefluxPoint>& sweep) {
@@ -133,6 +155,35 @@ RefluxCurves BuildRefluxCurves(const std::vector<RefluxPoint>& sweep) {
         curves.maxTrays = std::max(curves.maxTrays, static_cast<double>(point.trays));
     }
     return curves;
+}
+
+} // namespace radirav
+
+namespace radirav {
+
+ColumnDiagramLayout LayOutColumnDiagram(double width, double height) {
+    ColumnDiagramLayout layout;
+    const double u = std::clamp(std::min(width / 1240.0, height / 710.0), 0.75, 2.0);
+    layout.unit = u;
+    // Above each plot its title and the axis title; below it the tick numbers and the axis
+    // title (40), then the legend (44 for two rows under the diagram, one under the others).
+    const double top = 60 * u, left = 70 * u, buttons = 48 * u, gap = 110 * u, margin = 30 * u;
+    const double side =
+        std::max(100.0, std::min(height - top - 84 * u - buttons, (width - left - gap - margin) / 1.9));
+    layout.diagram = {left, top, side, side};
+    // Under the diagonal, where no line of the diagram runs (the composition marks pass behind).
+    layout.inset = {left + 0.53 * side, top + 0.54 * side, 0.45 * side, 0.44 * side};
+    layout.insetPlot = {layout.inset.left + 48 * u, layout.inset.top + 26 * u, layout.inset.width - 64 * u,
+                        layout.inset.height - 45 * u};
+    const double rightLeft = layout.diagram.Right() + gap;
+    const double rightWidth = std::max(100.0, width - rightLeft - margin);
+    const double plots = std::max(100.0, height - buttons - top - 64 * u - 50 * u - 64 * u);
+    const double profileHeight = 0.52 * plots;
+    layout.profile = {rightLeft, top, rightWidth, profileHeight};
+    layout.reflux = {rightLeft, top + profileHeight + 114 * u, rightWidth, plots - profileHeight};
+    layout.buttonTop = height - 42 * u;
+    layout.buttonHeight = 32 * u;
+    return layout;
 }
 
 } // namespace radirav

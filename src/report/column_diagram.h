@@ -3,18 +3,22 @@
 #include "calc/column.h"
 #include "calc/reflux_sweep.h"
 #include "model/program_state.h"
+#include "report/plot_geometry.h"
 
 #include <optional>
 #include <vector>
 
 namespace radirav {
 
-// A point of a plot in data units (mole fractions on the y-x diagram, trays or R elsewhere).
-struct PlotPoint {
-    double x = 0, y = 0;
-    bool operator==(const PlotPoint&) const = default;
+// The corner of the y-x diagram round the bottoms composition, enlarged on logarithmic scales
+// so that the stripping section's steps, crowded near x = 0 on the whole diagram, can be
+// counted: from below xW to beyond the feed tray's step, each end 1, 2 or 5 times a power of ten
+// and the range at least a decade.
+struct BottomInset {
+    double xFrom = 1e-4, xTo = 1, yFrom = 1e-4, yTo = 1;
+    Polyline equilibrium; // y* of the chosen kind, sampled evenly in log10(x) over the inset
+    Polyline operating;   // the stripping line, then the rectifying one, sampled in log10(x)
 };
-using Polyline = std::vector<PlotPoint>;
 
 // The y-x diagram of one calculated column, every line in mole fractions of the more volatile
 // component.
@@ -28,24 +32,11 @@ struct ColumnDiagram {
     Polyline steps;             // (xW, xW), then up to each tray's vapour and across to the next liquid
     std::optional<PlotPoint> feedStep; // top corner of the feed tray's step
     double xW = 0, xF = 0, xP = 0;
+    std::optional<BottomInset> inset; // none without a stripping step to show
 };
 
 // Lines of the diagram of the input `state` as calculated into `column`.
 ColumnDiagram BuildColumnDiagram(const ProgramState& state, const ColumnResult& column);
-
-// Round tick values (1, 2 or 5 times a power of ten apart, never closer than `minStep`) covering
-// [from, to] with at most `maxCount` ticks.
-std::vector<double> AxisTicks(double from, double to, int maxCount, double minStep = 0);
-
-// A data range drawn into a rectangle of drawing units; y grows upwards in data, downwards on
-// the screen.
-struct PlotFrame {
-    double left = 0, top = 0, width = 1, height = 1;
-    double xFrom = 0, xTo = 1, yFrom = 0, yTo = 1;
-
-    double ScreenX(double x) const { return left + (x - xFrom) / (xTo - xFrom) * width; }
-    double ScreenY(double y) const { return top + height - (y - yFrom) / (yTo - yFrom) * height; }
-};
 
 // Required trays and feed tray of a reflux study as two polylines against R; points that stop
 // (tray limit, input error) are left out and break the line.
@@ -54,5 +45,19 @@ struct RefluxCurves {
     double maxTrays = 0;
 };
 RefluxCurves BuildRefluxCurves(const std::vector<RefluxPoint>& sweep);
+
+// Where the column diagram window draws what, for an inside of `width` x `height` drawing
+// units. The design is 1240 x 710; `unit` is the window's size relative to it (within 0.75 and
+// 2), and text, gaps and button sizes grow with it.
+struct ColumnDiagramLayout {
+    double unit = 1;
+    Box diagram;   // plot area of the y-x diagram, a square
+    Box inset;     // the inset, inside the diagram's lower right, under the diagonal
+    Box insetPlot; // its plot area, inside it with room for its title and tick numbers
+    Box profile;   // plot area of the tray profile
+    Box reflux;    // plot area of the reflux study
+    double buttonTop = 0, buttonHeight = 0;
+};
+ColumnDiagramLayout LayOutColumnDiagram(double width, double height);
 
 } // namespace radirav

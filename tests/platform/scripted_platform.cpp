@@ -1,10 +1,20 @@
 #include "platform/scripted_platform.h"
 
+#include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace radirav::testing {
 
-ScriptedPlatform::ScriptedPlatform() = default;
+ScriptedPlatform::ScriptedPlatform() {
+    // A running program knows the window manager's frame from its first window on; the tests'
+    // windows are placed as the later ones are. A platform that frames a window as soon as it
+    // is made (the offscreen one) tells the frame of a window never shown.
+    QWidget probe;
+    probe.winId();
+    if (probe.windowHandle() != nullptr)
+        screens.LearnFrame(probe.windowHandle()->frameMargins());
+}
 
 void ScriptedPlatform::AnswerInputBoxes(std::vector<std::optional<QString>> answers) {
     inputAnswers_.insert(inputAnswers_.end(), answers.begin(), answers.end());

@@ -203,3 +203,139 @@ TEST(RefluxCurves, BreakWhereTheColumnStops) {
 
 } // namespace
 } // namespace radirav
+
+namespace radirav {
+namespace {
+
+// The ALFA 10 sample: 15 trays with the feed on the 11th; the 11 stripping steps lie below
+// x = 0.03, two or three pixels wide on the whole diagram.
+class BottomInsetOfTheSample : public ::testing::Test {
+protected:
+    void SetUp() override {
+        state = testing::SampleWithAlfa(10);
+        result = CalculateColumn(state);
+        diagram = BuildColumnDiagram(state, result);
+        ASSERT_EQ(result.feedTray, 11);
+        ASSERT_TRUE(diagram.inset.has_value());
+    }
+    // Width and height on the screen of the step of each stripping tray, `frame` mapping it.
+    std::vector<std::pair<double, double>> StripSteps(const PlotFrame& frame) const {
+        std::vector<std::pair<double, double>> steps;
+        for (int tray = 1; tray <= result.feedTray; ++tray) {
+            const TrayRecord& t = profile[static_cast<std::size_t>(tray - 1)];
+            const double below = tray == 1 ? diagram.xW : profile[static_cast<std::size_t>(tray - 2)].y;
+            const double next = profile[static_cast<std::size_t>(tray)].x;
+            steps.push_back({std::fabs(frame.ScreenX(next) - frame.ScreenX(t.x)),
+                             std::fabs(frame.ScreenY(t.y) - frame.ScreenY(below))});
+        }
+        return steps;
+    }
+    ProgramState state;
+    ColumnResult result;
+    const std::vector<TrayRecord>& profile = result.trays;
+    ColumnDiagram diagram;
+};
+
+TEST_F(BottomInsetOfTheSample, HoldsEveryStrippingStepBetweenRoundEnds) {
+    const BottomInset& inset = *diagram.inset;
+    for (int tray = 1; tray <= result.feedTray; ++tray)
+        EXPECT_LT(profile[static_cast<std::size_t>(tray - 1)].x, 0.03) << tray;
+    EXPECT_LE(inset.xFrom, diagram.xW);
+    EXPECT_GE(inset.xTo, diagram.feedStep->x);
+    EXPECT_LE(inset.yFrom, diagram.xW);
+    EXPECT_GE(inset.yTo, diagram.feedStep->y);
+    // xW = 0.000235 and the feed step at (0.0296, 0.206), a fifth more above.
+    EXPECT_DOUBLE_EQ(inset.xFrom, 2e-4);
+    EXPECT_DOUBLE_EQ(inset.xTo, 0.05);
+    EXPECT_DOUBLE_EQ(inset.yFrom, 2e-4);
+    EXPECT_DOUBLE_EQ(inset.yTo, 0.5);
+    // y = 10 x / (1 + 9 x) on its curve, the stripping line through (xW, xW).
+    for (const PlotPoint p : inset.equilibrium)
+        EXPECT_NEAR(p.y, 10 * p.x / (1 + 9 * p.x), 1e-5) << p.x;
+    EXPECT_NEAR(inset.operating.front().x, diagram.xW, 1e-12);
+    EXPECT_NEAR(inset.operating.front().y, diagram.xW, 1e-12);
+}
+
+// Counted on the screen at the window's designed size: every stripping step of the inset is at
+// least 6 pixels wide and high, two pen widths clear, where most of them are under 3 pixels wide
+// on the whole diagram.
+TEST_F(BottomInsetOfTheSample, MakesTheStrippingStepsCountableOnTheDesignedWindow) {
+    const ColumnDiagramLayout layout = LayOutColumnDiagram(1238, 715);
+    const Box& d = layout.diagram;
+    const Box& p = layout.insetPlot;
+    const BottomInset& inset = *diagram.inset;
+    const PlotFrame whole{d.left, d.top, d.width, d.height, 0, 1, 0, 1};
+    const PlotFrame enlarged{p.left,    p.top,       p.width,   p.height, inset.xFrom,
+                             inset.xTo, inset.yFrom, inset.yTo, true,     true};
+    int narrowOnTheWhole = 0;
+    for (const auto& [width, height] : StripSteps(whole))
+        narrowOnTheWhole += width < 3 ? 1 : 0;
+    EXPECT_GE(narrowOnTheWhole, 6);
+    int tray = 1;
+    for (const auto& [width, height] : StripSteps(enlarged)) {
+        EXPECT_GE(width, 6) << "tray " << tray;
+        EXPECT_GE(height, 6) << "tray " << tray;
+        ++tray;
+    }
+}
+
+struct LayoutSize {
+    std::string name;
+    double width, height;
+};
+void PrintTo(const LayoutSize& size, std::ostream* os) {
+    *os << size.name;
+}
+
+class DiagramLayoutAt : public ::testing::TestWithParam<LayoutSize> {};
+
+// Whatever the window's size, the plots stand apart inside it, above the buttons; the inset lies
+// inside the diagram under its diagonal.
+TEST_P(DiagramLayoutAt, KeepsThePlotsApartInsideTheWindow) {
+    const LayoutSize& size = GetParam();
+    const ColumnDiagramLayout l = LayOutColumnDiagram(size.width, size.height);
+    const Box window{0, 0, size.width, size.height};
+    const double u = l.unit;
+    // Each plot with its titles above and its tick numbers, axis title and legend below.
+    const auto withText = [u](const Box& b, double below) {
+        return Box{b.left - 50 * u, b.top - 40 * u, b.width + 50 * u, b.height + 40 * u + below};
+    };
+    const Box diagram = withText(l.diagram, 84 * u), profile = withText(l.profile, 64 * u),
+              reflux = withText(l.reflux, 64 * u);
+    for (const Box& b : {diagram, profile, reflux}) {
+        EXPECT_TRUE(window.Contains(b));
+        EXPECT_LE(b.Bottom(), l.buttonTop);
+    }
+    EXPECT_FALSE(diagram.Intersects(profile));
+    EXPECT_FALSE(diagram.Intersects(reflux));
+    EXPECT_FALSE(profile.Intersects(reflux));
+    EXPECT_DOUBLE_EQ(l.diagram.width, l.diagram.height);
+    EXPECT_TRUE(l.diagram.Contains(l.inset));
+    EXPECT_TRUE(l.inset.Contains(l.insetPlot));
+    // The inset's top-left corner, in the diagram's data, lies under the diagonal y = x.
+    const double x = (l.inset.left - l.diagram.left) / l.diagram.width;
+    const double y = (l.diagram.Bottom() - l.inset.top) / l.diagram.height;
+    EXPECT_LT(y, x - 0.05);
+    EXPECT_LE(l.buttonTop + l.buttonHeight, size.height);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, DiagramLayoutAt,
+                         ::testing::Values(LayoutSize{"designed", 1238, 715},
+                                           LayoutSize{"smallest", 760, 480},
+                                           LayoutSize{"maximised at 1920 by 1080", 1920, 1061},
+                                           LayoutSize{"maximised at 1366 by 768", 1366, 749},
+                                           LayoutSize{"tall 1280 by 1024", 1280, 1005},
+                                           LayoutSize{"wide and low", 1920, 600}),
+                         [](const auto& info) { return testing::CaseName(info.param.name); });
+
+TEST(DiagramLayout, GrowsWithTheWindow) {
+    const ColumnDiagramLayout designed = LayOutColumnDiagram(1238, 715);
+    const ColumnDiagramLayout maximised = LayOutColumnDiagram(1920, 1061);
+    EXPECT_NEAR(designed.unit, 1, 0.01);
+    EXPECT_GT(maximised.unit, 1.4);
+    EXPECT_GT(maximised.diagram.width, 1.4 * designed.diagram.width);
+    EXPECT_GT(maximised.inset.width, 1.4 * designed.inset.width);
+}
+
+} // namespace
+} // namespace radirav

@@ -32,7 +32,7 @@ protected:
 TEST_P(Confirmation, AsksWithTwoEvenlySpacedAnswers) {
     Open();
     EXPECT_EQ(confirmation->windowTitle(), QStringLiteral("Внимание !"));
-    EXPECT_EQ(confirmation->size(), QSize(TwipsToPixels(4800), TwipsToPixels(1800)));
+    EXPECT_EQ(confirmation->frameGeometry().size(), QSize(TwipsToPixels(4800), TwipsToPixels(1800)));
     EXPECT_EQ(confirmation->Label1->text(), QStringLiteral("Ошибка в исходной информации."));
     EXPECT_EQ(confirmation->Label2->text(), QStringLiteral("Изменяете исходную информацию?"));
     EXPECT_EQ(confirmation->Label1->y(), TwipsToPixels(180));

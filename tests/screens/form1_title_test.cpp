@@ -114,7 +114,7 @@ TEST_F(Form1Test, FillsTheScreenHeightTwelveThousandTwipsWide) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Введение"));
     EXPECT_EQ(form->pos(), screen.topLeft());
-    EXPECT_EQ(form->size(), QSize(800, screen.height()));
+    EXPECT_EQ(form->frameGeometry().size(), QSize(800, screen.height()));
     QWidget* firstTabStop = form->nextInFocusChain();
     while (firstTabStop != form && !(firstTabStop->focusPolicy() & Qt::TabFocus)) {
         firstTabStop = firstTabStop->nextInFocusChain();

@@ -33,7 +33,7 @@ TEST_P(TwinWindows, StandWhereTheirDesignPlacesThem) {
     GroupWindow* form = EnterSample(look.group);
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->objectName(), QString::fromUtf8(testing::FactsOf(look.group).name));
-    EXPECT_EQ(QRect(form->pos(), form->size()), look.window);
+    EXPECT_EQ(form->frameGeometry(), look.window);
     EXPECT_EQ(form->List1->geometry(), look.list);
     EXPECT_EQ(form->Label1->text(), QString::fromUtf8(look.header));
     EXPECT_EQ(form->Command1->text(), QStringLiteral("НЕ ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ"));

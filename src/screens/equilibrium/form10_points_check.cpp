@@ -235,7 +235,7 @@ void Form10::ShowCheckError() {
     const int top =
         TwipsToPixels(PixelsToTwips(static_cast<int>(Surface().CurrentY())) + kConfirmationBelowPrint);
     const int left = geometry().x() + CentredLeft(width(), question->frameGeometry().width());
-    question->move(left, top);
+    question->MoveOuter({left, top});
 }
 
 void Form10::Command1Click() {

@@ -329,7 +329,7 @@ void Form13::OfferRemoval(int row) {
     SetMode(Mode::RemovalOffered);
     auto* question = new Form14(platform_.screens, row, WhileLoaded(this, &Form13::RemoveOfferedPoint),
                                 WhileLoaded(this, &Form13::KeepOfferedPoint));
-    question->move(TwipsToPixels(QPoint(850, 7000)));
+    question->MoveOuter(TwipsToPixels(QPoint(850, 7000)));
     form14_.Show(question, *this);
 }
 

@@ -327,7 +327,7 @@ void Form8::OpenErrorQuestion(int topPixels) {
         },
         [&navigator] { navigator.EndProgram(); });
     // Centred on this window.
-    question->move(x() + (frameGeometry().width() - question->frameGeometry().width()) / 2, topPixels);
+    question->MoveOuter({x() + (frameGeometry().width() - question->frameGeometry().width()) / 2, topPixels});
     errorQuestion_.Show(question, *this);
 }
 
@@ -345,7 +345,7 @@ void Form8::Command3Click() {
     // Accepted as typed: the highlight lies exactly on the printed row.
     ShowErrorState(ConstantLine(state_, state_.ErrorIndex), kLineLeft);
     if (Form9* question = errorQuestion_.Get()) {
-        question->move(TwipsToPixels(QPoint(kQuestionLeft, kQuestionTop)));
+        question->MoveOuter(TwipsToPixels(QPoint(kQuestionLeft, kQuestionTop)));
     }
 }
 

@@ -125,36 +125,41 @@ void Form1::resizeEvent(QResizeEvent* event) {
 }
 
 void Form1::Command1Click() {
-    if (!state_.CaseLoaded) {
-        LoadSampleData(state_);
-        state_.ConstantVolatility = true;
+    // This window is unloaded before the names are asked, and a modal box's event loop may
+    // delete it: everything after the hand-over goes through these, never through `this`.
+    ProgramState& state = state_;
+    const Platform platform = platform_;
+    Navigator& navigator = navigator_;
+    if (!state.CaseLoaded) {
+        LoadSampleData(state);
+        state.ConstantVolatility = true;
     }
-    state_.ChangeGeneralMode = false;
-    state_.ChangeRectifyingMode = false;
-    state_.ChangeStrippingMode = false;
+    state.ChangeGeneralMode = false;
+    state.ChangeRectifyingMode = false;
+    state.ChangeStrippingMode = false;
 
     Unload();
-    platform_.screens.UnloadOtherForms();
-    navigator_.ShowNameBackdrop();
+    platform.screens.UnloadOtherForms();
+    navigator.ShowNameBackdrop();
 
     // Names are typed in Cyrillic, the numbers that follow in Latin.
-    platform_.keyboard.Activate(kRussianLayout);
+    platform.keyboard.Activate(kRussianLayout);
     // A loaded case offers its own names.
     const auto offered = [&](const std::string& name) {
-        return state_.CaseLoaded ? QString::fromStdString(name) : QString();
+        return state.CaseLoaded ? QString::fromStdString(name) : QString();
     };
     const QString name =
-        platform_.dialogs.InputBox({kNamePrompt, kNameTitle, offered(state_.StudentName), QPoint(500, 300)});
-    state_.StudentName = ProperCase(name.toStdString());
-    const QString system = platform_.dialogs.InputBox(
-        {kSystemPrompt, kSystemTitle, offered(state_.SystemName), QPoint(500, 500)});
-    state_.SystemName = ProperCase(system.toStdString());
-    platform_.keyboard.Activate(kEnglishUsLayout);
+        platform.dialogs.InputBox({kNamePrompt, kNameTitle, offered(state.StudentName), QPoint(500, 300)});
+    state.StudentName = ProperCase(name.toStdString());
+    const QString system =
+        platform.dialogs.InputBox({kSystemPrompt, kSystemTitle, offered(state.SystemName), QPoint(500, 500)});
+    state.SystemName = ProperCase(system.toStdString());
+    platform.keyboard.Activate(kEnglishUsLayout);
 
-    if (state_.CaseLoaded)
-        navigator_.CalculateAndShow();
+    if (state.CaseLoaded)
+        navigator.CalculateAndShow();
     else
-        navigator_.EnterGroup(ParamGroup::General);
+        navigator.EnterGroup(ParamGroup::General);
 }
 
 void Form1::OnCloseRequested() {

@@ -74,8 +74,6 @@ Form6::Form6(ProgramState& state, Platform platform, Navigator& navigator)
     for (CommandButton* button : {Command6, Command7}) {
         button->setFont(FitFontToWidth(trayFont, button->text(), choiceWidth - 8));
     }
-    SpreadPair(Command4, Command5, width());
-    SpreadPair(Command6, Command7, width());
 
     const int questionWidth = TwipsToPixels(kQuestionWidth);
     Label4 = MakeLabel(this, QStringLiteral("Label4"),
@@ -118,6 +116,8 @@ void Form6::ShowTrayChoice() {
     setWindowTitle(kTrayChoiceCaption);
     Command4->setText(kNotConstantCaption);
     Command5->setText(kConstantCaption);
+    // Spread now: the inside is known once the window manager's frame is.
+    SpreadPair(Command6, Command7, width());
     Command6->show();
     Command7->show();
     Label4->show();
@@ -127,6 +127,7 @@ void Form6::ShowTrayChoice() {
 void Form6::SetTrayType(const char* trayType) {
     state_.TrayType = trayType;
     setWindowTitle(kVolatilityCaption);
+    SpreadPair(Command4, Command5, width());
     Command4->show();
     Command5->show();
     Command6->hide();

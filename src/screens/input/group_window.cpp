@@ -242,7 +242,7 @@ bool GroupWindow::PassesAcceptanceCheck() {
     Label2->show();
 
     YesNoWindow* confirmation = MakeConfirmation();
-    confirmation->move(TwipsToPixels(QPoint(kListLeft + kConfirmationLeftOfList, kConfirmationTop)));
+    confirmation->MoveOuter(TwipsToPixels(QPoint(kListLeft + kConfirmationLeftOfList, kConfirmationTop)));
     confirmation_.Show(confirmation, *this);
     return false;
 }

@@ -95,7 +95,7 @@ TEST_F(Antoine, AsksWhetherTheMixtureIsIdealOnAFramedWindow) {
     EXPECT_EQ(form->Command1->text(), QStringLiteral("Смесь рассматривается\n как неидеальная"));
     EXPECT_EQ(form->Command2->text(), QStringLiteral("Смесь рассматривается\n  как идеальная"));
     EXPECT_EQ(form->pos(), QPoint(Px(100), Px(100)));
-    EXPECT_EQ(form->size(), QSize(Px(12000), Px(9000)));
+    EXPECT_EQ(form->frameGeometry().size(), QSize(Px(12000), Px(9000)));
     EXPECT_TRUE(form->Command1->isVisible());
     EXPECT_TRUE(form->Command2->isVisible());
     for (QWidget* hidden :
@@ -238,7 +238,7 @@ TEST_F(Antoine, AcceptingABadListHighlightsItsRowAndAsks) {
     EXPECT_TRUE(question->isVisible());
     EXPECT_EQ(question->windowTitle(), QStringLiteral("Внимание !"));
     EXPECT_EQ(question->pos(), QPoint(Px(2500), Px(5000)));
-    EXPECT_EQ(question->size(), QSize(Px(4800), Px(1800)));
+    EXPECT_EQ(question->frameGeometry().size(), QSize(Px(4800), Px(1800)));
     EXPECT_TRUE(question->Command1->focusPolicy() & Qt::TabFocus);
     EXPECT_TRUE(question->Command2->focusPolicy() & Qt::TabFocus);
     ASSERT_NE(question->windowHandle(), nullptr);

@@ -91,7 +91,7 @@ TEST_F(MenuTest, StandsOnTheWholeScreenInRowsOfTheVerticalUnitJoinedByFourteenLi
         GTEST_SKIP() << "the figures below are worked for the 800 x 800 offscreen screen";
     }
     Open({true, true});
-    EXPECT_EQ(QRect(form->pos(), form->size()), QRect(0, 0, 800, 800));
+    EXPECT_EQ(form->frameGeometry(), QRect(0, 0, 800, 800));
     // v = (12000 - 4000) / 20 = 400 twips, rows 900 apart from 4v; g = (12000 - 2 * 3600) / 3 = 1600.
     const QPoint expected[] = {{-1, 107}, {107, 347}, {453, 347}, {353, 407}, {613, 407}, {-1, 587}};
     const CommandButton* buttons[] = {form->Command2, form->Command6,  form->Command7,

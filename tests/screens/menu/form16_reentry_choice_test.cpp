@@ -42,7 +42,7 @@ class ReentryChoice : public ReentryTest, public ::testing::WithParamInterface<C
 TEST_P(ReentryChoice, ShowsOnlyTheChosenPairThenClosesAndHandsOver) {
     const Choice& c = GetParam();
     Open(c.data);
-    EXPECT_EQ(QRect(form->pos(), form->size()), QRect(1, 0, 800, 600)); // 10, 5, 12000 x 9000 twips
+    EXPECT_EQ(form->frameGeometry(), QRect(1, 0, 800, 600)); // 10, 5, 12000 x 9000 twips
     QStringList visible;
     for (const CommandButton* button : {form->Command1, form->Command2, form->Command3, form->Command4}) {
         if (button->isVisible()) {

@@ -5,6 +5,7 @@
 
 #include "model/case_file.h"
 #include "platform/regional_format.h"
+#include "report/plot_geometry.h"
 #include "screens/flow/screen_flow.h"
 #include "screens/input/form1_title.h"
 #include "screens/input/start_case.h"
@@ -12,7 +13,10 @@
 #include "support/test_names.h"
 
 #include <QFile>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QImage>
+#include <QLabel>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -270,6 +274,223 @@ TEST_F(ColumnDiagramTest, TheTitleStartRunsTheLoadedCaseToItsResults) {
     QTest::mouseClick(results->DiagramButton, Qt::LeftButton);
     QTest::mouseClick(results->DiagramButton, Qt::LeftButton);
     EXPECT_EQ(machine.screens.Loaded().size(), 2u); // one diagram, however often asked
+}
+
+} // namespace
+} // namespace radirav
+
+namespace radirav {
+namespace {
+
+using testing::ScreenTest;
+
+// The box a text operation covers on the window.
+QRectF TextBox(const DrawOp& op) {
+    QFont font(op.fontFamily);
+    font.setPointSizeF(op.fontSize);
+    const QFontMetricsF metrics(font);
+    return {op.from, QSizeF(metrics.horizontalAdvance(op.text), metrics.height())};
+}
+
+bool LineMeets(const DrawOp& line, const QRectF& box) {
+    return SegmentMeetsBox({line.from.x(), line.from.y()}, {line.to.x(), line.to.y()},
+                           {box.left(), box.top(), box.width(), box.height()});
+}
+
+bool IsPlacedLabel(const QString& text) {
+    return text == QStringLiteral("xW") || text == QStringLiteral("xF") || text == QStringLiteral("xP") ||
+           text.startsWith(QStringLiteral("питание")) || text.startsWith(QStringLiteral("R = ")) ||
+           (text.startsWith(QStringLiteral("Rmin = ")) && !text.endsWith(QStringLiteral("(асимптота)")));
+}
+
+struct LabelCase {
+    std::string name;
+    ProgramState (*make)();
+    QSize size;
+};
+void PrintTo(const LabelCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DiagramLabels : public ScreenTest, public ::testing::WithParamInterface<LabelCase> {};
+
+// The xW and xF names overlapped each other and the steps, "питание, тарелка 11" was crossed by
+// the steps and "Rmin" by the tray curve. Every placed label now stands clear of every other
+// text and of every line drawn (grid lines aside, and its own leader), inside the window.
+TEST_P(DiagramLabels, StandClearOfOtherTextsAndOfTheLines) {
+    state = GetParam().make();
+    auto* window = new ColumnDiagramWindow(state, platform);
+    window->resize(GetParam().size);
+    window->show();
+    window->StudyReflux();
+    const std::vector<DrawOp>& ops = window->Surface().Ops();
+    const QRectF inset(window->Layout().inset.left, window->Layout().inset.top, window->Layout().inset.width,
+                       window->Layout().inset.height);
+    // Lines drawn before the inset lie under its white ground.
+    std::size_t insetGround = 0;
+    for (std::size_t i = 0; i < ops.size(); ++i) {
+        if (ops[i].kind == DrawOp::Kind::Rectangle && ops[i].filled && ops[i].color == QColor(Qt::white))
+            insetGround = i;
+    }
+    int placed = 0;
+    for (std::size_t i = 0; i < ops.size(); ++i) {
+        if (ops[i].kind != DrawOp::Kind::Text || !IsPlacedLabel(ops[i].text))
+            continue;
+        ++placed;
+        const QRectF box = TextBox(ops[i]);
+        const std::string name = ops[i].text.toStdString();
+        EXPECT_TRUE(QRectF(QPointF(0, 0), QSizeF(window->size())).contains(box)) << name;
+        const bool inInset = inset.contains(box);
+        for (std::size_t k = 0; k < ops.size(); ++k) {
+            if (k == i || (inInset && k < insetGround))
+                continue;
+            const DrawOp& other = ops[k];
+            if (other.kind == DrawOp::Kind::Text) {
+                EXPECT_FALSE(TextBox(other).intersects(box)) << name << " on " << other.text.toStdString();
+            } else if (other.kind == DrawOp::Kind::Line && other.color != QColor(215, 215, 215)) {
+                // A leader is drawn right after its label and ends on the label's edge.
+                const QRectF edge = box.adjusted(-0.5, -0.5, 0.5, 0.5);
+                const bool leader = k == i + 1 && (edge.contains(other.to) || edge.contains(other.from)) &&
+                                    !box.adjusted(0.5, 0.5, -0.5, -0.5).contains(other.to);
+                EXPECT_TRUE(leader || !LineMeets(other, box))
+                    << name << " crossed by a line from (" << other.from.x() << ", " << other.from.y()
+                    << ") to (" << other.to.x() << ", " << other.to.y() << ") "
+                    << other.color.name().toStdString() << " box " << box.x() << "," << box.y() << " "
+                    << box.width() << "x" << box.height();
+            }
+        }
+    }
+    // xW, xF and xP on the diagram, xW and xF in the inset, the feed on both plots, R and Rmin.
+    EXPECT_GE(placed, 8) << [&] {
+        std::string t;
+        for (const QString& s : window->Surface().Texts())
+            t += s.toStdString() + "|";
+        return t;
+    }();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Diagram, DiagramLabels,
+    ::testing::Values(
+        LabelCase{"constant alfa designed", [] { return testing::SampleWithAlfa(10); }, {1238, 715}},
+        LabelCase{"constant alfa maximised", [] { return testing::SampleWithAlfa(10); }, {1920, 1061}},
+        LabelCase{"points designed", [] { return testing::SampleWithPoints(); }, {1238, 715}},
+        LabelCase{"points smallest", [] { return testing::SampleWithPoints(); }, {760, 480}},
+        LabelCase{"Antoine sieve maximised", [] { return testing::SampleWithAntoine("S"); }, {1920, 1061}},
+        LabelCase{"constant alfa 20 tall", [] { return testing::SampleWithAlfa(20); }, {1280, 1005}}),
+    [](const auto& info) { return testing::CaseName(info.param.name); });
+
+class DiagramWindow : public ScreenTest {
+protected:
+    ColumnDiagramWindow* Open() {
+        state = testing::SampleWithAlfa(10);
+        window = new ColumnDiagramWindow(state, platform);
+        window->show();
+        return window;
+    }
+    double Rightmost() const {
+        double right = 0;
+        for (const DrawOp& op : window->Surface().Ops())
+            right = std::max({right, op.from.x(), op.to.x()});
+        return right;
+    }
+    QTemporaryDir dir;
+    QPointer<ColumnDiagramWindow> window;
+};
+
+TEST_F(DiagramWindow, EscapeClosesIt) {
+    Open();
+    QTest::keyClick(window, Qt::Key_Escape);
+    testing::DestroyUnloadedWindows();
+    EXPECT_TRUE(window.isNull());
+}
+
+// A larger window gets a larger drawing, redrawn at once; the window can be maximised.
+TEST_F(DiagramWindow, FollowsItsSizeWhenResized) {
+    Open();
+    EXPECT_LT(window->minimumWidth(), window->maximumWidth());
+    window->resize(1238, 715);
+    const double designedRight = Rightmost();
+    const double designedSide = window->Layout().diagram.width;
+    window->resize(1920, 1061);
+    EXPECT_GT(window->Layout().diagram.width, 1.4 * designedSide);
+    EXPECT_GT(Rightmost(), 1.4 * designedRight);
+    EXPECT_LE(Rightmost(), 1920);
+    EXPECT_LE(window->CloseButton->geometry().right(), 1920);
+    EXPECT_GT(window->CloseButton->x(), 1500);
+}
+
+// The study runs beside the window once it is painted and gives what the study at once gives.
+TEST_F(DiagramWindow, StudiesTheRefluxBesideTheWindowAsAtOnce) {
+    Open();
+    EXPECT_FALSE(window->Studied());
+    QTRY_VERIFY_WITH_TIMEOUT(window->Studied(), 10000);
+    const RefluxStudy expected = StudyRefluxOf(state);
+    EXPECT_EQ(window->Range().from, expected.range.from);
+    EXPECT_EQ(window->Range().to, expected.range.to);
+    const std::vector<QString> texts = window->Surface().Texts();
+    EXPECT_EQ(std::find(texts.begin(), texts.end(), QStringLiteral("Расчёт…")), texts.end());
+    ASSERT_TRUE(expected.minimumReflux.has_value());
+    const QString rmin = QStringLiteral("Rmin = %1")
+                             .arg(QString::number(*expected.minimumReflux, 'f', 3))
+                             .replace(QLatin1Char('.'), QLatin1Char(RegionalDecimalSeparator()));
+    EXPECT_NE(std::find(texts.begin(), texts.end(), rmin), texts.end());
+}
+
+// Neither save said where it wrote.
+TEST_F(DiagramWindow, EachSaveSaysWhereItWrote) {
+    Open();
+    window->resize(1238, 715);
+    const QString picture = dir.filePath(QStringLiteral("column.png"));
+    const QString input = dir.filePath(QStringLiteral("student.case"));
+    machine.AnswerSaveFileNames({picture, input});
+    QTest::mouseClick(window->SavePictureButton, Qt::LeftButton);
+    EXPECT_EQ(window->SaveNote->toolTip(), QStringLiteral("Рисунок записан: ") + picture);
+    EXPECT_TRUE(window->SaveNote->text().startsWith(QStringLiteral("Рисунок записан: ")));
+    EXPECT_TRUE(window->SaveNote->text().endsWith(QStringLiteral("column.png")));
+    QTest::mouseClick(window->SaveCaseButton, Qt::LeftButton);
+    EXPECT_EQ(window->SaveNote->toolTip(), QStringLiteral("Вариант записан: ") + input);
+    EXPECT_TRUE(QFile::exists(picture));
+    EXPECT_TRUE(QFile::exists(input));
+}
+
+// The SVG's text was a quarter smaller against the drawing than on the screen: the title's font
+// takes the same share of the picture's width in both.
+TEST_F(DiagramWindow, TheSvgKeepsTheScreensProportionOfTextToDrawing) {
+    Open();
+    window->resize(1238, 715);
+    const QString path = dir.filePath(QStringLiteral("column.svg"));
+    machine.AnswerSaveFileNames({path});
+    QTest::mouseClick(window->SavePictureButton, Qt::LeftButton);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    // The title: the first text, 11 points at the designed size.
+    const DrawOp* title = nullptr;
+    for (const DrawOp& op : window->Surface().Ops()) {
+        if (op.kind == DrawOp::Kind::Text && op.text.startsWith(QStringLiteral("Диаграмма y–x"))) {
+            title = &op;
+            break;
+        }
+    }
+    ASSERT_NE(title, nullptr);
+    QFont font(title->fontFamily);
+    font.setPointSizeF(title->fontSize);
+    const double screenPixels = QFontInfo(font).pixelSize();
+    const QRegularExpression sizeAttribute(QStringLiteral("font-size=\"([0-9.]+)\""));
+    const QRegularExpression viewBox(QStringLiteral("viewBox=\"0 0 ([0-9.]+) ([0-9.]+)\""));
+    const auto box = viewBox.match(svg);
+    ASSERT_TRUE(box.hasMatch()) << svg.left(400).toStdString();
+    EXPECT_EQ(box.captured(1).toInt(), window->width());
+    const int at = svg.indexOf(title->text.left(9));
+    ASSERT_GT(at, 0);
+    // The last font size written before the title's text.
+    QRegularExpressionMatch last;
+    for (auto it = sizeAttribute.globalMatch(svg.left(at)); it.hasNext();)
+        last = it.next();
+    ASSERT_TRUE(last.hasMatch());
+    const double svgPixels = last.captured(1).toDouble();
+    EXPECT_NEAR(svgPixels / screenPixels, 1.0, 0.1) << "svg " << svgPixels << " screen " << screenPixels;
 }
 
 } // namespace
