@@ -19,4 +19,6 @@ openbox >/dev/null 2>&1 & wm=$!
 # openbox manages the screen once it has set its check window on the root.
 for _ in $(seq 1 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
 setxkbmap us,ru
+# The sanitizer build: leaks inside the system libraries of a real X session are not ours.
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 "$program" "$@"
