@@ -20,12 +20,6 @@ using testing::Answers;
 // correction of that line, the results and the printed report.
 class AntoineRoad : public testing::ScreenTest {
 protected:
-    template <typename T> T* Only() {
-        testing::DestroyUnloadedWindows();
-        EXPECT_EQ(machine.screens.Count(), 1) << machine.screens.LoadedNames().join(' ').toStdString();
-        return LoadedScreen<T>();
-    }
-
     ScreenFlow flow{state, platform};
 };
 
@@ -35,22 +29,22 @@ TEST_F(AntoineRoad, ACorrectedConstantReachesTheResultsAndTheReport) {
     answers.insert(answers.end(), general.begin(), general.end());
     machine.AnswerInputBoxes(answers);
     QTest::mouseClick(flow.ShowTitle()->Command1, Qt::LeftButton);
-    auto* form2 = Only<Form2>();
+    auto* form2 = OnlyLoaded<Form2>();
     ASSERT_NE(form2, nullptr);
     machine.AnswerInputBoxes(testing::SampleAnswers(13, 8));
     QTest::mouseClick(form2->Command1, Qt::LeftButton);
-    auto* form4 = Only<Form4>();
+    auto* form4 = OnlyLoaded<Form4>();
     ASSERT_NE(form4, nullptr);
     machine.AnswerInputBoxes(testing::SampleAnswers(21, 8));
     QTest::mouseClick(form4->Command1, Qt::LeftButton);
-    auto* form6 = Only<Form6>();
+    auto* form6 = OnlyLoaded<Form6>();
     ASSERT_NE(form6, nullptr);
     QTest::mouseClick(form6->Command1, Qt::LeftButton);
     QTest::mouseClick(form6->Command6, Qt::LeftButton);
     ASSERT_TRUE(form6->Command4->isVisible()) << "the ideality question is offered";
     QTest::mouseClick(form6->Command4, Qt::LeftButton);
 
-    QPointer<Form8> form8 = Only<Form8>();
+    QPointer<Form8> form8 = OnlyLoaded<Form8>();
     ASSERT_FALSE(form8.isNull());
     EXPECT_EQ(form8->windowTitle(), QStringLiteral("ОПРЕДЕЛЕНИЕ ИДЕАЛЬНОСТИ"));
     machine.AnswerInputBoxes({QStringLiteral("23"), QStringLiteral("1200"), QStringLiteral("120"),
@@ -60,12 +54,12 @@ TEST_F(AntoineRoad, ACorrectedConstantReachesTheResultsAndTheReport) {
     QPointer<Form9> form9 = LoadedScreen<Form9>();
     ASSERT_FALSE(form9.isNull());
     QTest::mouseClick(form9->Command1, Qt::LeftButton);
-    EXPECT_EQ(Only<Form8>(), form8.data()) << "the same window lists the constants to correct";
+    EXPECT_EQ(OnlyLoaded<Form8>(), form8.data()) << "the same window lists the constants to correct";
 
     machine.AnswerInputBoxes({QStringLiteral("-120")});
     testing::ClickListRow(form8->List1, 3);
     QTest::mouseClick(form8->Command5, Qt::LeftButton);
-    QPointer<Form11> form11 = Only<Form11>();
+    QPointer<Form11> form11 = OnlyLoaded<Form11>();
     ASSERT_FALSE(form11.isNull());
     EXPECT_TRUE(form11->isVisible());
 
@@ -93,7 +87,7 @@ TEST_F(AntoineRoad, CorrectingFromElsewhereListsTheConstantsAndLeavesTheChoiceAl
     state.AntoineMode = true;
     state.EquilibriumKind = 15;
     flow.CorrectAntoineConstants();
-    auto* form8 = Only<Form8>();
+    auto* form8 = OnlyLoaded<Form8>();
     ASSERT_NE(form8, nullptr);
     EXPECT_TRUE(form8->isVisible());
     ASSERT_EQ(form8->List1->count(), 6);

@@ -3,7 +3,6 @@
 #include "screens/group_test_support.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 namespace radirav {
 namespace {
@@ -16,95 +15,85 @@ using testing::GroupTest;
 using testing::kGreen;
 using testing::kRed;
 
-struct TwinLook {
+struct GroupText {
+    const char* name;
     Group group;
-    QRect window; // pixels
-    QRect list;
-    const char* header;
-    const char* command2;
+    const char* control;
+    const char* text;
+};
+void PrintTo(const GroupText& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class GroupWindowTexts : public GroupTest, public ::testing::WithParamInterface<GroupText> {};
+
+// The headers and the second button differ between the twins (Form4's keeps its missing letter);
+// the other texts are the same on all three.
+TEST_P(GroupWindowTexts, ReadAsDesigned) {
+    GroupWindow* form = EnterSample(GetParam().group);
+    ASSERT_NE(form, nullptr);
+    const QWidget* control = testing::Named(form, GetParam().control);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(testing::TextOf(control), QString::fromUtf8(GetParam().text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FirstRun, GroupWindowTexts,
+    ::testing::Values(
+        GroupText{"Form2Header", Group::General, "Label1",
+                  "Общие физико-химические параметры\n       (исходная информация)"},
+        GroupText{"Form4Header", Group::Rectifying, "Label1", "  Укрепляющая часть\n(исходная информация)"},
+        GroupText{"Form6Header", Group::Stripping, "Label1", "  Исчерпывающая часть\n(исходная информация)"},
+        GroupText{"Form2Correct", Group::General, "Command2", "ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ"},
+        GroupText{"Form4Correct", Group::Rectifying, "Command2", "ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОМАЦИЮ"},
+        GroupText{"Form6Correct", Group::Stripping, "Command2", "ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ"},
+        GroupText{"Accept", Group::General, "Command1", "НЕ ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ"},
+        GroupText{"EndOfCorrections", Group::Rectifying, "Command3", "КОНЕЦ ИСПРАВЛЕНИЙ"},
+        GroupText{"Hint", Group::Stripping, "Label3",
+                  " Подведите указатель мыши к   строке, информацию которой   "
+                  "Вы будете исправлять и  щёлкните левой кнопкой"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct CorrectionBoxes {
+    Group group;
     int correctionBoxBase; // twips: row r at r * 195 + this
-    bool hintOnList;
 };
 
-class TwinWindows : public GroupTest, public ::testing::WithParamInterface<TwinLook> {};
+class GroupCorrection : public GroupTest, public ::testing::WithParamInterface<CorrectionBoxes> {};
 
-TEST_P(TwinWindows, StandWhereTheirDesignPlacesThem) {
-    const TwinLook& look = GetParam();
-    GroupWindow* form = EnterSample(look.group);
+TEST_P(GroupCorrection, ShowsTheWholeListAndAsksEachRowOneLineLower) {
+    GroupWindow* form = EnterSample(GetParam().group);
     ASSERT_NE(form, nullptr);
-    EXPECT_EQ(form->objectName(), QString::fromUtf8(testing::FactsOf(look.group).name));
-    EXPECT_EQ(form->frameGeometry(), look.window);
-    EXPECT_EQ(form->List1->geometry(), look.list);
-    EXPECT_EQ(form->Label1->text(), QString::fromUtf8(look.header));
-    EXPECT_EQ(form->Command1->text(), QStringLiteral("НЕ ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ"));
-    EXPECT_EQ(form->Command2->text(), QString::fromUtf8(look.command2));
-    EXPECT_EQ(form->Command3->text(), QStringLiteral("КОНЕЦ ИСПРАВЛЕНИЙ"));
-    EXPECT_EQ(form->Command3->geometry(), TwipsRect(2400, 3720, 2535, 375));
-    for (const QWidget* centred :
-         {static_cast<QWidget*>(form->Command1), static_cast<QWidget*>(form->Command2),
-          static_cast<QWidget*>(form->Label1)}) {
-        EXPECT_EQ(centred->x(), (form->width() - centred->width()) / 2)
-            << centred->objectName().toStdString();
-    }
-    const QRect hintFrame = look.hintOnList ? look.list : QRect(0, 0, form->width(), 0);
-    EXPECT_EQ(form->Label3->x(), hintFrame.x() + (hintFrame.width() - form->Label3->width()) / 2);
-    EXPECT_EQ(form->Label3->y(), TwipsToPixels(4000));
-    EXPECT_EQ(form->grab().toImage().pixelColor(2, 2), QColor(255, 255, 0)) << "yellow window";
-    EXPECT_EQ(form->Surface().BackColor(), QColor(255, 255, 0));
-    EXPECT_EQ(form->Label2->palette().color(QPalette::Window), kGreen);
-    EXPECT_EQ(form->Label2->palette().color(QPalette::WindowText), kRed);
-
     QTest::mouseClick(form->Command2, Qt::LeftButton);
     EXPECT_TRUE(form->Surface().Ops().empty());
-    EXPECT_TRUE(form->List1->isVisible());
     EXPECT_TRUE(form->List1->isEnabled());
-    EXPECT_FALSE(form->Command1->isVisible());
-    EXPECT_FALSE(form->Command2->isVisible());
+    EXPECT_EQ(testing::VisibleOf({form->List1, form->Command1, form->Command2, form->Command3, form->Label3}),
+              (QStringList{"List1", "Label3"}));
     const QRect lastRow = form->List1->visualItemRect(form->List1->item(form->List1->count() - 1));
     EXPECT_LE(lastRow.bottom(), form->List1->viewport()->height())
         << "the whole group shows without scrolling";
-    EXPECT_TRUE(form->Label3->isVisible());
-    EXPECT_EQ(form->Label3->text(),
-              QStringLiteral(" Подведите указатель мыши к   строке, информацию которой   "
-                             "Вы будете исправлять и  щёлкните левой кнопкой"));
 
     // Every row is corrected under one title, its box one line lower per row.
-    const int count = testing::FactsOf(look.group).count;
+    const int count = testing::FactsOf(GetParam().group).count;
     for (int row = 1; row <= count; ++row) {
         machine.inputBoxes.clear();
-        const int i = testing::FactsOf(look.group).first + row - 1;
+        const int i = testing::FactsOf(GetParam().group).first + row - 1;
         machine.AnswerInputBoxes({QString::fromStdString(state.InputValueTexts[i])});
         ClickListRow(form->List1, row);
         ASSERT_EQ(machine.inputBoxes.size(), 1u) << "row " << row;
         EXPECT_EQ(machine.inputBoxes[0].title, QStringLiteral("ВВОД ИСХОДНОЙ ИНФОРМАЦИИ"));
-        EXPECT_EQ(machine.inputBoxes[0].positionTwips, QPoint(4000, row * 195 + look.correctionBoxBase));
+        EXPECT_EQ(machine.inputBoxes[0].positionTwips,
+                  QPoint(4000, row * 195 + GetParam().correctionBoxBase));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    FirstRun, TwinWindows,
-    ::testing::Values(TwinLook{Group::General,
-                               {3, 3, 667, 467},
-                               {33, 80, 600, 167},
-                               "Общие физико-химические параметры\n       (исходная информация)",
-                               "ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ",
-                               1680,
-                               false},
-                      TwinLook{Group::Rectifying,
-                               {7, 7, 800, 533},
-                               {33, 80, 600, 120},
-                               "  Укрепляющая часть\n(исходная информация)",
-                               "ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОМАЦИЮ",
-                               1780,
-                               true},
-                      TwinLook{Group::Stripping,
-                               {7, 7, 800, 600},
-                               {33, 80, 600, 120},
-                               "  Исчерпывающая часть\n(исходная информация)",
-                               "ИЗМЕНЯЕТЕ ИСХОДНУЮ ИНФОРМАЦИЮ",
-                               1780,
-                               true}),
-    [](const auto& info) { return std::string(testing::FactsOf(info.param.group).name); });
+INSTANTIATE_TEST_SUITE_P(FirstRun, GroupCorrection,
+                         ::testing::Values(CorrectionBoxes{Group::General, 1680},
+                                           CorrectionBoxes{Group::Rectifying, 1780},
+                                           CorrectionBoxes{Group::Stripping, 1780}),
+                         [](const auto& info) {
+                             return std::string(testing::FactsOf(info.param.group).name);
+                         });
 
 TEST_F(GroupTest, RowThreeOfTheRectifyingListReentersTheTrayArea) {
     GroupWindow* form = EnterSample(Group::Rectifying);
@@ -168,12 +157,8 @@ TEST_P(GroupAcceptance, WithABadValueMarksItsLineAndAsksForConfirmation) {
 
     EXPECT_EQ(machine.beeps, 1);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("   ПРОВЕРКА ВВОДА ИСХОДНОЙ ИНФОРМАЦИИ"));
-    for (const QWidget* hidden :
-         {static_cast<QWidget*>(form->List1), static_cast<QWidget*>(form->Command1),
-          static_cast<QWidget*>(form->Command2), static_cast<QWidget*>(form->Command3)}) {
-        EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
-    }
-    EXPECT_TRUE(form->Label2->isVisible());
+    EXPECT_EQ(testing::VisibleOf({form->List1, form->Command1, form->Command2, form->Command3, form->Label2}),
+              QStringList{"Label2"});
     EXPECT_EQ(form->Label2->text(), QString::fromStdString(ParamLine(state, bad)));
     EXPECT_EQ(form->Label2->geometry(), TwipsRect(528, 3 * 195 + 1200, 9000, 200));
     EXPECT_EQ(form->Surface().Texts().size(), static_cast<std::size_t>(facts.count)) << "lines printed once";
@@ -181,7 +166,6 @@ TEST_P(GroupAcceptance, WithABadValueMarksItsLineAndAsksForConfirmation) {
     YesNoWindow* confirmation = form->Confirmation();
     ASSERT_NE(confirmation, nullptr);
     EXPECT_TRUE(confirmation->isVisible());
-    EXPECT_EQ(confirmation->pos(), TwipsToPixels(QPoint(500 + 1600, 4500)));
     const char* expected = GetParam() == Group::General      ? "Form3"
                            : GetParam() == Group::Rectifying ? "Form5"
                                                              : "Form7";

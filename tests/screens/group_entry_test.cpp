@@ -68,11 +68,9 @@ TEST_F(GroupTest, TypedGroupIsListedThenPrintedForControl) {
         EXPECT_EQ(line.text, form->List1->item(k - 1)->text());
         EXPECT_EQ(line.from, QPointF(TwipsToPixels(528), TwipsToPixels(k * 195 + 1210)));
     }
-    EXPECT_TRUE(form->Command1->isVisible());
-    EXPECT_TRUE(form->Command2->isVisible());
-    EXPECT_FALSE(form->Command3->isVisible());
-    EXPECT_TRUE(form->Label1->isVisible());
-    EXPECT_FALSE(form->Label2->isVisible());
+    EXPECT_EQ(
+        testing::VisibleOf({form->Command1, form->Command2, form->Command3, form->Label1, form->Label2}),
+        (QStringList{"Command1", "Command2", "Label1"}));
 }
 
 TEST_F(GroupTest, CancelledGeneralBoxesStoreZerosAndFailOnTheFeedFraction) {

@@ -15,13 +15,6 @@
 
 namespace radirav::testing {
 
-// The accept and correct buttons turn these after a check.
-inline const QColor kRed(255, 0, 0), kGreen(0, 255, 0);
-
-inline QColor BackOf(const QWidget* control) {
-    return control->palette().color(QPalette::Button);
-}
-
 using Answers = std::vector<std::optional<QString>>;
 
 // The sample's values as a student types them, parameters first..first + count - 1.
@@ -31,6 +24,29 @@ inline Answers SampleAnswers(int first, int count) {
     Answers answers;
     for (int i = first; i < first + count; ++i) {
         answers.emplace_back(QString::fromStdString(sample.InputValueTexts[i]));
+    }
+    return answers;
+}
+
+// The sample's six Antoine constants as a student types them.
+inline Answers SampleAntoineAnswers() {
+    ProgramState sample;
+    LoadSampleData(sample);
+    Answers answers;
+    for (int i = 1; i <= 6; ++i) {
+        answers.emplace_back(QString::fromStdString(sample.AntoineTexts[i]));
+    }
+    return answers;
+}
+
+// The count 8, then eight rising points above the diagonal; with `fallingFifth` the y of point 5
+// falls below its x, and the table fails its check there.
+inline Answers EightPointAnswers(bool fallingFifth = false) {
+    Answers answers{QStringLiteral("8")};
+    for (int i = 1; i <= 8; ++i) {
+        const double x = 0.1 * i;
+        answers.emplace_back(QString::number(x));
+        answers.emplace_back(QString::number(fallingFifth && i == 5 ? x / 2 : x + 0.5 * x * (1 - x)));
     }
     return answers;
 }

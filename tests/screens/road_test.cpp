@@ -23,12 +23,6 @@ using testing::ClickListRow;
 // way, the tray type, a constant ALFA, the results, the printed report, the end.
 class Road : public testing::ScreenTest {
 protected:
-    template <typename T> T* Only() {
-        testing::DestroyUnloadedWindows();
-        EXPECT_EQ(machine.screens.Count(), 1) << machine.screens.LoadedNames().join(' ').toStdString();
-        return LoadedScreen<T>();
-    }
-
     // Title to results with a feed flow typed 278 instead of 2.78, found and corrected.
     Form11* DriveToResults(const char* trayButton) {
         Answers answers{QStringLiteral("студент и.и. гр. 5-12"), QStringLiteral("ЭТАНОЛ-ВОДА")};
@@ -39,7 +33,7 @@ protected:
         Form1* form1 = flow.ShowTitle();
         QTest::mouseClick(form1->Command1, Qt::LeftButton);
 
-        auto* form2 = Only<Form2>();
+        auto* form2 = OnlyLoaded<Form2>();
         if (form2 == nullptr) {
             return nullptr;
         }
@@ -57,14 +51,14 @@ protected:
         machine.AnswerInputBoxes(testing::SampleAnswers(13, 8));
         QTest::mouseClick(form2->Command3, Qt::LeftButton);
 
-        auto* form4 = Only<Form4>();
+        auto* form4 = OnlyLoaded<Form4>();
         if (form4 == nullptr) {
             return nullptr;
         }
         machine.AnswerInputBoxes(testing::SampleAnswers(21, 8));
         QTest::mouseClick(form4->Command1, Qt::LeftButton);
 
-        auto* form6 = Only<Form6>();
+        auto* form6 = OnlyLoaded<Form6>();
         if (form6 == nullptr) {
             return nullptr;
         }
@@ -72,7 +66,7 @@ protected:
         QTest::mouseClick(form6->findChild<QPushButton*>(QString::fromUtf8(trayButton)), Qt::LeftButton);
         machine.AnswerInputBoxes({QStringLiteral("10")});
         QTest::mouseClick(form6->Command5, Qt::LeftButton);
-        return Only<Form11>();
+        return OnlyLoaded<Form11>();
     }
 
     ScreenFlow flow{state, platform};
@@ -84,10 +78,9 @@ TEST_F(Road, StartShowsTheBareGeneralWindowBehindTheNameBoxesThenTypesIntoIt) {
     ASSERT_FALSE(form2.isNull());
     EXPECT_TRUE(form2->isVisible());
     EXPECT_EQ(form2->windowTitle(), QStringLiteral("   ВВОД ИСХОДНОЙ ИНФОРМАЦИИ"));
-    for (const QWidget* hidden : std::initializer_list<const QWidget*>{
-             form2->Command1, form2->Command2, form2->Command3, form2->List1, form2->Label1, form2->Label2}) {
-        EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
-    }
+    EXPECT_TRUE(testing::VisibleOf({form2->Command1, form2->Command2, form2->Command3, form2->List1,
+                                    form2->Label1, form2->Label2})
+                    .isEmpty());
     machine.AnswerInputBoxes(testing::SampleAnswers(1, 12));
     flow.EnterGroup(ParamGroup::General);
     EXPECT_EQ(LoadedScreen<Form2>(), form2.data()) << "the same window takes the general group";

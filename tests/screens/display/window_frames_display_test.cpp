@@ -47,6 +47,12 @@ public:
             return form;
         return form->Confirmation();
     }
+    QWidget* SectionGroup(testing::Group group) { return EnterSample(group); }
+    QWidget* ReentryChoice() {
+        Results();
+        flow.OpenReentryChoice(EquilibriumData::Points);
+        return Loaded<Form16>();
+    }
     QWidget* Review() {
         flow.ShowIdealityChoice();
         return Loaded<Form8>();
@@ -118,6 +124,10 @@ INSTANTIATE_TEST_SUITE_P(
         FrameCase{"general group confirmation",
                   [](Frames& f) { return f.GroupWithValue(QStringLiteral("278")); },
                   [] { return Twips(500 + 1600, 4500, 4800, 1800); }},
+        FrameCase{"rectifying group", [](Frames& f) { return f.SectionGroup(testing::Group::Rectifying); },
+                  [] { return Twips(100, 100, 12000, 8000); }},
+        FrameCase{"stripping group", [](Frames& f) { return f.SectionGroup(testing::Group::Stripping); },
+                  [] { return Twips(100, 100, 12000, 9000); }},
         FrameCase{"ideality question", [](Frames& f) { return f.Review(); },
                   [] { return Twips(100, 100, 12000, 9000); }},
         FrameCase{"Antoine error question", [](Frames& f) { return f.AntoineQuestion(); },
@@ -127,7 +137,9 @@ INSTANTIATE_TEST_SUITE_P(
         FrameCase{"removal question", [](Frames& f) { return f.RemovalQuestion(); },
                   [] { return Twips(850, 7000, 4800, 1800); }},
         FrameCase{"results", [](Frames& f) { return f.Results(); }, [] { return Twips(10, 5, 12000, 9000); }},
-        FrameCase{"change menu", [](Frames& f) { return f.Menu(); }, [] { return Available(); }}),
+        FrameCase{"change menu", [](Frames& f) { return f.Menu(); }, [] { return Available(); }},
+        FrameCase{"re-entry choice", [](Frames& f) { return f.ReentryChoice(); },
+                  [] { return Twips(10, 5, 12000, 9000); }}),
     [](const auto& info) { return testing::CaseName(info.param.name); });
 
 // An input box's frame at its designed place: the box for Y[9] no longer hides the Y[8] line.

@@ -21,21 +21,8 @@
 namespace radirav {
 namespace {
 
-using Answers = std::vector<std::optional<QString>>;
-
-// Eight increasing points; with `bad` the y of point 5 falls below its x.
-Answers EightPoints(bool bad = false) {
-    Answers answers{QStringLiteral("8")};
-    for (int i = 1; i <= 8; ++i) {
-        const double x = 0.1 * i;
-        answers.emplace_back(QString::number(x));
-        answers.emplace_back(QString::number(bad && i == 5 ? x / 2 : x + 0.5 * x * (1 - x)));
-    }
-    return answers;
-}
-
-const Answers kSampleAntoine{QStringLiteral("23"), QStringLiteral("1200"), QStringLiteral("-120"),
-                             QStringLiteral("12"), QStringLiteral("1100"), QStringLiteral("-145")};
+using testing::Answers;
+using testing::EightPointAnswers;
 
 class HandOverRoad;
 
@@ -151,24 +138,24 @@ INSTANTIATE_TEST_SUITE_P(
         Road{"points typed anew through the re-entry choice",
              WithPoints,
              {Press("menu", &Form11::Command4, kMenu), Press("equilibrium data", &Form15::Command11, {"Form16"}),
-              Press("new points", &Form16::Command1, kEditor, EightPoints()),
+              Press("new points", &Form16::Command1, kEditor, EightPointAnswers()),
               Press("end of changes", &Form13::Command1, kResults)}},
         Road{"points typed for the first time from the menu",
              WithAlfa,
              {Press("menu", &Form11::Command4, kMenu), Press("not constant", &Form15::Command7, kMenu),
               Press("non-ideal", &Form15::Command9, kMenu),
-              Press("equilibrium data", &Form15::Command11, kEditor, EightPoints()),
+              Press("equilibrium data", &Form15::Command11, kEditor, EightPointAnswers()),
               Press("end of changes", &Form13::Command1, kResults)}},
         Road{"failing points go back to the check with its question",
              WithPoints,
              {Press("menu", &Form11::Command4, kMenu), Press("equilibrium data", &Form15::Command11, {"Form16"}),
-              Press("new points", &Form16::Command1, kEditor, EightPoints(true)),
+              Press("new points", &Form16::Command1, kEditor, EightPointAnswers(true)),
               Press("end of changes", &Form13::Command1, {"Form10", "Form12"}),
               Press("correct them", &Form12::Command1, kEditor)}},
         Road{"Antoine constants typed anew",
              WithAntoine,
              {Press("menu", &Form11::Command4, kMenu), Press("Antoine constants", &Form15::Command12, {"Form16"}),
-              Press("new constants", &Form16::Command3, {"Form8"}, kSampleAntoine),
+              Press("new constants", &Form16::Command3, {"Form8"}, testing::SampleAntoineAnswers()),
               Press("accept", &Form8::Command3, kResults)}},
         Road{"Antoine constants corrected",
              WithAntoine,
@@ -193,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
              WithPoints,
              {{"points typed",
                [](HandOverRoad& road) {
-                   road.Answer(EightPoints());
+                   road.Answer(EightPointAnswers());
                    road.flow.EnterEquilibriumPoints();
                },
                {"Form10"}},

@@ -13,11 +13,9 @@
 namespace radirav {
 namespace {
 
-const QColor G(128, 255, 128), W(255, 255, 255), C(128, 255, 255), kLightRed(255, 128, 128);
+const QColor G(128, 255, 128), W(255, 255, 255), C(128, 255, 255);
 
-QColor BackOf(const QWidget* control) {
-    return control->palette().color(QPalette::Button);
-}
+using testing::BackOf;
 
 // The flags a first run leaves behind.
 struct Flags {
@@ -65,10 +63,6 @@ TEST_P(MenuOnLoad, ColoursAndEnablesTheTreeFromTheFlags) {
         EXPECT_EQ(BackOf(buttons[k]), c.colours[k]) << buttons[k]->objectName().toStdString();
         EXPECT_EQ(buttons[k]->isEnabled(), c.enabled[k]) << buttons[k]->objectName().toStdString();
     }
-    EXPECT_EQ(BackOf(form->Command1), kLightRed);
-    for (const CommandButton* fixed : {form->Command2, form->Command3, form->Command4, form->Command5}) {
-        EXPECT_EQ(BackOf(fixed), G) << fixed->objectName().toStdString();
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Flags, MenuOnLoad,
@@ -91,7 +85,6 @@ TEST_F(MenuTest, StandsOnTheWholeScreenInRowsOfTheVerticalUnitJoinedByFourteenLi
         GTEST_SKIP() << "the figures below are worked for the 800 x 800 offscreen screen";
     }
     Open({true, true});
-    EXPECT_EQ(form->frameGeometry(), QRect(0, 0, 800, 800));
     // v = (12000 - 4000) / 20 = 400 twips, rows 900 apart from 4v; g = (12000 - 2 * 3600) / 3 = 1600.
     const QPoint expected[] = {{-1, 107}, {107, 347}, {453, 347}, {353, 407}, {613, 407}, {-1, 587}};
     const CommandButton* buttons[] = {form->Command2, form->Command6,  form->Command7,

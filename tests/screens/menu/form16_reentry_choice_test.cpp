@@ -42,13 +42,10 @@ class ReentryChoice : public ReentryTest, public ::testing::WithParamInterface<C
 TEST_P(ReentryChoice, ShowsOnlyTheChosenPairThenClosesAndHandsOver) {
     const Choice& c = GetParam();
     Open(c.data);
-    EXPECT_EQ(form->frameGeometry(), QRect(1, 0, 800, 600)); // 10, 5, 12000 x 9000 twips
     QStringList visible;
     for (const CommandButton* button : {form->Command1, form->Command2, form->Command3, form->Command4}) {
         if (button->isVisible()) {
             visible << button->text();
-            EXPECT_EQ(button->y(), visible.size() == 1 ? 133 : 200); // 2000 and 3000 twips
-            EXPECT_NEAR(button->x() + button->width() / 2.0, 400.7, 1) << "centred on 12000 / 2 + 10 twips";
         }
     }
     EXPECT_EQ(visible, c.visible);

@@ -6,10 +6,10 @@
 #include "screens/equilibrium/form13_graph_editor.h"
 #include "screens/equilibrium/form8_review.h"
 #include "screens/flow/screen_flow.h"
+#include "screens/group_test_support.h"
 #include "screens/menu/form15_change_menu.h"
 #include "screens/menu/form16_reentry_choice.h"
 #include "screens/results/form11_results.h"
-#include "screens/screen_test.h"
 #include "support/sample_state.h"
 #include "support/test_names.h"
 
@@ -19,7 +19,7 @@
 namespace radirav {
 namespace {
 
-using Answers = std::vector<std::optional<QString>>;
+using testing::Answers;
 
 const QColor kEntered(128, 255, 128);
 
@@ -32,16 +32,6 @@ ProgramState CalculatedWith(EquilibriumModel model) {
     FinishAntoineEntry(state);
     UseEquilibrium(state, model);
     return state;
-}
-
-Answers EightPoints() {
-    Answers answers{QStringLiteral("8")};
-    for (int i = 1; i <= 8; ++i) {
-        const double x = 0.1 * i;
-        answers.emplace_back(QString::number(x));
-        answers.emplace_back(QString::number(x + 0.5 * x * (1 - x)));
-    }
-    return answers;
 }
 
 class Form16WayOut;
@@ -60,11 +50,7 @@ void PrintTo(const WayOut& c, std::ostream* os) {
 
 class Form16WayOut : public testing::ScreenTest, public ::testing::WithParamInterface<WayOut> {
 public:
-    template <typename T> T* Shown() {
-        testing::DestroyUnloadedWindows();
-        T* screen = LoadedScreen<T>();
-        return screen != nullptr && screen->isVisible() ? screen : nullptr;
-    }
+    using ScreenTest::Shown;
     void Answer(Answers answers) { machine.AnswerInputBoxes(std::move(answers)); }
 
     Form15* MenuFromResults() {
@@ -132,7 +118,7 @@ const std::vector<CommandButton * Form15::*> kToPointsFromAntoine{&Form15::Comma
 const std::vector<CommandButton * Form15::*> kToAntoineFromPoints{&Form15::Command10, &Form15::Command12};
 
 void NewPoints(Form16WayOut& road, Form16* choice) {
-    road.Answer(EightPoints());
+    road.Answer(testing::EightPointAnswers());
     QTest::mouseClick(choice->Command1, Qt::LeftButton);
     road.EndChangesInTheEditor();
 }
@@ -149,8 +135,7 @@ void PressEscape(Form16WayOut& road, Form16* choice) {
     road.RecalculateFromTheMenu();
 }
 void NewConstants(Form16WayOut& road, Form16* choice) {
-    road.Answer({QStringLiteral("23"), QStringLiteral("1200"), QStringLiteral("-120"), QStringLiteral("12"),
-                 QStringLiteral("1100"), QStringLiteral("-145")});
+    road.Answer(testing::SampleAntoineAnswers());
     QTest::mouseClick(choice->Command3, Qt::LeftButton);
     Form8* review = road.Shown<Form8>();
     ASSERT_NE(review, nullptr);

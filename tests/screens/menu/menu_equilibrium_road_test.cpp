@@ -22,12 +22,6 @@ namespace {
 
 class MenuEquilibriumRoad : public testing::ScreenTest {
 protected:
-    template <typename T> T* Shown() {
-        testing::DestroyUnloadedWindows();
-        T* screen = LoadedScreen<T>();
-        return screen != nullptr && screen->isVisible() ? screen : nullptr;
-    }
-
     // The results on screen are those of `expected` calculated directly.
     void ExpectResultsOf(ProgramState expected, const char* step) {
         const ColumnResult direct = CalculateAndStore(expected);
@@ -87,8 +81,7 @@ TEST_F(MenuEquilibriumRoad, ParameterTraysAntoineAndPointsEachRecalculateAsTheBa
     QTest::mouseClick(menu->Command7, Qt::LeftButton);
     QTest::mouseClick(menu->Command10, Qt::LeftButton);
     ASSERT_TRUE(menu->Command12->isEnabled());
-    machine.AnswerInputBoxes({QStringLiteral("23"), QStringLiteral("1200"), QStringLiteral("-120"),
-                              QStringLiteral("12"), QStringLiteral("1100"), QStringLiteral("-145")});
+    machine.AnswerInputBoxes(testing::SampleAntoineAnswers());
     QTest::mouseClick(menu->Command12, Qt::LeftButton);
     auto* form8 = Shown<Form8>();
     ASSERT_NE(form8, nullptr);

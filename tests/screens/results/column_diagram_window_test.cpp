@@ -77,13 +77,22 @@ INSTANTIATE_TEST_SUITE_P(Results, DiagramButtonOfForm11,
 
 class ColumnDiagramTest : public ScreenTest {
 protected:
-    ColumnDiagramWindow* Open() {
+    // The window on the state; the reflux study run at once unless it is left to run beside it.
+    ColumnDiagramWindow* Open(bool studyAtOnce = true) {
         window = new ColumnDiagramWindow(state, platform);
         window->show();
-        window->StudyReflux();
+        if (studyAtOnce) {
+            window->StudyReflux();
+        }
         return window;
     }
     QString Path(const QString& name) const { return dir.filePath(name); }
+    double Rightmost() const {
+        double right = 0;
+        for (const DrawOp& op : window->Surface().Ops())
+            right = std::max({right, op.from.x(), op.to.x()});
+        return right;
+    }
 
     QTemporaryDir dir;
     QPointer<ColumnDiagramWindow> window;
@@ -276,14 +285,6 @@ TEST_F(ColumnDiagramTest, TheTitleStartRunsTheLoadedCaseToItsResults) {
     EXPECT_EQ(machine.screens.Loaded().size(), 2u); // one diagram, however often asked
 }
 
-} // namespace
-} // namespace radirav
-
-namespace radirav {
-namespace {
-
-using testing::ScreenTest;
-
 // The box a text operation covers on the window.
 QRectF TextBox(const DrawOp& op) {
     QFont font(op.fontFamily);
@@ -380,34 +381,18 @@ INSTANTIATE_TEST_SUITE_P(
         LabelCase{"constant alfa 20 tall", [] { return testing::SampleWithAlfa(20); }, {1280, 1005}}),
     [](const auto& info) { return testing::CaseName(info.param.name); });
 
-class DiagramWindow : public ScreenTest {
-protected:
-    ColumnDiagramWindow* Open() {
-        state = testing::SampleWithAlfa(10);
-        window = new ColumnDiagramWindow(state, platform);
-        window->show();
-        return window;
-    }
-    double Rightmost() const {
-        double right = 0;
-        for (const DrawOp& op : window->Surface().Ops())
-            right = std::max({right, op.from.x(), op.to.x()});
-        return right;
-    }
-    QTemporaryDir dir;
-    QPointer<ColumnDiagramWindow> window;
-};
-
-TEST_F(DiagramWindow, EscapeClosesIt) {
-    Open();
+TEST_F(ColumnDiagramTest, EscapeClosesIt) {
+    state = testing::SampleWithAlfa(10);
+    Open(false);
     QTest::keyClick(window, Qt::Key_Escape);
     testing::DestroyUnloadedWindows();
     EXPECT_TRUE(window.isNull());
 }
 
 // A larger window gets a larger drawing, redrawn at once; the window can be maximised.
-TEST_F(DiagramWindow, FollowsItsSizeWhenResized) {
-    Open();
+TEST_F(ColumnDiagramTest, FollowsItsSizeWhenResized) {
+    state = testing::SampleWithAlfa(10);
+    Open(false);
     EXPECT_LT(window->minimumWidth(), window->maximumWidth());
     window->resize(1238, 715);
     const double designedRight = Rightmost();
@@ -421,8 +406,9 @@ TEST_F(DiagramWindow, FollowsItsSizeWhenResized) {
 }
 
 // The study runs beside the window once it is painted and gives what the study at once gives.
-TEST_F(DiagramWindow, StudiesTheRefluxBesideTheWindowAsAtOnce) {
-    Open();
+TEST_F(ColumnDiagramTest, StudiesTheRefluxBesideTheWindowAsAtOnce) {
+    state = testing::SampleWithAlfa(10);
+    Open(false);
     EXPECT_FALSE(window->Studied());
     QTRY_VERIFY_WITH_TIMEOUT(window->Studied(), 10000);
     const RefluxStudy expected = StudyRefluxOf(state);
@@ -438,8 +424,9 @@ TEST_F(DiagramWindow, StudiesTheRefluxBesideTheWindowAsAtOnce) {
 }
 
 // Neither save said where it wrote.
-TEST_F(DiagramWindow, EachSaveSaysWhereItWrote) {
-    Open();
+TEST_F(ColumnDiagramTest, EachSaveSaysWhereItWrote) {
+    state = testing::SampleWithAlfa(10);
+    Open(false);
     window->resize(1238, 715);
     const QString picture = dir.filePath(QStringLiteral("column.png"));
     const QString input = dir.filePath(QStringLiteral("student.case"));
@@ -456,8 +443,9 @@ TEST_F(DiagramWindow, EachSaveSaysWhereItWrote) {
 
 // The SVG's text was a quarter smaller against the drawing than on the screen: the title's font
 // takes the same share of the picture's width in both.
-TEST_F(DiagramWindow, TheSvgKeepsTheScreensProportionOfTextToDrawing) {
-    Open();
+TEST_F(ColumnDiagramTest, TheSvgKeepsTheScreensProportionOfTextToDrawing) {
+    state = testing::SampleWithAlfa(10);
+    Open(false);
     window->resize(1238, 715);
     const QString path = dir.filePath(QStringLiteral("column.svg"));
     machine.AnswerSaveFileNames({path});
