@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -113,6 +115,19 @@ INSTANTIATE_TEST_SUITE_P(
                       AntoineCase{"FirstOfTwoBadWins", {{1, "5"}, {6, "5"}}, 1},
                       AntoineCase{"CancelledFails", {{4, ""}}, 4}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CheckAntoineConstants, JudgesValuesThatAreNotFiniteOutOfRange) {
+    constexpr float kNan = std::numeric_limits<float>::quiet_NaN(),
+                    kInf = std::numeric_limits<float>::infinity();
+    for (const auto& [k, value] : std::initializer_list<std::pair<int, float>>{
+             {1, kNan}, {2, kInf}, {3, -kInf}, {4, -kInf}, {5, kNan}, {6, kNan}}) {
+        ProgramState state;
+        LoadSampleData(state);
+        state.AntoineValues[k] = value;
+        EXPECT_EQ(CheckAntoineConstants(state), k) << k;
+        EXPECT_TRUE(state.InputError);
+    }
+}
 
 } // namespace
 } // namespace radirav

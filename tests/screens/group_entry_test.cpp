@@ -121,12 +121,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TypedCase{"SampleGeneral", Group::General, {}, 0},
                       TypedCase{
                           "FeedPoorerThanBottoms", Group::General, {{2, "0.5"}, {3, "0.95"}, {4, "0.6"}}, 4},
-                      TypedCase{"LiquidDiffusionAtItsBoundWithComma", Group::General, {{9, "0,1"}}, 0},
-                      TypedCase{"LiquidDiffusionAboveItsBound", Group::General, {{9, "0,11"}}, 9},
                       TypedCase{"RectifyingAtAbsoluteZero", Group::Rectifying, {{16, "-273"}}, 0},
                       TypedCase{"RectifyingBelowAbsoluteZero", Group::Rectifying, {{16, "-273.5"}}, 16},
                       TypedCase{"StrippingBelowAbsoluteZero", Group::Stripping, {{24, "-273,5"}}, 24},
-                      TypedCase{"StrippingWithoutEntrainment", Group::Stripping, {{28, "0"}}, 0},
                       TypedCase{"SampleStripping", Group::Stripping, {}, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
