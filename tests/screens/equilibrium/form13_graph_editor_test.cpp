@@ -68,88 +68,77 @@ protected:
     QPointer<Form13> form;
 };
 
+using Reach = void (*)(Form13*, const std::function<void(QPoint)>& click);
+
 struct ModeCase {
     const char* name;
     int points;
-    const char* button; // pressed from idle; empty: none
+    Reach reach; // from a new editor
     QStringList visible;
     bool quitEnabled;
+    bool editMode = false, removeMode = false, pointPicked = false;
 };
 
 class Form13Modes : public Form13Test, public ::testing::WithParamInterface<ModeCase> {};
 
-TEST_P(Form13Modes, ShowTheButtonsOfTheMode) {
-    Open(GetParam().points);
-    if (*GetParam().button != 0) {
-        QTest::mouseClick(form->findChild<CommandButton*>(QString::fromUtf8(GetParam().button)),
-                          Qt::LeftButton);
-    }
-    EXPECT_EQ(Visible(), GetParam().visible);
-    EXPECT_EQ(form->Command2->isEnabled(), GetParam().quitEnabled);
+// The buttons shown and the flags the other screens read both name the editor's one mode; a new
+// editor starts idle, whatever an earlier one left behind.
+TEST_P(Form13Modes, ShowTheButtonsAndSetTheFlagsOfTheMode) {
+    const ModeCase& c = GetParam();
+    state.EditMode = state.RemoveMode = state.PointPicked = true;
+    Open(c.points);
+    EXPECT_FALSE(state.EditMode || state.RemoveMode || state.PointPicked) << "a new editor is idle";
+    c.reach(form, [this](QPoint at) { testing::ClickAt(form, at); });
+    EXPECT_EQ(Visible(), c.visible);
+    EXPECT_EQ(form->Command2->isEnabled(), c.quitEnabled);
+    EXPECT_EQ(state.EditMode, c.editMode);
+    EXPECT_EQ(state.RemoveMode, c.removeMode);
+    EXPECT_EQ(state.PointPicked, c.pointPicked);
+}
+
+void Idle(Form13*, const std::function<void(QPoint)>&) {}
+void Editing(Form13* f, const std::function<void(QPoint)>&) {
+    QTest::mouseClick(f->Command5, Qt::LeftButton);
+}
+void CellPicked(Form13* f, const std::function<void(QPoint)>& click) {
+    Editing(f, click);
+    click({100, 80});
+}
+void Removing(Form13* f, const std::function<void(QPoint)>&) {
+    QTest::mouseClick(f->Command4, Qt::LeftButton);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Editor, Form13Modes,
     ::testing::Values(
-        ModeCase{"idle with eight points", 8, "", {"Command1", "Command2", "Command3", "Command5"}, true},
-        ModeCase{"idle with twenty points", 20, "", {"Command1", "Command2", "Command4", "Command5"}, true},
+        ModeCase{"idle with eight points", 8, Idle, {"Command1", "Command2", "Command3", "Command5"}, true},
+        ModeCase{"idle with twenty points", 20, Idle, {"Command1", "Command2", "Command4", "Command5"}, true},
         ModeCase{"idle with twelve points",
                  12,
-                 "",
+                 Idle,
                  {"Command1", "Command2", "Command3", "Command4", "Command5"},
                  true},
-        ModeCase{"editing", 12, "Command5", {"Command2", "Label3"}, false},
-        ModeCase{"removal", 12, "Command4", {"Command2", "Label1"}, false}),
-    [](const auto& info) { return CaseName(info.param.name); });
-
-struct FlagCase {
-    const char* name;
-    void (*reach)(Form13*, const std::function<void(QPoint)>& click);
-    bool editMode, removeMode, pointPicked;
-};
-
-class Form13Flags : public Form13Test, public ::testing::WithParamInterface<FlagCase> {};
-
-// The flags the other screens read name the editor's one mode; a new editor starts idle,
-// whatever an earlier one left behind.
-TEST_P(Form13Flags, NameTheMode) {
-    state.EditMode = state.RemoveMode = state.PointPicked = true;
-    Open(12);
-    EXPECT_FALSE(state.EditMode || state.RemoveMode || state.PointPicked) << "a new editor is idle";
-    GetParam().reach(form, [this](QPoint at) { testing::ClickAt(form, at); });
-    EXPECT_EQ(state.EditMode, GetParam().editMode);
-    EXPECT_EQ(state.RemoveMode, GetParam().removeMode);
-    EXPECT_EQ(state.PointPicked, GetParam().pointPicked);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Editor, Form13Flags,
-    ::testing::Values(FlagCase{"idle", [](Form13*, const auto&) {}, false, false, false},
-                      FlagCase{"editing",
-                               [](Form13* f, const auto&) { QTest::mouseClick(f->Command5, Qt::LeftButton); },
-                               true, false, false},
-                      FlagCase{"cell picked",
-                               [](Form13* f, const auto& click) {
-                                   QTest::mouseClick(f->Command5, Qt::LeftButton);
-                                   click({100, 80});
-                               },
-                               true, false, true},
-                      FlagCase{"retyped with Enter",
-                               [](Form13* f, const auto& click) {
-                                   QTest::mouseClick(f->Command5, Qt::LeftButton);
-                                   click({100, 80});
-                                   QTest::keyClick(f->Text1, Qt::Key_Return);
-                               },
-                               false, false, false},
-                      FlagCase{"removal",
-                               [](Form13* f, const auto&) { QTest::mouseClick(f->Command4, Qt::LeftButton); },
-                               false, true, false},
-                      FlagCase{"removal offered",
-                               [](Form13* f, const auto& click) {
-                                   QTest::mouseClick(f->Command4, Qt::LeftButton);
-                                   click({100, 80});
-                               },
-                               false, true, false}),
+        ModeCase{"editing", 12, Editing, {"Command2", "Label3"}, false, true},
+        ModeCase{"cell picked", 12, CellPicked, {"Command2", "Text1"}, false, true, false, true},
+        ModeCase{"retyped with Enter",
+                 12,
+                 [](Form13* f, const std::function<void(QPoint)>& click) {
+                     CellPicked(f, click);
+                     QTest::keyClick(f->Text1, Qt::Key_Return);
+                 },
+                 {"Command1", "Command2", "Command3", "Command4", "Command5"},
+                 true},
+        ModeCase{"removal", 12, Removing, {"Command2", "Label1"}, false, false, true},
+        ModeCase{"removal offered",
+                 12,
+                 [](Form13* f, const std::function<void(QPoint)>& click) {
+                     Removing(f, click);
+                     click({100, 80});
+                 },
+                 {},
+                 false,
+                 false,
+                 true}),
     [](const auto& info) { return CaseName(info.param.name); });
 
 TEST_F(Form13Test, EscapeGivesThePickedCellBackItsTextAndEndsTheEdit) {

@@ -1,7 +1,9 @@
 #include "screens/results/print_report.h"
 
 #include "calc/column.h"
+#include "platform/regional_format.h"
 #include "platform/scripted_platform.h"
+#include "report/report_text.h"
 #include "support/sample_state.h"
 
 #include <gtest/gtest.h>
@@ -9,75 +11,58 @@
 namespace radirav {
 namespace {
 
-using testing::SampleWithAlfa;
-using testing::SampleWithPoints;
-
 // 7 December 2026, 14:35:12 on the scripted clock.
-const QString kDate = QStringLiteral("07 декабря 2026г.        14:35:12");
+const std::string kDate = "07 декабря 2026г.        14:35:12";
 
-QString PageHeader(int page) {
-    return kDate + QString(60 - kDate.size(), QLatin1Char(' ')) +
-           QStringLiteral("Solmina-9  стр.%1").arg(page);
+struct PrintCase {
+    const char* name;
+    ProgramState (*make)();
+    std::size_t documents;
+    std::size_t countDocument; // the one that carries the trays and the feed tray
+    const char* countLine;
+};
+void PrintTo(const PrintCase& c, std::ostream* out) {
+    *out << c.name;
 }
 
-class PrintReportTest : public ::testing::Test {
-protected:
-    void Print(ProgramState prepared) {
-        state = std::move(prepared);
-        state.StudentName = "Иванов И.и. Гр. 5-12";
-        state.SystemName = "Этанол-вода";
-        CalculateAndStore(state);
-        PrintReport(state, machine, machine);
-    }
+class PrintedReport : public ::testing::TestWithParam<PrintCase> {};
 
-    ProgramState state;
+// Every line of every document goes to the printer in its report font, one document a page,
+// dated by the clock, and the report is ended once.
+TEST_P(PrintedReport, PrintsEveryDocumentDatedByTheClock) {
+    ProgramState state = GetParam().make();
+    state.StudentName = "Иванов И.и. Гр. 5-12";
+    state.SystemName = "Этанол-вода";
+    CalculateAndStore(state);
     testing::ScriptedPlatform machine;
-};
+    PrintReport(state, machine, machine);
 
-TEST_F(PrintReportTest, ConstantAlfaReportIsOneDocumentInTheReportFont) {
-    Print(SampleWithAlfa(10.0));
     EXPECT_EQ(machine.printerFont, QStringLiteral("Courier New Cyr"));
     EXPECT_EQ(machine.printerFontSize, 10);
-    ASSERT_EQ(machine.printedDocuments.size(), 1u);
     EXPECT_EQ(machine.reportsEnded, 1);
-    const QStringList& page = machine.printedDocuments[0];
-    ASSERT_FALSE(page.isEmpty());
-    // The date starts in column 41 after the name.
-    EXPECT_EQ(page[0], QStringLiteral("Иванов И.и. Гр. 5-12") + QString(20, QLatin1Char(' ')) + kDate);
-    EXPECT_TRUE(page.contains(QStringLiteral("СИСТЕМА - Этанол-вода")));
-    EXPECT_TRUE(page.contains(QStringLiteral("      ALFA=") + QString::fromStdString(state.AlfaText)));
-    EXPECT_TRUE(page.contains(QStringLiteral(
-        "  ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК  15        ТАРЕЛКА ПИТАНИЯ -  11-я, (считая снизу)      ")));
-    EXPECT_FALSE(page.join(QLatin1Char('\n')).contains(QStringLiteral("Solmina-9")));
+    const std::vector<ReportDocument> expected = ReportDocuments(state, kDate, RegionalDecimalSeparator());
+    ASSERT_EQ(expected.size(), GetParam().documents);
+    ASSERT_EQ(machine.printedDocuments.size(), expected.size());
+    for (std::size_t d = 0; d < expected.size(); ++d) {
+        QStringList lines;
+        for (const std::string& line : expected[d]) {
+            lines << QString::fromStdString(line);
+        }
+        EXPECT_EQ(machine.printedDocuments[d], lines) << "document " << d + 1;
+        EXPECT_TRUE(lines.value(0).contains(QString::fromStdString(kDate))) << "document " << d + 1;
+    }
+    EXPECT_TRUE(machine.printedDocuments[GetParam().countDocument].contains(
+        QStringLiteral("  ") + QString::fromUtf8(GetParam().countLine)));
 }
 
-TEST_F(PrintReportTest, TabulatedPointsPutTheResultsOnASecondPage) {
-    Print(SampleWithPoints());
-    ASSERT_EQ(machine.printedDocuments.size(), 2u);
-    EXPECT_EQ(machine.reportsEnded, 1);
-    const QStringList& first = machine.printedDocuments[0];
-    const QStringList& second = machine.printedDocuments[1];
-    ASSERT_GE(first.size(), 6);
-    ASSERT_GE(second.size(), 6);
-
-    EXPECT_EQ(first[0], PageHeader(1));
-    EXPECT_EQ(first.mid(1, 4), QStringList(4, QString()));
-    EXPECT_EQ(first[5], QStringLiteral("Иванов И.и. Гр. 5-12"));
-    const qsizetype pointLines = std::count_if(first.begin(), first.end(), [](const QString& line) {
-        return line.startsWith(QStringLiteral("                 X("));
-    });
-    EXPECT_EQ(pointLines, 15);
-    EXPECT_TRUE(std::any_of(first.begin(), first.end(), [](const QString& line) {
-        return line.startsWith(QStringLiteral("                 X( 1)="));
-    }));
-
-    EXPECT_EQ(second[0], PageHeader(2));
-    EXPECT_EQ(second.mid(1, 4), QStringList(4, QString()));
-    EXPECT_EQ(
-        second[5],
-        QStringLiteral("  ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК  59        ТАРЕЛКА ПИТАНИЯ -  10-я, (считая снизу)      "));
-    EXPECT_FALSE(first.join(QLatin1Char('\n')).contains(QStringLiteral("ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК")));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Report, PrintedReport,
+    ::testing::Values(
+        PrintCase{"ConstantAlfaOnOnePage", [] { return testing::SampleWithAlfa(10.0); }, 1, 0,
+                  "ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК  15        ТАРЕЛКА ПИТАНИЯ -  11-я, (считая снизу)      "},
+        PrintCase{"TabulatedPointsWithTheResultsOnPageTwo", [] { return testing::SampleWithPoints(); }, 2, 1,
+                  "ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК  59        ТАРЕЛКА ПИТАНИЯ -  10-я, (считая снизу)      "}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace radirav
