@@ -46,7 +46,6 @@ TEST_F(AntoineRoad, ACorrectedConstantReachesTheResultsAndTheReport) {
 
     QPointer<Form8> form8 = OnlyLoaded<Form8>();
     ASSERT_FALSE(form8.isNull());
-    EXPECT_EQ(form8->windowTitle(), QStringLiteral("ОПРЕДЕЛЕНИЕ ИДЕАЛЬНОСТИ"));
     machine.AnswerInputBoxes({QStringLiteral("23"), QStringLiteral("1200"), QStringLiteral("120"),
                               QStringLiteral("12"), QStringLiteral("1100"), QStringLiteral("-145")});
     QTest::mouseClick(form8->Command2, Qt::LeftButton);

@@ -92,7 +92,6 @@ TEST_F(Road, BubbleCapTraysWithAlfaTenNeedFifteenTraysFedOnTheEleventh) {
     QPointer<Form11> form11 = DriveToResults("Command6");
     ASSERT_FALSE(form11.isNull());
     EXPECT_TRUE(form11->isVisible());
-    EXPECT_EQ(form11->windowTitle(), QStringLiteral("РЕЗУЛЬТАТЫ РАСЧЁТА"));
     EXPECT_EQ(state.StudentName, "Студент И.и. Гр. 5-12");
     EXPECT_EQ(state.InputValueTexts[1], "2.78");
     EXPECT_EQ(state.TrayType, "K");
