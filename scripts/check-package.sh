@@ -36,11 +36,15 @@ echo "== installed with apt"
 DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
 example=/usr/share/doc/radirav/examples/ethanol-water.case
 /usr/bin/radirav-calc --version
-/usr/bin/radirav-calc --json "$example" | grep -q '"trays": 59,' || {
+# Each output is read whole before it is searched: `grep -q` stops reading at its first match,
+# and under pipefail the writer's broken pipe would then fail the check at random.
+json=$(/usr/bin/radirav-calc --json "$example")
+grep -q '"trays": 59,' <<<"$json" || {
   echo "the installed radirav-calc did not calculate the installed example to 59 trays" >&2
   exit 1
 }
-/usr/bin/radirav-calc "$example" | grep -q "ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК  59" || {
+report=$(/usr/bin/radirav-calc "$example")
+grep -q "ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК  59" <<<"$report" || {
   echo "the installed radirav-calc printed no report of the installed example" >&2
   exit 1
 }
