@@ -208,9 +208,7 @@ private:
                 // found there bounds nothing; the last tray's temperature stays as it was. A
                 // curve that rises with x (constant ALFA, an ideal mixture) bounds a vapour no
                 // richer than the tray's own equilibrium when the inlet liquid is the richer one.
-                const bool risingCurve =
-                    state_.EquilibriumKind == kKindConstantAlfa || state_.EquilibriumKind == kKindAntoine;
-                const bool bounded = risingCurve && y <= yStar && x >= xTray;
+                const bool bounded = equilibrium_.RisesWithX() && y <= yStar && x >= xTray;
                 float scratchTemperature = temperature_;
                 if (!bounded && x < 1.0f &&
                     equilibrium_.RelativeVolatility(x, scratchTemperature, alfa) == StopCause::None) {
@@ -241,10 +239,8 @@ private:
         result_.trays.pop_back(); // the trays kept are whole ones
         result_.reason.inletLiquid = xIn;
         // Past its last point a table is only extrapolated: that, not the tray, is then at fault.
-        const int kind = state_.EquilibriumKind.value_or(state_.EqPointCount);
-        if (kind != kKindConstantAlfa && kind != kKindAntoine && kind >= 2 && kind <= kMaxEqPoints &&
-            xIn > state_.EqX[kind])
-            result_.reason.tableEnd = state_.EqX[kind];
+        if (const std::optional<float> tableEnd = equilibrium_.TableEnd(); tableEnd && xIn > *tableEnd)
+            result_.reason.tableEnd = *tableEnd;
         return Fail(StopCause::BeyondEquilibrium, n, y, yStarIn, efficiency);
     }
 

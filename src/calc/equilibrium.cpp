@@ -43,6 +43,12 @@ EquilibriumModel::EquilibriumModel(const ProgramState& state)
       pressure_(state.InputParams[param::kPRES].Value), antoine_(state.AntoineValues), eqX_(&state.EqX),
       eqAlfa_(&state.EqAlfa), pointCount_(kind_) {}
 
+std::optional<float> EquilibriumModel::TableEnd() const {
+    if (RisesWithX() || kind_ < 2 || kind_ > kMaxEqPoints)
+        return std::nullopt;
+    return (*eqX_)[kind_];
+}
+
 StopCause EquilibriumModel::RelativeVolatility(float x, float& trayTemperature, double& alfa) {
     if (kind_ == kKindConstantAlfa) {
         alfa = constantAlfa_;

@@ -3,6 +3,8 @@
 #include "calc/calc_stop.h"
 #include "model/program_state.h"
 
+#include <optional>
+
 namespace radirav {
 
 // Relative volatility alpha of the liquid on each tray, for the equilibrium kind chosen:
@@ -20,6 +22,12 @@ public:
     // moves forward from tray to tray; an interpolated alpha of zero or below is an input error.
     // Returns what stopped it (StopOf gives the stop), StopCause::None when alpha is usable.
     StopCause RelativeVolatility(float x, float& trayTemperature, double& alfa);
+
+    // Constant ALFA and an ideal mixture give a y*(x) that rises with x; a table need not.
+    bool RisesWithX() const { return kind_ == kKindConstantAlfa || kind_ == kKindAntoine; }
+    // The last tabulated liquid mole fraction: past it a table is only extrapolated. None for
+    // the other kinds and for a table too short to use.
+    std::optional<float> TableEnd() const;
 
 private:
     StopCause BubblePointVolatility(float x, float& trayTemperature, double& alfa) const;

@@ -24,16 +24,13 @@ std::optional<double> MinimumReflux(const ProgramState& state, const MaterialBal
     if (!(std::isfinite(mb.b) && mb.b > 0.0f && mb.xW >= 0.0f && mb.xW < mb.xP && mb.xP < 1.0f))
         return std::nullopt;
     const double xW = mb.xW, xP = mb.xP, b = mb.b;
-    double xEnd = xP;
-    const int kind = state.EquilibriumKind.value_or(state.EqPointCount);
-    if (kind != kKindConstantAlfa && kind != kKindAntoine && kind >= 2 && kind <= kMaxEqPoints)
-        xEnd = std::min(xEnd, static_cast<double>(state.EqX[kind]));
+    EquilibriumModel equilibrium(state);
+    const double xEnd = std::min(xP, static_cast<double>(equilibrium.TableEnd().value_or(1.0f)));
     if (!(xEnd > xW))
         return std::nullopt;
 
     // Scan upwards: the tabulated model only moves forward, the bubble point starts from the last.
     constexpr int kSteps = 4000;
-    EquilibriumModel equilibrium(state);
     float temperature = state.InputParams[param::kFirstStripping + param::kT].Value;
     bool onRectifyingLine = false;
     double rMin = 0.0;

@@ -25,27 +25,9 @@ double LargestReflux() {
     return ParamUpperBound(param::kR);
 }
 
-} // namespace
-
-std::vector<RefluxPoint> SweepReflux(const ProgramState& state, double from, double to, int count) {
-    std::vector<RefluxPoint> points;
-    if (count < 1)
-        return points;
-    points.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        const double R = count == 1 ? from : from + (to - from) * i / (count - 1);
-        const ColumnResult result = WithReflux(state, R);
-        points.push_back({static_cast<float>(R), result.requiredTrays, result.feedTray, result.stop});
-    }
-    return points;
-}
-
-std::optional<double> MinimumReflux(const ProgramState& state) {
-    return MinimumReflux(state, CalculateColumn(state).balance);
-}
-
-std::optional<double> SmallestRefluxReachingTheTop(const ProgramState& state) {
-    const std::optional<double> rMin = MinimumReflux(state);
+// The smallest R at or above the minimum reflux rMin that reaches the top, by doubling then
+// bisection to a relative 1e-4; none where no R the check accepts does.
+std::optional<double> SmallestReachingAbove(const ProgramState& state, std::optional<double> rMin) {
     if (!rMin || *rMin >= LargestReflux())
         return std::nullopt;
     double low = *rMin;
@@ -66,11 +48,35 @@ std::optional<double> SmallestRefluxReachingTheTop(const ProgramState& state) {
     return high;
 }
 
+} // namespace
+
+std::vector<RefluxPoint> SweepReflux(const ProgramState& state, double from, double to, int count) {
+    std::vector<RefluxPoint> points;
+    if (count < 1)
+        return points;
+    points.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const double R = count == 1 ? from : from + (to - from) * i / (count - 1);
+        const ColumnResult result = WithReflux(state, R);
+        points.push_back({static_cast<float>(R), result.requiredTrays, result.feedTray, result.stop});
+    }
+    return points;
+}
+
+std::optional<double> MinimumReflux(const ProgramState& state) {
+    return MinimumReflux(state, CalculateColumn(state).balance);
+}
+
+std::optional<double> SmallestRefluxReachingTheTop(const ProgramState& state) {
+    return SmallestReachingAbove(state, MinimumReflux(state));
+}
+
 RefluxStudyPlan PlanRefluxStudy(const ProgramState& state) {
     RefluxStudyPlan plan;
-    plan.smallestReaching = SmallestRefluxReachingTheTop(state);
+    const std::optional<double> rMin = MinimumReflux(state);
+    plan.smallestReaching = SmallestReachingAbove(state, rMin);
     if (plan.smallestReaching)
-        plan.minimumReflux = MinimumReflux(state);
+        plan.minimumReflux = rMin;
     const double R = state.InputParams[param::kR].Value;
     const double largest = LargestReflux();
     RefluxRange& range = plan.range;

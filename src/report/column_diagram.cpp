@@ -101,8 +101,7 @@ ColumnDiagram BuildColumnDiagram(const ProgramState& state, const ColumnResult& 
     const std::vector<TrayRecord>& profile = column.trays;
     const MaterialBalance& balance = column.balance;
     ColumnDiagram d;
-    const int kind = state.EquilibriumKind.value_or(0);
-    const bool tabulated = kind != kKindConstantAlfa && kind != kKindAntoine;
+    const bool tabulated = !EquilibriumModel(state).RisesWithX();
     d.xW = balance.xW;
     d.xP = balance.xP;
     d.xF = MassToMoleFraction(state.InputParams[param::kXF].Value, state.InputParams[param::kM1].Value,
