@@ -16,21 +16,21 @@ namespace radirav {
 
 namespace {
 
-// A number of the command line as it was meant: the shortest text that reads back to it.
-std::string ShortNumberOf(double value) {
+// The shortest decimal text that reads back to the same value of its own precision (0.3f ->
+// "0.3", not 0.30000001192092896): a number of the command line reads as it was meant.
+template <typename Real> std::string ShortNumber(Real value) {
     char text[32];
     return {text, std::to_chars(text, text + sizeof text, value).ptr};
 }
 
-// A single-precision value as the shortest decimal that reads back to it (0.3f -> 0.3, not
-// 0.30000001192092896); not-finite values become null, which JSON can carry.
+// A single-precision value as its shortest decimal; not-finite values become null, which JSON
+// can carry.
 nlohmann::ordered_json Number(float value) {
     if (!std::isfinite(value))
         return nullptr;
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    const std::string text = ShortNumber(value);
     double shortest = 0;
-    std::from_chars(text, end, shortest);
+    std::from_chars(text.data(), text.data() + text.size(), shortest);
     return shortest;
 }
 
@@ -206,17 +206,12 @@ std::optional<SweepSpec> ParseSweepSpec(const std::string& text) {
 std::optional<std::string> SweepRangeFault(const SweepSpec& spec) {
     for (const double R : {spec.from, spec.to}) {
         if (!IsParamInRange(param::kR, static_cast<float>(R)))
-            return "R: " + OutOfRangeText(ShortNumberOf(R), DescribeParamRange(param::kR));
+            return "R: " + OutOfRangeText(ShortNumber(R), DescribeParamRange(param::kR));
     }
     return std::nullopt;
 }
 
 namespace {
-
-std::string ShortNumber(float value) {
-    char text[32];
-    return {text, std::to_chars(text, text + sizeof text, value).ptr};
-}
 
 const char* EquilibriumName(const ProgramState& state) {
     const int kind = state.EquilibriumKind.value_or(0);
