@@ -11,23 +11,19 @@
 #   close_road.sh <radirav binary> <screenshot folder> <a case file with points>
 set -u
 program=$1 shots=$2 points_case=$3
-for tool in Xvfb openbox xdotool xwininfo import; do
+for tool in Xvfb openbox xprop xdotool xwininfo import; do
     command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
 done
 mkdir -p "$shots"
 home=$(mktemp -d)
 export HOME=$home XDG_DATA_HOME=$home/data XDG_DOCUMENTS_DIR=$home/docs
 last=$XDG_DATA_HOME/radirav/last.case
-display=:$((100 + RANDOM % 100))
-Xvfb "$display" -screen 0 1366x768x24 >/dev/null 2>&1 & xvfb=$!
-export DISPLAY=$display
-sleep 1
-openbox >/dev/null 2>&1 & wm=$!
-sleep 1
 pid=
 start() { env -u QT_QPA_PLATFORM "$program" "$@" >/dev/null 2>&1 & pid=$!; }
-finish() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; kill "$wm" "$xvfb" 2>/dev/null; wait 2>/dev/null; rm -rf "$home"; }
+finish() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; stop_virtual_display; wait 2>/dev/null; rm -rf "$home"; }
 trap finish EXIT
+. "$(dirname "$0")/virtual_display.sh"
+start_virtual_display 1366x768 || exit 1
 fail() { echo "FAILED: $*"; import -window root "$shots/close-road-failure.png"; exit 1; }
 alive() { kill -0 "$pid" 2>/dev/null; }
 

@@ -8,22 +8,19 @@
 #   keyboard_road.sh <radirav binary> <screenshot folder>
 set -u
 program=$1 shots=$2
-for tool in Xvfb openbox xdotool import timeout; do
+for tool in Xvfb openbox xprop xdotool import timeout; do
     command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
 done
 mkdir -p "$shots"
 # The input the program keeps at every hand-over goes to a folder of this run, not the user's.
 XDG_DATA_HOME=$(mktemp -d)
 export XDG_DATA_HOME
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 & xvfb=$!
-export DISPLAY=$display
-sleep 1
-openbox >/dev/null 2>&1 & wm=$!
-sleep 1
-env -u QT_QPA_PLATFORM "$program" >/dev/null 2>&1 & pid=$!
-finish() { kill "$pid" "$wm" "$xvfb" 2>/dev/null; wait 2>/dev/null; rm -rf "$XDG_DATA_HOME"; }
+pid=
+finish() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; stop_virtual_display; wait 2>/dev/null; rm -rf "$XDG_DATA_HOME"; }
 trap finish EXIT
+. "$(dirname "$0")/virtual_display.sh"
+start_virtual_display 1280x1024 || exit 1
+env -u QT_QPA_PLATFORM "$program" >/dev/null 2>&1 & pid=$!
 fail() { echo "FAILED: $*"; import -window root "$shots/keyboard-road-failure.png"; exit 1; }
 
 active_name() { xdotool getwindowname "$(xdotool getactivewindow 2>/dev/null)" 2>/dev/null; }
