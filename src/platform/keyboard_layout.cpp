@@ -56,16 +56,31 @@ std::map<int, std::string> LayoutsByGroup(const std::string& symbolsName) {
 }
 
 #ifdef RADIRAV_HAVE_X11
-// Locks the keyboard to the group of `layout` when the program runs on an X display.
-void LockXkbGroup(std::uint32_t layout) {
+// The X display the program runs on, if it runs on one.
+Display* X11Display() {
     const auto* x11 =
         qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    Display* display = x11 != nullptr ? x11->display() : nullptr;
-    if (display == nullptr)
-        return;
+    return x11 != nullptr ? x11->display() : nullptr;
+}
+
+// The group the keyboard is locked to now.
+std::optional<int> LockedXkbGroup(Display* display) {
+    XkbStateRec state{};
+    if (XkbGetState(display, XkbUseCoreKbd, &state) != Success)
+        return std::nullopt;
+    return static_cast<int>(state.locked_group);
+}
+
+void LockXkbGroup(Display* display, int group) {
+    XkbLockGroup(display, XkbUseCoreKbd, static_cast<unsigned>(group));
+    XFlush(display);
+}
+
+// The XKB group that types `layout` on this display's keyboard, if one is configured.
+std::optional<int> XkbGroupOnDisplay(Display* display, std::uint32_t layout) {
     XkbDescPtr keyboard = XkbAllocKeyboard();
     if (keyboard == nullptr)
-        return;
+        return std::nullopt;
     std::string symbols;
     if (XkbGetNames(display, XkbSymbolsNameMask, keyboard) == Success && keyboard->names != nullptr &&
         keyboard->names->symbols != 0) {
@@ -75,10 +90,7 @@ void LockXkbGroup(std::uint32_t layout) {
         }
     }
     XkbFreeKeyboard(keyboard, 0, True);
-    if (const std::optional<int> group = XkbGroupForLayout(layout, symbols)) {
-        XkbLockGroup(display, XkbUseCoreKbd, static_cast<unsigned>(*group));
-        XFlush(display);
-    }
+    return XkbGroupForLayout(layout, symbols);
 }
 #endif
 
@@ -108,7 +120,21 @@ void SystemKeyboardLayout::Activate(std::uint32_t layout) {
 #ifdef _WIN32
     ActivateKeyboardLayout(reinterpret_cast<HKL>(static_cast<std::uintptr_t>(layout)), 0);
 #elif defined(RADIRAV_HAVE_X11)
-    LockXkbGroup(layout);
+    Display* display = X11Display();
+    if (display == nullptr)
+        return;
+    if (const std::optional<int> group = XkbGroupOnDisplay(display, layout)) {
+        if (!groupBefore_)
+            groupBefore_ = LockedXkbGroup(display);
+        LockXkbGroup(display, *group);
+    }
+#endif
+}
+
+SystemKeyboardLayout::~SystemKeyboardLayout() {
+#ifdef RADIRAV_HAVE_X11
+    if (Display* display = groupBefore_ ? X11Display() : nullptr)
+        LockXkbGroup(display, *groupBefore_);
 #endif
 }
 

@@ -56,6 +56,13 @@ int KeyboardGroup() {
     return state.group;
 }
 
+void LockKeyboardGroup(int group) {
+    if (Display* display = XDisplay()) {
+        XkbLockGroup(display, XkbUseCoreKbd, static_cast<unsigned>(group));
+        XSync(display, False);
+    }
+}
+
 QRect OuterFrame(const QWidget* window) {
     Display* display = XDisplay();
     if (display == nullptr || window == nullptr)

@@ -21,6 +21,9 @@ void PressKey(const char* latin);
 // The 0-based XKB group the keyboard is locked to, -1 without an X display.
 int KeyboardGroup();
 
+// Locks the keyboard to the 0-based XKB `group`, as the desktop's layout switcher does.
+void LockKeyboardGroup(int group);
+
 // The window manager's frame round `window` (a shown top-level widget), on the root window;
 // empty when it has none.
 QRect OuterFrame(const QWidget* window);

@@ -1,8 +1,10 @@
 #include "model/program_state.h"
+#include "platform/keyboard_layout.h"
 #include "platform/qt_platform.h"
 #include "screens/display/display_support.h"
 #include "screens/input/form1_title.h"
 #include "screens/recording_navigator.h"
+#include "support/test_names.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -16,6 +18,7 @@ namespace radirav {
 namespace {
 
 using testing::KeyboardGroup;
+using testing::LockKeyboardGroup;
 using testing::PressKey;
 using testing::WaitUntil;
 
@@ -93,6 +96,42 @@ TEST(KeyboardOnTheDisplay, NamesAreTypedInRussianAndTheNumbersInLatin) {
     EXPECT_EQ(KeyboardGroup(), 0) << "the numbers that follow are typed on us";
     EXPECT_TRUE(navigator.asked.contains(QStringLiteral("EnterGroup 0")));
 }
+
+struct DesktopGroupCase {
+    std::string name;
+    int desktopGroup;                 // the group the desktop was on when the program started
+    std::vector<std::uint32_t> asked; // the layouts the program switched to before it ended
+};
+void PrintTo(const DesktopGroupCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DesktopGroupAtTheEnd : public ::testing::TestWithParam<DesktopGroupCase> {};
+
+// The XKB group is the whole desktop's: the program that switched it for its own questions
+// leaves the student's group as it found it, even when it ends in the middle of the names.
+TEST_P(DesktopGroupAtTheEnd, IsTheGroupTheProgramFound) {
+    const int desktop = GetParam().desktopGroup;
+    LockKeyboardGroup(desktop);
+    ASSERT_TRUE(WaitUntil([desktop] { return KeyboardGroup() == desktop; }, 1000));
+    {
+        SystemKeyboardLayout layout;
+        for (const std::uint32_t asked : GetParam().asked)
+            layout.Activate(asked);
+        EXPECT_TRUE(WaitUntil([desktop] { return KeyboardGroup() != desktop; }, 1000))
+            << "the program switched the group";
+    }
+    WaitUntil([desktop] { return KeyboardGroup() == desktop; }, 1000);
+    EXPECT_EQ(KeyboardGroup(), desktop);
+    LockKeyboardGroup(0); // the next test starts on us
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Display, DesktopGroupAtTheEnd,
+    ::testing::Values(DesktopGroupCase{"ended while typing the names", 0, {kRussianLayout}},
+                      DesktopGroupCase{
+                          "desktop on Russian, numbers typed", 1, {kRussianLayout, kEnglishUsLayout}}),
+    [](const auto& info) { return testing::CaseName(info.param.name); });
 
 } // namespace
 } // namespace radirav
