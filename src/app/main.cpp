@@ -1,5 +1,6 @@
 #include "model/program_state.h"
 #include "platform/last_input.h"
+#include "platform/program_end.h"
 #include "platform/qt_application.h"
 #include "platform/qt_platform.h"
 #include "screens/flow/screen_flow.h"
@@ -12,7 +13,13 @@
 
 namespace {
 
-bool HasDisplay() {
+// Whether Qt has somewhere to show the windows: a display in the environment, or a platform
+// named on the command line (-platform offscreen).
+bool HasDisplay(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return true;
+    }
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
@@ -29,6 +36,7 @@ void PrintHelp(std::FILE* out) {
                        "              %1\n"
                        "  --version   показать версию программы\n"
                        "  --help      показать эту справку\n"
+                       "Принимаются и стандартные параметры Qt (-platform, -style, -display …).\n"
                        "\n"
                        "Расчёт без окон по файлу варианта: radirav-calc --help\n")
             .arg(radirav::DefaultLastInputPath());
@@ -67,27 +75,30 @@ StartOptions ReadOptions(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("radirav"));
     QCoreApplication::setApplicationVersion(QStringLiteral(RADIRAV_VERSION));
+    // The help and the version need no display, so they are answered before Qt starts.
+    const StartOptions early = ReadOptions(argc, argv);
+    if (early.help) {
+        PrintHelp(stdout);
+        return 0;
+    }
+    if (early.version) {
+        std::printf("radirav %s\n", RADIRAV_VERSION);
+        return 0;
+    }
+    if (!HasDisplay(argc, argv)) {
+        std::fputs("radirav: нет графического дисплея (DISPLAY и WAYLAND_DISPLAY не заданы); "
+                   "расчёт без окон: radirav-calc\n",
+                   stderr);
+        return 2;
+    }
+    // Qt takes its own options (-platform, -style, -display …) out of argv; the rest are ours.
+    QApplication app(argc, argv);
     const StartOptions options = ReadOptions(argc, argv);
     if (options.unknown) {
         std::fputs("radirav: неизвестный параметр\n", stderr);
         PrintHelp(stderr);
         return 2;
     }
-    if (options.help) {
-        PrintHelp(stdout);
-        return 0;
-    }
-    if (options.version) {
-        std::printf("radirav %s\n", RADIRAV_VERSION);
-        return 0;
-    }
-    if (!HasDisplay()) {
-        std::fputs("radirav: нет графического дисплея (DISPLAY и WAYLAND_DISPLAY не заданы); "
-                   "расчёт без окон: radirav-calc\n",
-                   stderr);
-        return 2;
-    }
-    QApplication app(argc, argv);
     radirav::PrepareQtApplication(app);
     // The program ends only through its own end buttons, never because its last window closed
     // between two screens.
@@ -98,8 +109,10 @@ int main(int argc, char* argv[]) {
     radirav::ScreenFlow flow(state, qtPlatform.Get());
     if (!options.casePath.isEmpty())
         radirav::LoadStartCase(state, qtPlatform.Get().dialogs, options.casePath, options.from);
-    // A session that ends the desktop ends the program too: the input is kept first.
+    // A session that ends the desktop ends the program too: the input is kept first. A kill, a
+    // Ctrl+C or a closed terminal end it as its own end buttons do.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, [&flow] { flow.KeepInput(); });
+    radirav::EndOnTerminationSignals(app, [&flow] { flow.EndProgram(); });
     flow.ShowTitle();
     const int status = QApplication::exec();
     flow.KeepInput();

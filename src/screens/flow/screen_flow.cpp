@@ -26,7 +26,7 @@ Form1* ScreenFlow::ShowTitle() {
 }
 
 void ScreenFlow::KeepInput() {
-    if (inputBegun_) {
+    if (inputBegun_ && !ending_) {
         platform_.lastInput.Keep(FormatCaseFile(state_));
     }
 }
@@ -183,8 +183,10 @@ void ScreenFlow::OpenReentryChoice(EquilibriumData data) {
 void ScreenFlow::EndProgram() {
     if (ending_)
         return;
-    ending_ = true;
     KeepInput();
+    // What the handlers still on the stack do on the way out (an input box that an end closes
+    // answers as cancelled) changes nothing that is kept.
+    ending_ = true;
     platform_.screens.UnloadAll();
     platform_.programEnd.EndProgram();
 }

@@ -30,7 +30,7 @@ public:
     // The program's first window.
     Form1* ShowTitle();
     // Writes the whole input for `radirav --last`, once the student has begun: the title screen
-    // alone leaves the input of an earlier run in place.
+    // alone leaves the input of an earlier run in place. Once the end has kept it, nothing more.
     void KeepInput();
 
     void ShowNameBackdrop() override;
