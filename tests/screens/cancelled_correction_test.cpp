@@ -72,6 +72,14 @@ TEST_F(CancelledAntoineCorrection, KeepsTheConstantAndItsLine) {
     EXPECT_EQ(state.AntoineTexts[2], "1200,0");
     EXPECT_EQ(state.AntoineValues[2], value);
     EXPECT_EQ(form->List1->item(1)->text(), line);
+    EXPECT_TRUE(form->Label4->isVisible()) << "nothing corrected yet: the hint again";
+    EXPECT_FALSE(form->Command5->isVisible());
+
+    // After a real correction the end of corrections stays offered.
+    machine.AnswerInputBoxes({QStringLiteral("23"), std::nullopt});
+    ClickListRow(form->List1, 1);
+    ClickListRow(form->List1, 2);
+    EXPECT_EQ(state.AntoineTexts[2], "1200,0");
     EXPECT_TRUE(form->Command5->isVisible());
 }
 

@@ -358,12 +358,13 @@ void Form8::List1Click(int row) {
     if (row < 1 || row > kConstantCount) {
         return;
     }
+    const bool corrected = Command5->isVisibleTo(this);
     errorQuestion_.Close();
     Label1->setText(kCorrectingMixtureLine);
     List1->resize(List1->width(), TwipsToPixels(kListHeight));
     FillList();
     ChooseAntoineConstants(state_);
-    ShowCorrectionState(true);
+    ShowCorrectionState(corrected);
 
     const std::optional<QString> answer =
         platform_.dialogs.AskInput({QString::fromStdString(state_.AntoineNames[row]),
@@ -376,6 +377,7 @@ void Form8::List1Click(int row) {
         delete List1->takeItem(row - 1);
         List1->insertItem(row - 1, ConstantLine(state_, row));
         List1->setCurrentRow(row - 1);
+        ShowCorrectionState(true);
     }
     Check();
     PaintControl(Command5, state_.InputError ? kBgrRed : kBgrGreen);
