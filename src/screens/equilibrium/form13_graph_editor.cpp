@@ -138,6 +138,9 @@ void Form13::Open() {
 }
 
 void Form13::SetMode(Mode mode) {
+    const bool backToIdle = mode == Mode::Idle && mode_ != Mode::Idle;
+    if (mode_ == Mode::Idle && mode != Mode::Idle)
+        focusInIdle_ = focusWidget();
     mode_ = mode;
     // The picked cell is consumed once editing ends: its row may hold another point after sorting.
     if (mode != Mode::Editing) {
@@ -158,6 +161,13 @@ void Form13::SetMode(Mode mode) {
     Label3->setVisible(mode == Mode::Editing && !picked);
     Label1->setVisible(mode == Mode::Removal);
     Text1->setVisible(picked);
+
+    if (backToIdle) {
+        QWidget* back = focusInIdle_;
+        if (back == nullptr || back == Command2 || !back->isVisibleTo(this))
+            back = Command3->isVisibleTo(this) ? Command3 : Command5;
+        back->setFocus();
+    }
 }
 
 void Form13::MarkPoint(int point) {

@@ -70,7 +70,9 @@ private:
         RemovalOffered, // the removal question is open about offeredRow_
     };
 
-    // Enters `mode`: shows the controls it offers and sets the flags that name it.
+    // Enters `mode`: shows the controls it offers and sets the flags that name it. Back in the
+    // idle state the focus returns to the button the student left, never to the end button
+    // that a hidden button hands it on to.
     void SetMode(Mode mode);
     bool IdleOrBusy() const { return mode_ == Mode::Idle || mode_ == Mode::RemovalOffered; }
     void MarkPoint(int point);
@@ -92,6 +94,7 @@ private:
     Platform platform_;
     Navigator& navigator_;
     Mode mode_ = Mode::Idle;
+    QPointer<QWidget> focusInIdle_; // the control that had the focus when the idle state was left
     TableCell picked_;
     std::string pickedText_;                     // the picked cell's text when it was picked
     int offeredRow_ = 0;                         // the point the removal question is about

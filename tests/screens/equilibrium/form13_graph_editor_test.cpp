@@ -290,14 +290,21 @@ struct AddCase {
     const char* name;
     int points;
     bool increaseShown;
+    const char* focusAfter; // the add button, or the retype button once no point can be added
 };
 
 class Form13Adding : public Form13Test, public ::testing::WithParamInterface<AddCase> {};
 
 TEST_P(Form13Adding, AsksTheNewPointAndPlacesIt) {
     Open(GetParam().points);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    form->Command3->setFocus();
     machine.AnswerInputBoxes({QStringLiteral("0,45"), QStringLiteral("0,7")});
     QTest::mouseClick(form->Command3, Qt::LeftButton);
+    // Hiding the focused add button handed the focus on to the end of the program.
+    ASSERT_NE(form->focusWidget(), nullptr);
+    EXPECT_EQ(form->focusWidget()->objectName(), QString::fromLatin1(GetParam().focusAfter));
     const int n = GetParam().points + 1;
     EXPECT_EQ(state.EqPointCount, n);
     ASSERT_EQ(machine.inputBoxes.size(), 2u);
@@ -313,8 +320,8 @@ TEST_P(Form13Adding, AsksTheNewPointAndPlacesIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Editor, Form13Adding,
-                         ::testing::Values(AddCase{"eight to nine", 8, true},
-                                           AddCase{"nineteen to twenty", 19, false}),
+                         ::testing::Values(AddCase{"eight to nine", 8, true, "Command3"},
+                                           AddCase{"nineteen to twenty", 19, false, "Command5"}),
                          [](const auto& info) { return CaseName(info.param.name); });
 
 class Form13Removal : public Form13Test {
