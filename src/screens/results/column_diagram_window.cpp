@@ -171,6 +171,9 @@ void ColumnDiagramWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void ColumnDiagramWindow::RangeButtonClick() {
+    // The boxes offer the study's range, so a click before the study beside the window is done
+    // makes it here.
+    StudyReflux();
     auto ask = [&](const QString& prompt, double current) {
         const QString answer =
             platform_.dialogs.InputBox({prompt, kRangeTitle, RegionalNumber(current), std::nullopt});

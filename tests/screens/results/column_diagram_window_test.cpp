@@ -154,6 +154,18 @@ INSTANTIATE_TEST_SUITE_P(Study, RefluxRangeEntry,
                                            RangeCase{"cancelled", "", "", false}),
                          [](const auto& info) { return testing::CaseName(info.param.name); });
 
+// Clicked while the study beside the window is still running, the boxes offered 0 to 0.
+TEST_F(ColumnDiagramTest, TheRangeBoxesOfferTheStudysRangeBeforeTheStudyIsDrawn) {
+    state = SampleWithPoints();
+    Open(/*studyAtOnce=*/false);
+    machine.AnswerInputBoxes({std::nullopt, std::nullopt});
+    QTest::mouseClick(window->RangeButton, Qt::LeftButton);
+    ASSERT_EQ(machine.inputBoxes.size(), 2u);
+    EXPECT_GT(window->Range().from, 0.0);
+    EXPECT_EQ(machine.inputBoxes[0].defaultText, RegionalNumber(window->Range().from));
+    EXPECT_EQ(machine.inputBoxes[1].defaultText, RegionalNumber(window->Range().to));
+}
+
 // A range as narrow as a double allows is accepted and drawn; its axis once never finished.
 TEST_F(ColumnDiagramTest, ARangeOneUlpWideIsDrawn) {
     state = SampleWithPoints();
