@@ -164,11 +164,8 @@ private:
             const TrayFault fault = ComputeTray(tray, section_, column_, y, row, &yStar);
             // The tray below against the equilibrium with the liquid flowing onto it, which is the
             // liquid of this tray.
-            if (n > 1) {
-                if (const StopCause cause = BoundByInletLiquid(n - 1, yIn, x, yStar);
-                    cause != StopCause::None)
-                    return cause;
-            }
+            if (n > 1 && ExceedsEquilibrium(yIn, yStar)) [[unlikely]]
+                return StopBeyondEquilibrium(n - 1, yIn, x, yStar);
             if (fault)
                 return Fail(fault.cause, n, fault.value);
             // No tray sends up more than the pure component, nor less than nothing (an efficiency
@@ -212,9 +209,8 @@ private:
                 float scratchTemperature = temperature_;
                 if (!bounded && x < 1.0f &&
                     equilibrium_.RelativeVolatility(x, scratchTemperature, alfa) == StopCause::None) {
-                    if (const StopCause cause = BoundByInletLiquid(n, y, x, EquilibriumVapour(x, alfa));
-                        cause != StopCause::None)
-                        return cause;
+                    if (const double yStarTop = EquilibriumVapour(x, alfa); ExceedsEquilibrium(y, yStarTop))
+                        return StopBeyondEquilibrium(n, y, x, yStarTop);
                 }
                 break;
             }
@@ -231,10 +227,13 @@ private:
     }
 
     // No tray can send up a vapour richer than the equilibrium yStarIn with the liquid that
-    // enters it, however its liquid is mixed. Tray n is the last one recorded.
-    StopCause BoundByInletLiquid(int n, float y, float xIn, double yStarIn) {
-        if (!(y > yStarIn * (1.0 + kEquilibriumTolerance)))
-            return StopCause::None;
+    // enters it, however its liquid is mixed.
+    static bool ExceedsEquilibrium(float y, double yStarIn) {
+        return y > yStarIn * (1.0 + kEquilibriumTolerance);
+    }
+
+    // The stop of a tray n, the last one recorded, that exceeds it: kept out of the tray loop.
+    [[gnu::cold, gnu::noinline]] StopCause StopBeyondEquilibrium(int n, float y, float xIn, double yStarIn) {
         const float efficiency = result_.trays.back().efficiency;
         result_.trays.pop_back(); // the trays kept are whole ones
         result_.reason.inletLiquid = xIn;
