@@ -1,4 +1,5 @@
-// Test tool: one real window on the sample data, for screenshots on a virtual display.
+// Test tool: one real window on the sample data, for screenshots on a virtual display, with the
+// program's own style and Qt's Russian texts.
 //   radirav_window_demo results [FILE.case]   the results window with the sample's table (or the
 //                                              case's input) calculated
 //   radirav_window_demo editor    the graph editor with the y of point 8 typed one place off
@@ -6,6 +7,7 @@
 #include "model/equilibrium_points.h"
 #include "model/program_state.h"
 #include "model/sample_data.h"
+#include "platform/qt_application.h"
 #include "platform/qt_platform.h"
 #include "screens/flow/screen_flow.h"
 
@@ -15,6 +17,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    radirav::PrepareQtApplication(app);
     QApplication::setQuitOnLastWindowClosed(false);
     radirav::ProgramState state;
     radirav::QtPlatform qtPlatform;
