@@ -30,7 +30,7 @@ alive() { kill -0 "$pid" 2>/dev/null; }
 active() { xdotool getactivewindow 2>/dev/null; }
 active_name() { xdotool getwindowname "$(active)" 2>/dev/null; }
 wait_for() { # exact title or prefix
-    for _ in $(seq 1 100); do [[ "$(active_name)" == "$1"* ]] && return 0; sleep 0.05; done
+    for _ in $(seq 1 200); do [[ "$(active_name)" == "$1"* ]] && return 0; sleep 0.05; done
     fail "no window '$1' (active: '$(active_name)')"
 }
 last_box=0

@@ -1,6 +1,6 @@
 # Sourced by the scripts that drive the real windows. Starts a virtual X display on a number
 # Xvfb finds free itself (tests run side by side never share a display), then openbox on it,
-# and returns once openbox manages the screen.
+# and returns once openbox gives new windows the focus.
 #   start_virtual_display WIDTHxHEIGHT   exports DISPLAY; sets xvfb_pid and wm_pid
 #   stop_virtual_display
 # Needs Xvfb, openbox and xprop; a script checks for them before it starts.
@@ -17,9 +17,13 @@ start_virtual_display() {
     [ "$DISPLAY" != ":" ] || { echo "the virtual display did not start"; return 1; }
     openbox >/dev/null 2>&1 &
     wm_pid=$!
-    # openbox manages the screen once it has set its check window on the root.
+    # openbox sets its check window on the root early in its start; a window mapped before it
+    # has entered its event loop is managed without the focus, so it is given a moment more.
     for _ in $(seq 1 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && return 0
+        if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; then
+            sleep 1
+            return 0
+        fi
         sleep 0.05
     done
     echo "openbox did not start"
