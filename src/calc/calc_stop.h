@@ -52,6 +52,7 @@ enum class StopCause {
     LiquidOutsideRange, // the liquid of a tray outside 0..1
     BeyondEquilibrium,  // the vapour leaving a tray richer than the equilibrium with its inlet liquid
     // The tray limit.
+    NoSeparation, // alpha so near 1 that even total reflux needs more than 300 trays
     Pinch,        // the trays stall where an operating line meets the equilibrium curve
     TraysWorkDry, // the trays stall because their efficiency vanished
     TooManyTrays, // still enriching at tray 300

@@ -125,12 +125,12 @@ ColumnDiagram BuildColumnDiagram(const ProgramState& state, const ColumnResult& 
         d.steps.push_back({profile.front().x, d.xW});
     for (std::size_t i = 0; i < profile.size(); ++i) {
         const TrayRecord& tray = profile[i];
-        d.steps.push_back({tray.x, tray.y});
-        d.pseudoEquilibrium.push_back({tray.x, tray.y});
+        d.steps.push_back({tray.x, tray.yOut});
+        d.pseudoEquilibrium.push_back({tray.x, tray.yOut});
         if (tray.number == column.feedTray)
-            d.feedStep = PlotPoint{tray.x, tray.y};
+            d.feedStep = PlotPoint{tray.x, tray.yOut};
         if (i + 1 < profile.size())
-            d.steps.push_back({profile[i + 1].x, tray.y});
+            d.steps.push_back({profile[i + 1].x, tray.yOut});
     }
     d.inset = BuildBottomInset(state, d);
     return d;

@@ -16,6 +16,14 @@ std::string StopReasonText(const StopReason& reason);
 // One warning as a sentence: which trays, which quantity, how far outside its window.
 std::string WarningText(const HydraulicWarning& warning);
 
+// Whether `value` lies ten times beyond `bound` or more, on the side `below` says: a tray that far
+// outside its usual window cannot work at all.
+bool FarOutside(double value, double bound, bool below);
+
+// What a value of `quantity` outside its usual window on the `below` side means for a tray, as
+// the end of a sentence (": …."); `far` when it lies ten times beyond.
+std::string RangeConsequence(HydraulicQuantity quantity, bool below, bool far);
+
 // The one line the results screen shows: the first warning and how many more there are; empty
 // when there are none.
 std::string WarningsLine(const std::vector<HydraulicWarning>& warnings);

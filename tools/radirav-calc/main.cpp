@@ -9,6 +9,7 @@
 #include "model/message_text.h"
 #include "report/report_text.h"
 #include "report/stop_text.h"
+#include "tray_output.h"
 #include "variants.h"
 
 #include <charconv>
@@ -25,6 +26,7 @@ namespace {
 
 constexpr const char* kHelp = R"(Использование:
   radirav-calc [--json [--profile]] ФАЙЛ.case
+  radirav-calc --tray N|feed|top [--json] ФАЙЛ.case
   radirav-calc --sweep [R=FROM:TO:COUNT] ФАЙЛ.case
   radirav-calc --summary ФАЙЛ.case...
   radirav-calc --variants N --seed S --vary КОД=ОТ:ДО[,КОД=ОТ:ДО...]
@@ -44,7 +46,16 @@ constexpr const char* kHelp = R"(Использование:
    "balance": {"P", "W", "xP", "xW", "b", "ys"}}
 --profile (вместе с --json): "profile" - каждая тарелка снизу вверх:
   {"tray", "section": "stripping" | "rectifying", "x", "y" (уходящий пар), "yStar",
-   "Ea" (эффективность по Мэрфри с учётом уноса), "w" (м/с), "F" (F-фактор), "h" (м)}.
+   "EMV" (эффективность по Мэрфри), "Ea" (она же с учётом уноса), "w" (м/с), "F" (F-фактор),
+   "h" (м)}.
+
+--tray N: расчёт одной тарелки по шагам - от летучести до пара, уходящего с тарелки, каждый
+  шаг формулой, формулой с числами и результатом; N - номер снизу, feed - тарелка питания,
+  top - верхняя. С --json: {"tray": {"number", "section" ("stripping" | "rectifying"), "x",
+  "y_in", "y_out", "y_star", "alpha", "T", "V", "L", "k", "lambda", "rho_v", "w", "F", "mu_v", "r",
+  "Sc", "QL", "q", "h", "DE", "tau", "NG", "NL", "NOG", "EOG", "Pe", "g", "eta", "s", "EMV",
+  "Ea"}, "stopped_at", "stop", "error", "reason"}. Если расчёт остановился на этой тарелке,
+  тарелка рассчитана до шага, на котором он остановился ("stopped_at"; дальше null).
 
 --sweep: исследование флегмового числа, CSV; вариант считается при COUNT значениях R от FROM
   до TO (оба в пределах проверки R: 0 < R <= 10000):
@@ -87,7 +98,7 @@ constexpr const char* kHelp = R"(Использование:
 диапазонам, что и на экранах программы.
 
 Код выхода: 0 рассчитано; 1 расчёт остановился (ошибка в исходных данных или больше 300
-тарелок; для --summary - в каком-либо файле; для --sweep - ни одно R не достигает верха;
+тарелок; для --tray - и тарелки с таким номером в колонне нет; для --summary - в каком-либо файле; для --sweep - ни одно R не достигает верха;
 для --variants - не набралось N вариантов); 2 ошибка в командной строке или в файле
 варианта (для --summary - в каком-либо файле, его строка говорит, почему).
 )";
@@ -100,7 +111,7 @@ std::string NowAsRussianDate() {
         {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec});
 }
 
-enum class Mode { Report, Json, Sweep, Summary, Variants };
+enum class Mode { Report, Json, Sweep, Summary, Variants, Tray };
 
 int Usage(const std::string& what) {
     std::cerr << "radirav-calc: " << what << " (см. --help)\n";
@@ -151,6 +162,8 @@ int RunSweep(radirav::ProgramState& state, const std::optional<radirav::SweepSpe
 int main(int argc, char** argv) {
     Mode mode = Mode::Report;
     bool profile = false;
+    bool json = false;
+    std::optional<radirav::TrayRequest> tray;
     std::optional<radirav::SweepSpec> sweep;
     radirav::VariantsSpec variants;
     bool seedGiven = false;
@@ -165,16 +178,28 @@ int main(int argc, char** argv) {
             std::cout << "radirav-calc " RADIRAV_VERSION "\n";
             return 0;
         }
+        // One of --sweep, --summary, --variants and --tray; --json alone or with --tray.
         const bool modeOption =
-            arg == "--json" || arg == "--sweep" || arg == "--summary" || arg == "--variants";
-        if (modeOption && mode != Mode::Report && !(arg == "--json" && mode == Mode::Json))
-            return Usage("--json, --sweep, --summary и --variants не сочетаются");
-        const bool takesValue =
-            arg == "--variants" || arg == "--seed" || arg == "--vary" || arg == "--equilibrium";
+            arg == "--sweep" || arg == "--summary" || arg == "--variants" || arg == "--tray";
+        const bool otherMode = mode != Mode::Report && mode != Mode::Json;
+        if ((modeOption && otherMode) || (modeOption && json && arg != "--tray") ||
+            (arg == "--json" && otherMode && mode != Mode::Tray))
+            return Usage(
+                "--json, --sweep, --summary, --variants и --tray не сочетаются (кроме --tray с --json)");
+        const bool takesValue = arg == "--variants" || arg == "--seed" || arg == "--vary" ||
+                                arg == "--equilibrium" || arg == "--tray";
         if (takesValue && i + 1 == argc)
             return Usage("после " + arg + " нужно значение");
         if (arg == "--json") {
-            mode = Mode::Json;
+            json = true;
+            if (mode == Mode::Report)
+                mode = Mode::Json;
+        } else if (arg == "--tray") {
+            mode = Mode::Tray;
+            tray = radirav::ParseTrayRequest(argv[++i]);
+            if (!tray)
+                return Usage("--tray " + radirav::QuoteForMessage(argv[i]) +
+                             ": нужен номер тарелки от 1 до 300, feed или top");
         } else if (arg == "--profile") {
             profile = true;
         } else if (arg == "--sweep") {
@@ -223,6 +248,8 @@ int main(int argc, char** argv) {
     }
     if (profile && mode == Mode::Report)
         mode = Mode::Json;
+    if (profile && mode == Mode::Tray)
+        return Usage("--profile и --tray не сочетаются");
     if (profile && mode != Mode::Json)
         return Usage("--profile - только вместе с --json");
     const bool variantOptions = seedGiven || !variants.ranges.empty() || variants.equilibrium;
@@ -248,6 +275,12 @@ int main(int argc, char** argv) {
     if (mode == Mode::Sweep)
         return RunSweep(state, sweep);
     const radirav::ColumnResult result = radirav::CalculateAndStore(state);
+    if (mode == Mode::Tray) {
+        const radirav::TrayAnswer answer =
+            radirav::AnswerTrayRequest(state, result, *tray, json, NowAsRussianDate());
+        std::cout << answer.text;
+        return answer.status;
+    }
     if (mode == Mode::Json)
         std::cout << radirav::ResultJson(state, result, profile) << "\n";
     else if (result.stop == radirav::CalcStop::None)
