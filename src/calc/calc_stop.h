@@ -72,6 +72,7 @@ struct StopReason {
     std::optional<double> tableEnd;  // x of the last tabulated point, when that liquid lies past it
     double reflux = 0;               // R of the input
     double boilUp = 0;               // b of the balance
+    double alfa = 0, lambda = 0;     // volatility and mass transfer factor of a tray that stopped
 };
 
 // The stop a cause ends the calculation with.

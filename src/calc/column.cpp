@@ -248,6 +248,8 @@ private:
         const int n = tray.number;
         result_.stoppedTray = tray;
         result_.trays.pop_back();
+        result_.reason.alfa = result_.stoppedTray->alfa;
+        result_.reason.lambda = result_.stoppedTray->lambda;
         return Fail(cause, n, value, bound, efficiency);
     }
 
@@ -277,6 +279,8 @@ private:
         // The trays kept are whole ones; the one that exceeds it is whole but impossible.
         result_.stoppedTray = std::move(result_.trays.back());
         result_.trays.pop_back();
+        result_.reason.alfa = result_.stoppedTray->alfa;
+        result_.reason.lambda = result_.stoppedTray->lambda;
         result_.reason.inletLiquid = xIn;
         // Past its last point a table is only extrapolated: that, not the tray, is then at fault.
         if (const std::optional<float> tableEnd = equilibrium_.TableEnd(); tableEnd && xIn > *tableEnd)

@@ -47,6 +47,18 @@ std::string Suffix(ColumnSection section) {
 
 const char* kEfficiencyAdvice = "Проверьте коэффициенты диффузии DY, DX и размеры тарелок.";
 
+// A Murphree efficiency above 1 comes from a liquid that crosses the tray unmixed while the
+// equilibrium line is steep against the operating line (lambda = m V / L). From five times as
+// steep on (the program's own mark; a column usually works near 1) it is the volatility that
+// drives the efficiency past 1, and the advice says so.
+std::string OvershootAdvice(const StopReason& r) {
+    if (r.lambda < 5.0)
+        return kEfficiencyAdvice;
+    return "Равновесная линия здесь в λ = " + Approx(r.lambda) +
+           " раза круче рабочей (летучесть α = " + Approx(r.alfa) +
+           "): дело в летучести. Проверьте ALFA или равновесные данные у этого состава.";
+}
+
 } // namespace
 
 std::string StopReasonText(const StopReason& r) {
@@ -119,10 +131,10 @@ std::string StopReasonText(const StopReason& r) {
                     "этой части колонны.";
     case StopCause::VapourAboveOne:
         return at + "мольная доля пара " + x + " больше 1 при КПД тарелки " + Approx(r.efficiency) +
-               ": такой тарелки не бывает. " + kEfficiencyAdvice;
+               ": такой тарелки не бывает. " + OvershootAdvice(r);
     case StopCause::VapourBelowZero:
         return at + "мольная доля пара " + x + " меньше 0 при КПД тарелки " + Approx(r.efficiency) +
-               ": КПД выше 1 перешагнул равновесную кривую. " + kEfficiencyAdvice;
+               ": КПД выше 1 перешагнул равновесную кривую. " + OvershootAdvice(r);
     case StopCause::LiquidOutsideRange:
         return at + "мольная доля жидкости " + x +
                " вне 0..1: рабочая линия вышла за диаграмму. Проверьте R, "
@@ -143,7 +155,7 @@ std::string StopReasonText(const StopReason& r) {
                    "проверьте равновесные данные у x = " +
                    Approx(r.inletLiquid) + ".";
         return richer + ", при КПД " + Approx(r.efficiency) + ": такой тарелки не бывает. " +
-               kEfficiencyAdvice;
+               OvershootAdvice(r);
     }
     case StopCause::Pinch:
         if (!Rectifying(r.section))

@@ -205,6 +205,12 @@ StopReason Reason(StopCause cause, double value, double bound, double efficiency
     return reason;
 }
 
+StopReason Steep(StopReason reason, double alfa, double lambda) {
+    reason.alfa = alfa;
+    reason.lambda = lambda;
+    return reason;
+}
+
 class StopExplanation : public ::testing::TestWithParam<ReasonCase> {};
 
 // At their edges the explanations say what is true: the distillate reached only on the last tray,
@@ -218,32 +224,41 @@ TEST_P(StopExplanation, SaysWhatIsTrueAtItsEdge) {
         EXPECT_EQ(text.find(part), std::string::npos) << part << "\n" << text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Edges, StopExplanation,
-                         ::testing::Values(ReasonCase{"DistillateReachedOnlyOnTray300",
-                                                      Reason(StopCause::TooManyTrays, 0.883, 0.8814, 0.6),
-                                                      {"лишь на тарелке 300", "y = 0.883", "xP = 0.881"},
-                                                      {"доходит лишь до"}},
-                                           ReasonCase{"VapourShortOfTheDistillateQuotesIt",
-                                                      Reason(StopCause::TooManyTrays, 0.873, 0.8814, 0.6),
-                                                      {"доходит лишь до y = 0.873", "xP = 0.881"},
-                                                      {}},
-                                           ReasonCase{"VolatilityNearOneHelpsNoReflux",
-                                                      Reason(StopCause::NoSeparation, 1.0000001, 1.04e8),
-                                                      {"1.0000001", "не разделяются", "больше миллиона"},
-                                                      {"Увеличьте"}},
-                                           ReasonCase{"VolatilityOfTenPercentCountsTheStages",
-                                                      Reason(StopCause::NoSeparation, 1.01, 1040.3),
-                                                      {"α = 1.01", "1041"},
-                                                      {}},
-                                           ReasonCase{"CurveFallingUnderAnOrdinaryTrayNamesTheVolatility",
-                                                      Reason(StopCause::BeyondEquilibrium, 0.671, 0.668, 0.7),
-                                                      {"летучест", "x = 0.52"},
-                                                      {"диффузии"}},
-                                           ReasonCase{"EfficiencyAboveOneNamesTheTrays",
-                                                      Reason(StopCause::BeyondEquilibrium, 0.671, 0.668, 2.1),
-                                                      {"диффузии"},
-                                                      {"летучест"}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Edges, StopExplanation,
+    ::testing::Values(ReasonCase{"DistillateReachedOnlyOnTray300",
+                                 Reason(StopCause::TooManyTrays, 0.883, 0.8814, 0.6),
+                                 {"лишь на тарелке 300", "y = 0.883", "xP = 0.881"},
+                                 {"доходит лишь до"}},
+                      ReasonCase{"VapourShortOfTheDistillateQuotesIt",
+                                 Reason(StopCause::TooManyTrays, 0.873, 0.8814, 0.6),
+                                 {"доходит лишь до y = 0.873", "xP = 0.881"},
+                                 {}},
+                      ReasonCase{"VolatilityNearOneHelpsNoReflux",
+                                 Reason(StopCause::NoSeparation, 1.0000001, 1.04e8),
+                                 {"1.0000001", "не разделяются", "больше миллиона"},
+                                 {"Увеличьте"}},
+                      ReasonCase{"VolatilityOfTenPercentCountsTheStages",
+                                 Reason(StopCause::NoSeparation, 1.01, 1040.3),
+                                 {"α = 1.01", "1041"},
+                                 {}},
+                      ReasonCase{"CurveFallingUnderAnOrdinaryTrayNamesTheVolatility",
+                                 Reason(StopCause::BeyondEquilibrium, 0.671, 0.668, 0.7),
+                                 {"летучест", "x = 0.52"},
+                                 {"диффузии"}},
+                      ReasonCase{"EfficiencyAboveOneNamesTheTrays",
+                                 Reason(StopCause::BeyondEquilibrium, 0.671, 0.668, 2.1),
+                                 {"диффузии"},
+                                 {"летучест"}},
+                      ReasonCase{"OvershootOnASteepEquilibriumNamesTheVolatility",
+                                 Steep(Reason(StopCause::VapourAboveOne, 3.47, 1, 3.48), 1e6, 8.46),
+                                 {"α = 1e+06", "λ = 8.46"},
+                                 {"диффузии"}},
+                      ReasonCase{"OvershootOnAnOrdinaryEquilibriumNamesTheTrays",
+                                 Steep(Reason(StopCause::VapourAboveOne, 1.08, 1, 1.08), 9.4, 1.85),
+                                 {"диффузии"},
+                                 {"летучест"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct WarningCase {
     const char* name;
