@@ -23,6 +23,7 @@ add_executable(radirav_ui_tests
   screens/results/form11_results_test.cpp
   screens/results/print_report_test.cpp
   screens/results/column_diagram_window_test.cpp
+  screens/results/worked_tray_window_test.cpp
   screens/road_test.cpp
   screens/common/equilibrium_drawing_test.cpp
   screens/equilibrium/form10_points_check_test.cpp
@@ -124,6 +125,7 @@ if(X11_FOUND AND X11_XTest_FOUND)
     screens/display/keyboard_layout_display_test.cpp
     screens/display/window_frames_display_test.cpp
     screens/display/focus_display_test.cpp
+    screens/display/worked_tray_display_test.cpp
   )
   target_include_directories(radirav_display_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(radirav_display_tests PRIVATE radirav_test_platform Qt6::Test X11::X11 X11::Xtst

@@ -185,4 +185,70 @@ ColumnDiagramLayout LayOutColumnDiagram(double width, double height) {
     return layout;
 }
 
+PlotFrame DiagramFrame(const ColumnDiagramLayout& l) {
+    return {l.diagram.left, l.diagram.top, l.diagram.width, l.diagram.height, 0, 1, 0, 1};
+}
+
+std::optional<PlotFrame> InsetFrame(const ColumnDiagramLayout& l, const ColumnDiagram& diagram) {
+    if (!diagram.inset)
+        return std::nullopt;
+    const BottomInset& inset = *diagram.inset;
+    return PlotFrame{l.insetPlot.left,
+                     l.insetPlot.top,
+                     l.insetPlot.width,
+                     l.insetPlot.height,
+                     inset.xFrom,
+                     inset.xTo,
+                     inset.yFrom,
+                     inset.yTo,
+                     true,
+                     true};
+}
+
+PlotFrame ProfileFrame(const ColumnDiagramLayout& l, int trays) {
+    const double count = std::max(1, trays);
+    return {l.profile.left, l.profile.top, l.profile.width, l.profile.height, 0, count + 1, 0, 1};
+}
+
+namespace {
+
+double DistanceToSegment(PlotPoint p, PlotPoint a, PlotPoint b) {
+    const double dx = b.x - a.x, dy = b.y - a.y, length = dx * dx + dy * dy;
+    const double t = length > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length, 0.0, 1.0) : 0.0;
+    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
+// The staircase's corners are (x1, xW), (x1, y1), (x2, y1), (x2, y2), ...: segments 2n - 2 and
+// 2n - 1 (from 0) are the rise and the run of tray n.
+std::optional<int> StepAt(const Polyline& steps, const PlotFrame& frame, PlotPoint where, double reach) {
+    std::optional<int> tray;
+    double nearest = reach;
+    for (std::size_t i = 1; i < steps.size(); ++i) {
+        const double d = DistanceToSegment(where, frame.Screen(steps[i - 1]), frame.Screen(steps[i]));
+        if (d <= nearest) {
+            nearest = d;
+            tray = static_cast<int>((i - 1) / 2) + 1;
+        }
+    }
+    return tray;
+}
+
+} // namespace
+
+std::optional<int> TrayAt(const ColumnDiagram& diagram, const ColumnDiagramLayout& layout, int trays,
+                          PlotPoint where, double reach) {
+    const Box at{where.x, where.y, 0, 0};
+    if (const std::optional<PlotFrame> inset = InsetFrame(layout, diagram);
+        inset && layout.inset.Contains(at))
+        return StepAt(diagram.steps, *inset, where, reach);
+    if (layout.diagram.Grown(reach).Contains(at))
+        return StepAt(diagram.steps, DiagramFrame(layout), where, reach);
+    if (trays >= 1 && layout.profile.Grown(reach).Contains(at)) {
+        const PlotFrame frame = ProfileFrame(layout, trays);
+        const long nearest = std::lround((where.x - frame.left) / frame.width * (frame.xTo - frame.xFrom));
+        return static_cast<int>(std::clamp<long>(nearest, 1, trays));
+    }
+    return std::nullopt;
+}
+
 } // namespace radirav

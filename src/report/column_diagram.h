@@ -60,4 +60,15 @@ struct ColumnDiagramLayout {
 };
 ColumnDiagramLayout LayOutColumnDiagram(double width, double height);
 
+// How the window maps data into its plots: the y-x diagram, its inset (logarithmic, none without
+// one) and the tray profile of a column of `trays` trays.
+PlotFrame DiagramFrame(const ColumnDiagramLayout& layout);
+std::optional<PlotFrame> InsetFrame(const ColumnDiagramLayout& layout, const ColumnDiagram& diagram);
+PlotFrame ProfileFrame(const ColumnDiagramLayout& layout, int trays);
+
+// The tray a click at `where` (drawing units) points at: the nearest step of the staircase within
+// `reach`, in the inset where it shows them, or the nearest tray along the profile; none elsewhere.
+std::optional<int> TrayAt(const ColumnDiagram& diagram, const ColumnDiagramLayout& layout, int trays,
+                          PlotPoint where, double reach);
+
 } // namespace radirav

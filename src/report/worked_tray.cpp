@@ -362,39 +362,12 @@ private:
 };
 
 // `text` broken into lines of at most `width` characters, the continuation indented by `indent`.
-// A formula breaks where a reader expects it: before " = ", else before a plus or minus in as few
-// brackets as possible, else at a blank in as few brackets as possible; a word longer than a
-// line is left whole.
 std::vector<std::string> Wrap(const std::string& text, std::size_t width, std::size_t indent) {
-    std::vector<std::string> lines;
-    std::string rest = text, lead;
-    while (CharCount(lead) + CharCount(rest) > width) {
-        const std::size_t room = width - CharCount(lead);
-        std::size_t cut = std::string::npos, chars = 0;
-        int best = 0, depth = 0;
-        for (std::size_t i = 0; i < rest.size() && chars <= room; ++i) {
-            const char c = rest[i];
-            if ((static_cast<unsigned char>(c) & 0xC0) == 0x80)
-                continue; // inside a character
-            depth += (c == '(' || c == '[') - (c == ')' || c == ']');
-            if (c == ' ' && chars > indent) {
-                const std::string_view next = std::string_view(rest).substr(i + 1);
-                const bool sign = next.starts_with("+ ") || next.starts_with("− ");
-                const int score = next.starts_with("= ") ? 0 : 1 + 2 * depth + (sign ? 0 : 1);
-                if (cut == std::string::npos || score <= best) {
-                    cut = i;
-                    best = score;
-                }
-            }
-            ++chars;
-        }
-        if (cut == std::string::npos)
-            break;
-        lines.push_back(lead + rest.substr(0, cut));
-        rest = rest.substr(cut + 1);
-        lead = Spaces(indent);
-    }
-    lines.push_back(lead + rest);
+    const auto chars = [](std::string_view piece) { return static_cast<double>(CharCount(piece)); };
+    std::vector<std::string> lines = BreakLine(
+        text, static_cast<double>(width), static_cast<double>(width > indent ? width - indent : 1), chars);
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        lines[i] = Spaces(indent) + lines[i];
     return lines;
 }
 
@@ -417,6 +390,42 @@ void AddStep(std::vector<std::string>& lines, const WorkedStep& step, int index,
 }
 
 } // namespace
+
+std::vector<std::string> BreakLine(const std::string& text, double firstWidth, double restWidth,
+                                   const std::function<double(std::string_view)>& measure) {
+    std::vector<std::string> lines;
+    std::string_view rest = text;
+    double width = firstWidth;
+    while (!rest.empty() && measure(rest) > width) {
+        // Blanks a line may end at, each with how good a place it is: lower is better.
+        std::size_t cut = std::string::npos;
+        int best = 0, depth = 0;
+        for (std::size_t i = 0; i < rest.size(); ++i) {
+            const char c = rest[i];
+            depth += (c == '(' || c == '[') - (c == ')' || c == ']');
+            // Never between an operator and the term it stands before.
+            const std::string_view before = rest.substr(0, i);
+            if (c != ' ' || i == 0 || before.ends_with("=") || before.ends_with("+") || before.ends_with("−"))
+                continue;
+            if (measure(before) > width)
+                break;
+            const std::string_view next = rest.substr(i + 1);
+            const bool sign = next.starts_with("+ ") || next.starts_with("− ");
+            const int score = next.starts_with("= ") ? 0 : 1 + 2 * depth + (sign ? 0 : 1);
+            if (cut == std::string::npos || score <= best) {
+                cut = i;
+                best = score;
+            }
+        }
+        if (cut == std::string::npos)
+            break; // a word longer than the line stays whole
+        lines.emplace_back(rest.substr(0, cut));
+        rest = rest.substr(cut + 1);
+        width = restWidth;
+    }
+    lines.emplace_back(rest);
+    return lines;
+}
 
 std::optional<WorkedTray> WorkTray(const ProgramState& state, const ColumnResult& result, int number,
                                    char decimalSeparator) {

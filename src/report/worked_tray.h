@@ -3,8 +3,10 @@
 #include "calc/column.h"
 #include "model/program_state.h"
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One tray worked out step by step, in Russian, with the tray's own numbers: the sheet a student
@@ -39,6 +41,13 @@ struct WorkedTray {
 // `decimalSeparator`.
 std::optional<WorkedTray> WorkTray(const ProgramState& state, const ColumnResult& result, int number,
                                    char decimalSeparator = '.');
+
+// `text` broken into lines: the first no wider than `firstWidth`, the others than `restWidth`, as
+// `measure` measures. A formula breaks where a reader expects it: before " = ", else before a plus
+// or minus in as few brackets as possible, else at a blank in as few brackets as possible; a word
+// longer than a line is left whole.
+std::vector<std::string> BreakLine(const std::string& text, double firstWidth, double restWidth,
+                                   const std::function<double(std::string_view)>& measure);
 
 // The worked tray as text lines of at most `width` characters (longer formulas wrap at an
 // operator): a heading with the student, the system, `dateText` and the tray, then each step as a

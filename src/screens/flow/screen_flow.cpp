@@ -12,6 +12,7 @@
 #include "screens/menu/form16_reentry_choice.h"
 #include "screens/results/column_diagram_window.h"
 #include "screens/results/form11_results.h"
+#include "screens/results/worked_tray_window.h"
 
 #include <QElapsedTimer>
 
@@ -115,7 +116,8 @@ void ScreenFlow::CorrectAntoineConstants() {
 }
 
 Form11* ScreenFlow::ResultsWindow() {
-    return HandOverTo(new Form11(state_, platform_, *this));
+    results_ = HandOverTo(new Form11(state_, platform_, *this));
+    return results_.data();
 }
 
 void ScreenFlow::CalculateAndShow() {
@@ -202,10 +204,29 @@ void ScreenFlow::ShowColumnDiagram() {
         open->activateWindow();
         return;
     }
-    columnDiagram_ = new ColumnDiagramWindow(state_, platform_);
+    columnDiagram_ = new ColumnDiagramWindow(state_, platform_, *this);
     if (qEnvironmentVariableIsSet("RADIRAV_TIMING"))
         columnDiagram_->ReportOpenTime(clicked);
     columnDiagram_->show();
+}
+
+void ScreenFlow::ShowWorkedTray(int tray) {
+    if (ending_)
+        return;
+    // The column is the one the results window calculated; without it there is none to show.
+    Form11* results = Loaded(results_);
+    const ColumnResult* column = results != nullptr ? results->Result() : nullptr;
+    if (column == nullptr)
+        return;
+    // One worked tray at a time beside the results: a second request turns the open one to it.
+    WorkedTrayWindow* window = Loaded(workedTray_);
+    if (window == nullptr) {
+        window = workedTray_ = new WorkedTrayWindow(state_, platform_, *column);
+    }
+    window->ShowTray(tray);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace radirav

@@ -15,6 +15,7 @@ class Form8;
 class Form11;
 class Form15;
 class ColumnDiagramWindow;
+class WorkedTrayWindow;
 class ScreenWindow;
 
 // Who opens whom: the one place that knows every screen. Every hand-over unloads whatever the
@@ -51,6 +52,7 @@ public:
     void OpenReentryChoice(EquilibriumData data) override;
     void EndProgram() override;
     void ShowColumnDiagram() override;
+    void ShowWorkedTray(int tray) override;
 
 private:
     // Unloads every screen but `next` (and `alsoKept`), then gives `next` back.
@@ -69,7 +71,9 @@ private:
     QPointer<Form2> nameBackdrop_; // the general window standing behind the name questions
     QPointer<Form8> review_;       // the ideality question and the Antoine constants
     QPointer<Form15> menu_;        // the change-input menu, kept hidden while a group is changed
+    QPointer<Form11> results_;     // the calculation's window, which holds its column
     QPointer<ColumnDiagramWindow> columnDiagram_;
+    QPointer<WorkedTrayWindow> workedTray_;
 };
 
 } // namespace radirav

@@ -227,16 +227,7 @@ void DrawInset(Pen& pen, const ColumnPicture& p, const BottomInset& inset) {
     pen.Font(9);
     labels.AvoidBox(pen.Text(l.inset.left + pen.U(6), l.inset.top + pen.U(4),
                              QStringLiteral("Низ колонны, логарифмические шкалы"), kAxisColor));
-    const PlotFrame f{l.insetPlot.left,
-                      l.insetPlot.top,
-                      l.insetPlot.width,
-                      l.insetPlot.height,
-                      inset.xFrom,
-                      inset.xTo,
-                      inset.yFrom,
-                      inset.yTo,
-                      true,
-                      true};
+    const PlotFrame f = *InsetFrame(l, d);
     Axes(pen, labels, f, LogTicks(inset.xFrom, inset.xTo), LogTicks(inset.yFrom, inset.yTo), {}, {}, 8);
 
     const double low = std::min(inset.xFrom, inset.yFrom), high = std::max(inset.xTo, inset.yTo);
@@ -266,7 +257,7 @@ void DrawInset(Pen& pen, const ColumnPicture& p, const BottomInset& inset) {
 void DrawDiagram(Pen& pen, const ColumnPicture& p) {
     const ColumnDiagramLayout& l = p.layout;
     const ColumnDiagram& d = p.diagram;
-    const PlotFrame f{l.diagram.left, l.diagram.top, l.diagram.width, l.diagram.height, 0, 1, 0, 1};
+    const PlotFrame f = DiagramFrame(l);
     LabelPlacer labels({0, 0, l.profile.left - pen.U(60), l.buttonTop}, pen.U(2));
     pen.Font(11);
     labels.AvoidBox(pen.Text(f.left, pen.U(8),
@@ -336,7 +327,7 @@ void DrawDiagram(Pen& pen, const ColumnPicture& p) {
 void DrawProfile(Pen& pen, const ColumnPicture& p) {
     const Box& area = p.layout.profile;
     const double trays = std::max(1, p.result.requiredTrays);
-    const PlotFrame f{area.left, area.top, area.width, area.height, 0, trays + 1, 0, 1};
+    const PlotFrame f = ProfileFrame(p.layout, p.result.requiredTrays);
     LabelPlacer labels(area, pen.U(2));
     pen.Font(11);
     pen.Text(f.left, pen.U(8), QStringLiteral("Профиль колонны по тарелкам"), kAxisColor);

@@ -50,8 +50,9 @@ RefluxStudy StudyRefluxOf(const ProgramState& state) {
     return study;
 }
 
-ColumnDiagramWindow::ColumnDiagramWindow(ProgramState& state, Platform platform)
-    : ScreenWindow(platform.screens, QStringLiteral("ColumnDiagram")), state_(state), platform_(platform) {
+ColumnDiagramWindow::ColumnDiagramWindow(ProgramState& state, Platform platform, Navigator& navigator)
+    : ScreenWindow(platform.screens, QStringLiteral("ColumnDiagram")), state_(state), platform_(platform),
+      navigator_(navigator) {
     setWindowTitle(kCaption);
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     SetOuterGeometry({10, 5, kOuterWidth, kOuterHeight});
@@ -168,6 +169,14 @@ void ColumnDiagramWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     ScreenWindow::keyPressEvent(event);
+}
+
+void ColumnDiagramWindow::OnMouseDown(QPointF where, Qt::MouseButton button) {
+    if (button != Qt::LeftButton || result_.stop != CalcStop::None)
+        return;
+    if (const std::optional<int> tray =
+            TrayAt(diagram_, layout_, result_.requiredTrays, {where.x(), where.y()}, 6 * layout_.unit))
+        navigator_.ShowWorkedTray(*tray);
 }
 
 void ColumnDiagramWindow::RangeButtonClick() {

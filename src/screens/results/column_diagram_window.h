@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "platform/screen_window.h"
 #include "report/column_diagram.h"
+#include "screens/flow/navigator.h"
 
 #include <QElapsedTimer>
 #include <QFutureWatcher>
@@ -36,7 +37,7 @@ RefluxStudy StudyRefluxOf(const ProgramState& state);
 class ColumnDiagramWindow final : public ScreenWindow {
     Q_OBJECT
 public:
-    ColumnDiagramWindow(ProgramState& state, Platform platform);
+    ColumnDiagramWindow(ProgramState& state, Platform platform, Navigator& navigator);
 
     CommandButton* RangeButton;
     CommandButton* SavePictureButton;
@@ -65,6 +66,8 @@ public:
 
 protected:
     void OnCloseRequested() override { Unload(); }
+    // A click on a step of the staircase or along the tray profile works that tray out.
+    void OnMouseDown(QPointF where, Qt::MouseButton button) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -78,6 +81,7 @@ private:
 
     ProgramState& state_;
     Platform platform_;
+    Navigator& navigator_;
     ColumnResult result_;
     ColumnDiagram diagram_;
     ColumnDiagramLayout layout_;

@@ -27,6 +27,7 @@ const QString kPrintCaption = QStringLiteral("  Печать результат�
 const QString kChangeCaption = QStringLiteral("Изменение исходной информации");
 const QString kEndCaption = QStringLiteral("Окончание расчёта");
 const QString kDiagramCaption = QStringLiteral("Диаграмма и\nпрофиль колонны");
+const QString kTrayCaption = QStringLiteral("Расчёт тарелки");
 
 QFont ButtonFont() {
     return ScreenFont(QStringLiteral("MS Sans Serif"), 10, true);
@@ -65,6 +66,9 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     // Right of the print and change buttons, where the results leave the window empty.
     DiagramButton =
         MakeButton(this, QStringLiteral("DiagramButton"), kDiagramCaption, {540, 350, 200, 82}, ButtonFont());
+    // Under it, level with the end button.
+    TrayButton =
+        MakeButton(this, QStringLiteral("TrayButton"), kTrayCaption, {540, 450, 200, 32}, ButtonFont());
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setTextFormat(Qt::PlainText);
@@ -81,6 +85,7 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     Command4->hide();
     Command5->hide();
     DiagramButton->hide();
+    TrayButton->hide();
     Label2->hide();
 
     Command1->OnClick([this] { Command1Click(); });
@@ -89,6 +94,7 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     Command4->OnClick([this] { Command4Click(); });
     Command5->OnClick([this] { Command5Click(); });
     DiagramButton->OnClick([this] { DiagramButtonClick(); });
+    TrayButton->OnClick([this] { TrayButtonClick(); });
 }
 
 void Form11::PrepareForDirectResults() {
@@ -101,7 +107,7 @@ void Form11::Calculate() {
     Command1->hide();
     Command2->hide();
     Label2->hide();
-    const ColumnResult result = CalculateColumn(state_);
+    const ColumnResult& result = result_.emplace(CalculateColumn(state_));
     StoreColumnResult(result, state_);
     if (result.stop == CalcStop::InputDataError || result.stop == CalcStop::AntoineError) {
         ShowStop(result);
@@ -114,6 +120,7 @@ void Form11::Calculate() {
     Command4->show();
     Command5->show();
     DiagramButton->setVisible(!state_.InputError);
+    TrayButton->setVisible(!state_.InputError);
 }
 
 void Form11::AskAlfaAndCalculate() {
@@ -146,6 +153,7 @@ void Form11::ShowStop(const ColumnResult& result) {
     Command2->hide();
     Command3->hide();
     DiagramButton->hide();
+    TrayButton->hide();
     Command4->show();
     Command5->show();
 }
@@ -159,6 +167,7 @@ void Form11::ShowResults() {
     Command2->hide();
     Command3->hide();
     DiagramButton->hide();
+    TrayButton->hide();
 
     surface.SetCurrentX(30);
     surface.SetCurrentY(20);

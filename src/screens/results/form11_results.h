@@ -7,6 +7,8 @@
 #include "platform/screen_window.h"
 #include "screens/flow/navigator.h"
 
+#include <optional>
+
 class QLabel;
 
 namespace radirav {
@@ -26,6 +28,7 @@ public:
     QLabel* ReasonLabel;          // under a stop's message: where the column failed and what helps
     QLabel* WarningLabel;         // under the results: trays outside their usual design window
     CommandButton* DiagramButton; // the column drawn, after a normal end
+    CommandButton* TrayButton;    // one tray worked out step by step, after a normal end
 
     // For callers that calculate straight away: results caption, no start or graph buttons.
     void PrepareForDirectResults();
@@ -37,6 +40,8 @@ public:
     void ShowResults();
     // The accepted point table as an x-y diagram on yellow, before the calculation starts.
     void ShowEquilibriumGraph();
+    // The column of the last calculation; none before one.
+    const ColumnResult* Result() const { return result_ ? &*result_ : nullptr; }
 
     void Command1Click() { Calculate(); }
     void Command2Click();
@@ -44,6 +49,7 @@ public:
     void Command4Click();
     void Command5Click();
     void DiagramButtonClick() { navigator_.ShowColumnDiagram(); }
+    void TrayButtonClick() { navigator_.ShowWorkedTray(1); }
 
 protected:
     void OnCloseRequested() override;
@@ -58,6 +64,7 @@ private:
     ProgramState& state_;
     Platform platform_;
     Navigator& navigator_;
+    std::optional<ColumnResult> result_;
 };
 
 } // namespace radirav
