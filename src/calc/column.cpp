@@ -156,8 +156,7 @@ private:
         float y = x;
         int column = 1;
         for (int n = 1;; ++n) {
-            // Written in place. The blank it starts from is copied rather than built: building
-            // it field by field costs more than the tray's slowest division.
+            // Written in place, from a copy of a blank record: cheaper than zeroing a new one.
             TrayRecord& tray = result_.trays.emplace_back(kBlankTray);
             tray.number = n;
             tray.section = result_.feedTray > 0 ? ColumnSection::Rectifying : ColumnSection::Stripping;
@@ -322,7 +321,9 @@ private:
 
     // Fenske's number of equilibrium stages from xW to xP at total reflux, with the largest
     // volatility the column meets (its trays', the table's points between xW and xP, and the
-    // liquid at xP): no reflux ratio does with fewer. Infinite where alpha never exceeds 1.
+    // liquid at xP): no reflux ratio does with fewer. Infinite where alpha never exceeds 1; none
+    // (0) for a pure product, which no finite column makes whatever the volatility, so the
+    // volatility is not to blame.
     double MinimumStagesAtTotalReflux() {
         const double xW = result_.balance.xW, xP = result_.balance.xP;
         double alfa = 0;
@@ -341,6 +342,8 @@ private:
         largestAlfa_ = alfa;
         if (!(alfa > 1.0))
             return std::numeric_limits<double>::infinity();
+        if (!(xW > 0.0 && xP < 1.0))
+            return 0.0;
         return std::log(xP / (1.0 - xP) * ((1.0 - xW) / xW)) / std::log(alfa);
     }
 

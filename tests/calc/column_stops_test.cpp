@@ -150,6 +150,16 @@ INSTANTIATE_TEST_SUITE_P(
                  ColumnSection::Rectifying,
                  9,
                  std::nullopt},
+        // Refused by the general check. No finite column makes a pure distillate whatever the
+        // volatility, so the limit is not blamed on alpha.
+        StopCase{"PureDistillateIsNotBlamedOnTheVolatility",
+                 Points,
+                 {{param::kXP, "1"}},
+                 CalcStop::TrayLimit,
+                 StopCause::Pinch,
+                 ColumnSection::Rectifying,
+                 300,
+                 std::nullopt},
         // Refused by the general check; a state that bypasses it still gets no column.
         StopCase{"FeedAsPoorAsTheBottomsLeavesNoDistillate",
                  Points,

@@ -80,22 +80,14 @@ TEST(WorkedTray, SampleTraysOneTenAndFiftyNineGiveThePrintedReportsFigures) {
     }
 }
 
-// The heading names the student, the system, the date and the tray; no line is longer than the
-// page allows, whatever the tray.
-TEST(WorkedTray, LinesFitTheWidthAndCarryTheHeading) {
+// No line of the sheet is longer than the page allows, whatever the tray.
+TEST(WorkedTray, LinesFitTheWidth) {
     ProgramState state = testing::SampleWithPoints();
     state.StudentName = "Иванова Мария Степановна, гр. ХТ-21";
     const ColumnResult result = CalculateAndStore(state);
-    const std::string date = "07 декабря 2026г.        14:35:12";
     for (int number = 1; number <= result.requiredTrays; ++number) {
-        const std::vector<std::string> lines =
-            WorkedTrayLines(*WorkTray(state, result, number, ','), state, date, 100);
-        ASSERT_GE(lines.size(), 3u);
-        EXPECT_EQ(lines[0].rfind(state.StudentName, 0), 0u);
-        EXPECT_NE(lines[0].find(date), std::string::npos);
-        EXPECT_NE(lines[1].find("Этанол-Вода"), std::string::npos);
-        EXPECT_NE(lines[2].find("Тарелка " + std::to_string(number) + " из 59"), std::string::npos);
-        for (const std::string& line : lines)
+        for (const std::string& line : WorkedTrayLines(*WorkTray(state, result, number, ','), state,
+                                                       "07 декабря 2026г.        14:35:12", 100))
             EXPECT_LE(CharCount(line), 100u) << "tray " << number << ": " << line;
     }
 }
