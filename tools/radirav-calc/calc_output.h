@@ -1,7 +1,6 @@
 #pragma once
 
 #include "calc/column.h"
-#include "calc/reflux_sweep.h"
 #include "model/case_file.h"
 #include "model/program_state.h"
 
@@ -33,25 +32,6 @@ std::string ReportText(const ProgramState& state, const std::string& dateText);
 
 // One CSV field (RFC 4180): quoted when it holds a comma, a quote, a line break or outer blanks.
 std::string CsvField(const std::string& text);
-
-// "R=FROM:TO:COUNT": reflux ratios FROM to TO (not negative), COUNT of them (1 to 100000).
-struct SweepSpec {
-    double from = 0, to = 0;
-    int count = 0;
-};
-std::optional<SweepSpec> ParseSweepSpec(const std::string& text);
-
-// Why a reflux range cannot be studied: an end outside the reflux ratio's own check, in the words
-// a case file with that R would get; none when both ends pass.
-std::optional<std::string> SweepRangeFault(const SweepSpec& spec);
-
-// The reflux study as CSV: a comment line with the minimum reflux, or in words that no reflux
-// reaches the distillate, the header "R,trays,feed,stop", then one row per point (stop: ok,
-// tray_limit, input_error, antoine_error).
-void WriteSweepCsv(const std::vector<RefluxPoint>& points, const RefluxStudyPlan& plan, std::ostream& out);
-
-inline constexpr const char* kNoRefluxReachesText =
-    "ни одно флегмовое число не доводит колонну до состава дистиллята за 300 тарелок";
 
 // The class summary: one CSV row per case file (file, student, system, tray, equilibrium,
 // trays, feed, stop, message, reason) after a header. A stopped column leaves trays and feed

@@ -1,14 +1,15 @@
 // radirav-calc: the batch companion of the desktop program. Reads a case file, calculates the
 // column exactly as the program does and prints the report text or a JSON summary; also the
-// reflux study of one case and the summary of a whole class's cases, both as CSV, and writes
-// a class's individual variants around one case.
+// study of one input of a case (CSV or JSON) and the summary of a whole class's cases (CSV), and
+// writes a class's individual variants around one case.
 
-#include "calc/reflux_sweep.h"
+#include "calc/input_study.h"
 #include "calc_output.h"
 #include "model/case_file.h"
 #include "model/message_text.h"
 #include "report/report_text.h"
 #include "report/stop_text.h"
+#include "study_output.h"
 #include "variants.h"
 
 #include <charconv>
@@ -25,7 +26,7 @@ namespace {
 
 constexpr const char* kHelp = R"(Использование:
   radirav-calc [--json [--profile]] ФАЙЛ.case
-  radirav-calc --sweep [R=FROM:TO:COUNT] ФАЙЛ.case
+  radirav-calc [--json] --sweep [КОД=FROM:TO:COUNT | TRAY=K,S] ФАЙЛ.case
   radirav-calc --summary ФАЙЛ.case...
   radirav-calc --variants N --seed S --vary КОД=ОТ:ДО[,КОД=ОТ:ДО...]
                [--equilibrium alfa|antoine|points] ФАЙЛ.case ПАПКА
@@ -46,13 +47,25 @@ constexpr const char* kHelp = R"(Использование:
   {"tray", "section": "stripping" | "rectifying", "x", "y" (уходящий пар), "yStar",
    "Ea" (эффективность по Мэрфри с учётом уноса), "w" (м/с), "F" (F-фактор), "h" (м)}.
 
---sweep: исследование флегмового числа, CSV; вариант считается при COUNT значениях R от FROM
-  до TO (оба в пределах проверки R: 0 < R <= 10000):
-  # minimum reflux Rmin       (асимптота числа тарелок) или словами, что ни одно флегмовое
-                              число не доводит колонну до дистиллята за 300 тарелок
-  R,trays,feed,stop           stop: ok, tray_limit, input_error или antoine_error
-  Без R=... диапазон идёт от наименьшего R, при котором верх достигается за 300 тарелок,
-  до пятикратного (и захватывает R самого варианта), 200 точек.
+--sweep: исследование одного параметра варианта, CSV. Вариант считается при COUNT значениях
+  КОДА, поровну от FROM до TO (десятичная точка); оба конца проходят те же проверки, что в
+  файле варианта, иначе код выхода 2. КОД - код параметра (F, XF, ... EIS, см. ниже) или ALFA
+  (только при постоянной летучести); TRAY=K,S - колпачковые и ситчатые тарелки.
+  Строки "#": что исследуется; где колонна работает (все участки, найденные перебором); для R
+  ещё минимальное флегмовое число (асимптота числа тарелок), оптимальное (наименьшее
+  N·(R + 1), пропорциональное объёму колонны) и насколько от него R варианта. Затем
+  КОД,trays,feed,Ea_feed,warnings,stop    (для R ещё N*(R+1))
+  Ea_feed - эффективность по Мэрфри с учётом уноса на тарелке питания, warnings - число
+  замечаний, stop: ok, tray_limit, input_error или antoine_error; у остановившегося расчёта
+  trays, feed, Ea_feed и warnings пусты.
+  Без КОДА исследуется R: флегмовое число перебирается во всём диапазоне проверки
+  (0 < R <= 10000), строки идут от наименьшего R, при котором колонна доходит до дистиллята,
+  до пятикратного (или до конца рабочего окна, если оно уже), захватывая R варианта, 200 точек.
+--json вместе с --sweep: один объект JSON {"input", "label", "student_value",
+  "rows": [{"value", "trays", "feed", "Ea_feed", "warnings", "stop"}, ...],
+  "working": [[от, до], ...] (для TRAY - типы тарелок, с которыми колонна работает),
+  для R ещё "N_R_plus_1" в строках, "minimum_reflux" и
+  "optimum": {"R", "trays", "N_R_plus_1", "ratio_to_minimum"}}.
 
 --summary: по строке CSV на каждый файл варианта, для всей группы:
   file,student,system,tray,equilibrium,trays,feed,stop,message,reason
@@ -87,7 +100,7 @@ constexpr const char* kHelp = R"(Использование:
 диапазонам, что и на экранах программы.
 
 Код выхода: 0 рассчитано; 1 расчёт остановился (ошибка в исходных данных или больше 300
-тарелок; для --summary - в каком-либо файле; для --sweep - ни одно R не достигает верха;
+тарелок; для --summary - в каком-либо файле; для --sweep - ни одна строка не рассчитана;
 для --variants - не набралось N вариантов); 2 ошибка в командной строке или в файле
 варианта (для --summary - в каком-либо файле, его строка говорит, почему).
 )";
@@ -100,7 +113,7 @@ std::string NowAsRussianDate() {
         {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec});
 }
 
-enum class Mode { Report, Json, Sweep, Summary, Variants };
+enum class Mode { Report, Sweep, Summary, Variants };
 
 int Usage(const std::string& what) {
     std::cerr << "radirav-calc: " << what << " (см. --help)\n";
@@ -134,24 +147,31 @@ int RunVariants(const radirav::ProgramState& base, const radirav::VariantsSpec& 
     return 0;
 }
 
-int RunSweep(radirav::ProgramState& state, const std::optional<radirav::SweepSpec>& spec) {
-    const radirav::RefluxStudyPlan plan = radirav::PlanRefluxStudy(state);
-    if (!spec && !plan.smallestReaching) {
-        std::cerr << "radirav-calc: " << radirav::kNoRefluxReachesText << "; задайте R=FROM:TO:COUNT\n";
-        return 1;
+int RunSweep(const radirav::ProgramState& state, const std::optional<radirav::StudySpec>& spec,
+             const std::string& specText, bool json) {
+    if (spec) {
+        if (const std::optional<std::string> fault = radirav::StudyRequestFault(state, *spec)) {
+            std::cerr << "radirav-calc: " << radirav::EscapeForMessage(specText) << ": " << *fault << "\n";
+            return 2;
+        }
     }
-    const radirav::RefluxRange range = spec ? radirav::RefluxRange{spec->from, spec->to} : plan.range;
-    const int count = spec ? spec->count : radirav::kDefaultRefluxPoints;
-    radirav::WriteSweepCsv(radirav::SweepReflux(state, range.from, range.to, count), plan, std::cout);
-    return plan.smallestReaching ? 0 : 1;
+    const radirav::InputStudy study = spec ? radirav::StudyInput(state, spec->input, spec->values)
+                                           : radirav::DefaultStudy(state, radirav::kStudiedReflux);
+    if (json)
+        std::cout << radirav::StudyJson(state, study) << "\n";
+    else
+        radirav::WriteStudyCsv(state, study, std::cout);
+    return radirav::StudyExitStatus(study);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     Mode mode = Mode::Report;
+    bool json = false;
     bool profile = false;
-    std::optional<radirav::SweepSpec> sweep;
+    std::optional<radirav::StudySpec> sweep;
+    std::string sweepText;
     radirav::VariantsSpec variants;
     bool seedGiven = false;
     std::vector<std::string> paths;
@@ -165,29 +185,25 @@ int main(int argc, char** argv) {
             std::cout << "radirav-calc " RADIRAV_VERSION "\n";
             return 0;
         }
-        const bool modeOption =
-            arg == "--json" || arg == "--sweep" || arg == "--summary" || arg == "--variants";
-        if (modeOption && mode != Mode::Report && !(arg == "--json" && mode == Mode::Json))
-            return Usage("--json, --sweep, --summary и --variants не сочетаются");
+        const bool modeOption = arg == "--sweep" || arg == "--summary" || arg == "--variants";
+        if (modeOption && mode != Mode::Report)
+            return Usage("--sweep, --summary и --variants не сочетаются");
         const bool takesValue =
             arg == "--variants" || arg == "--seed" || arg == "--vary" || arg == "--equilibrium";
         if (takesValue && i + 1 == argc)
             return Usage("после " + arg + " нужно значение");
         if (arg == "--json") {
-            mode = Mode::Json;
+            json = true;
         } else if (arg == "--profile") {
             profile = true;
         } else if (arg == "--sweep") {
             mode = Mode::Sweep;
-            if (i + 1 < argc && (argv[i + 1][0] == 'R' || argv[i + 1][0] == 'r') && argv[i + 1][1] == '=') {
-                sweep = radirav::ParseSweepSpec(argv[++i]);
-                if (!sweep)
-                    return Usage("диапазон R " + radirav::QuoteForMessage(argv[i]) +
-                                 " не читается; нужно R=FROM:TO:COUNT");
-                if (const std::optional<std::string> fault = radirav::SweepRangeFault(*sweep)) {
-                    std::cerr << "radirav-calc: " << argv[i] << ": " << *fault << "\n";
-                    return 2;
-                }
+            if (i + 1 < argc && std::string(argv[i + 1]).find('=') != std::string::npos) {
+                sweepText = argv[++i];
+                radirav::StudyRequest request = radirav::ParseStudyRequest(sweepText);
+                if (request.error)
+                    return Usage(*request.error);
+                sweep = std::move(request.spec);
             }
         } else if (arg == "--summary") {
             mode = Mode::Summary;
@@ -222,9 +238,11 @@ int main(int argc, char** argv) {
         }
     }
     if (profile && mode == Mode::Report)
-        mode = Mode::Json;
-    if (profile && mode != Mode::Json)
+        json = true; // --profile alone asks for the JSON of one case
+    if (profile && mode != Mode::Report)
         return Usage("--profile - только вместе с --json");
+    if (json && mode != Mode::Report && mode != Mode::Sweep)
+        return Usage("--json - только с расчётом одного варианта или с --sweep");
     const bool variantOptions = seedGiven || !variants.ranges.empty() || variants.equilibrium;
     if (variantOptions && mode != Mode::Variants)
         return Usage("--seed, --vary и --equilibrium - только вместе с --variants");
@@ -246,9 +264,9 @@ int main(int argc, char** argv) {
     if (mode == Mode::Variants)
         return RunVariants(state, variants, paths.back());
     if (mode == Mode::Sweep)
-        return RunSweep(state, sweep);
+        return RunSweep(state, sweep, sweepText, json);
     const radirav::ColumnResult result = radirav::CalculateAndStore(state);
-    if (mode == Mode::Json)
+    if (json)
         std::cout << radirav::ResultJson(state, result, profile) << "\n";
     else if (result.stop == radirav::CalcStop::None)
         std::cout << radirav::ReportText(state, NowAsRussianDate()) << radirav::WarningLines(result.warnings);
