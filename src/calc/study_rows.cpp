@@ -104,6 +104,10 @@ std::string_view KeyOfStudiedInput(StudiedInput input) {
     return ParamKey(input.index);
 }
 
+bool IsStudiedInputRead(const ProgramState& state, StudiedInput input) {
+    return input.kind != StudiedKind::Alfa || state.EquilibriumKind == kKindConstantAlfa;
+}
+
 double StudentValue(const ProgramState& state, StudiedInput input) {
     switch (input.kind) {
     case StudiedKind::Alfa:

@@ -33,7 +33,11 @@ double ValueOfTrayType(std::string_view trayType);
 std::optional<StudiedInput> StudiedInputOfKey(std::string_view key);
 std::string_view KeyOfStudiedInput(StudiedInput input);
 
-// The value the student's case gives the input (ALFA only on a case of constant volatility).
+// Whether the calculation of the case reads the input: ALFA only on a case of constant
+// volatility; the 28 parameters and the tray type always.
+bool IsStudiedInputRead(const ProgramState& state, StudiedInput input);
+
+// The value the student's case gives the input.
 double StudentValue(const ProgramState& state, StudiedInput input);
 
 // `state` with the input set to `value`: a parameter stored in single precision as the checks

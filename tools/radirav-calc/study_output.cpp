@@ -93,7 +93,7 @@ StudyRequest ParseStudyRequest(const std::string& text) {
 std::optional<std::string> StudyRequestFault(const ProgramState& state, const StudySpec& spec) {
     if (spec.input.kind == StudiedKind::TrayType)
         return std::nullopt;
-    if (spec.input.kind == StudiedKind::Alfa && state.EquilibriumKind != kKindConstantAlfa)
+    if (!IsStudiedInputRead(state, spec.input))
         return AlfaNotStudiedText(state);
     if (auto fault = StudyValueFault(state, spec.input, spec.values.front(), spec.from))
         return fault;
