@@ -48,8 +48,9 @@ QLabel* MakeNoteLabel(QWidget* parent, const QString& name, const QRect& geometr
     return label;
 }
 
-// Read-only prose in the look of the note labels, scrolled by the wheel, the arrows or its bar.
-QPlainTextEdit* MakeNoteList(QWidget* parent, const QString& name, const QRect& geometry,
+// Read-only prose in the look of the note labels, `lines` whole lines high (no line shows cut in
+// half at its foot), scrolled by the wheel, the arrows or its bar when there is more.
+QPlainTextEdit* MakeNoteList(QWidget* parent, const QString& name, QPoint topLeft, int width, int lines,
                              const QColor& color) {
     auto* list = new QPlainTextEdit(parent);
     list->setObjectName(name);
@@ -58,12 +59,15 @@ QPlainTextEdit* MakeNoteList(QWidget* parent, const QString& name, const QRect& 
     list->setWordWrapMode(QTextOption::WordWrap);
     list->setFrameShape(QFrame::NoFrame);
     list->setFont(ScreenFont(QStringLiteral("MS Sans Serif"), 10, false));
+    // On the window's own drawing, as the labels are.
     QPalette palette = list->palette();
-    palette.setColor(QPalette::Base, parent->palette().color(QPalette::Window));
+    palette.setColor(QPalette::Base, Qt::transparent);
     palette.setColor(QPalette::Text, color);
     list->setPalette(palette);
+    list->viewport()->setAutoFillBackground(false);
     list->document()->setDocumentMargin(0);
-    list->setGeometry(geometry);
+    // The view keeps two pixels beside its lines.
+    list->setGeometry(QRect(topLeft, QSize(width, lines * list->fontMetrics().lineSpacing() + 2)));
     list->hide();
     return list;
 }
@@ -97,7 +101,7 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     // The notes sit where the results leave the window empty: under the stop's message, and
     // under the buttons after the table.
     ReasonLabel = MakeNoteLabel(this, QStringLiteral("ReasonLabel"), {60, 240, 680, 90}, QColor(128, 0, 0));
-    WarningList = MakeNoteList(this, QStringLiteral("WarningList"), {30, 495, 740, 60}, QColor(128, 64, 0));
+    WarningList = MakeNoteList(this, QStringLiteral("WarningList"), {30, 495}, 740, 4, QColor(128, 64, 0));
 
     Command3->hide();
     Command4->hide();
