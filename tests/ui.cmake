@@ -124,6 +124,7 @@ if(X11_FOUND AND X11_XTest_FOUND)
     screens/display/keyboard_layout_display_test.cpp
     screens/display/window_frames_display_test.cpp
     screens/display/focus_display_test.cpp
+    screens/display/correction_display_test.cpp
   )
   target_include_directories(radirav_display_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(radirav_display_tests PRIVATE radirav_test_platform Qt6::Test X11::X11 X11::Xtst

@@ -2,6 +2,7 @@
 
 #include "model/param_codes.h"
 #include "model/text.h"
+#include "report/report_text.h"
 #include "report/stop_text.h"
 
 #include <algorithm>
@@ -31,7 +32,10 @@ std::string Outcome(const CalculationRecord& record) {
         return TrimBlanks(*message);
     if (record.warnings.empty())
         return "без замечаний";
-    return WarningsLine(record.warnings);
+    std::string all;
+    for (const std::string& sentence : WarningSentences(record.warnings))
+        all += (all.empty() ? "" : " ") + sentence;
+    return all;
 }
 
 // A cell of a tab-separated line keeps to one cell.

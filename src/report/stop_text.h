@@ -16,8 +16,4 @@ std::string StopReasonText(const StopReason& reason);
 // One warning as a sentence: which trays, which quantity, how far outside its window.
 std::string WarningText(const HydraulicWarning& warning);
 
-// The one line the results screen shows: the first warning and how many more there are; empty
-// when there are none.
-std::string WarningsLine(const std::vector<HydraulicWarning>& warnings);
-
 } // namespace radirav

@@ -134,17 +134,11 @@ std::string ResultJson(const ProgramState& state, const ColumnResult& result, bo
     return json.dump(2);
 }
 
-std::string WarningLines(const std::vector<HydraulicWarning>& warnings) {
-    std::string text = warnings.empty() ? "" : "\n";
-    for (const HydraulicWarning& warning : warnings)
-        text += "Внимание! " + WarningText(warning) + "\n";
-    return text;
-}
-
-std::string ReportText(const ProgramState& state, const std::string& dateText) {
+std::string ReportText(const ProgramState& state, const std::string& dateText,
+                       const std::vector<HydraulicWarning>& warnings) {
     std::string text;
     bool first = true;
-    for (const ReportDocument& document : ReportDocuments(state, dateText)) {
+    for (const ReportDocument& document : ReportDocuments(state, dateText, '.', warnings)) {
         if (!first)
             text += "\f\n";
         first = false;
@@ -187,8 +181,9 @@ int WriteSummaryCsv(const std::vector<std::string>& paths, std::ostream& out) {
         ProgramState& state = loaded.state;
         const ColumnResult result = CalculateAndStore(state);
         const bool finished = result.stop == CalcStop::None;
-        out << CsvField(TrimBlanks(state.StudentName)) << ',' << CsvField(TrimBlanks(state.SystemName)) << ','
-            << state.TrayType << ',' << EquilibriumName(state) << ',';
+        out << CsvField(EscapeForMessage(TrimBlanks(state.StudentName))) << ','
+            << CsvField(EscapeForMessage(TrimBlanks(state.SystemName))) << ',' << state.TrayType << ','
+            << EquilibriumName(state) << ',';
         // A stopped column has no tray count and no feed tray to show, only the stop and why.
         if (finished)
             out << state.RequiredTrays << ',' << state.FeedTray;

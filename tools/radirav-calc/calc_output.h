@@ -23,20 +23,18 @@ std::optional<std::string> StopText(CalcStop stop);
 // bottom, feed and top trays.
 std::string ResultJson(const ProgramState& state, const ColumnResult& result, bool profile = false);
 
-// The hydraulic warnings after the report: a blank line, then one "Внимание! ..." line each;
-// nothing when there are none.
-std::string WarningLines(const std::vector<HydraulicWarning>& warnings);
-
-// The report's documents, one line each, documents separated by a form-feed line.
-std::string ReportText(const ProgramState& state, const std::string& dateText);
+// The report's documents, one line each, documents separated by a form-feed line; the warnings
+// after the table as the printed report carries them.
+std::string ReportText(const ProgramState& state, const std::string& dateText,
+                       const std::vector<HydraulicWarning>& warnings = {});
 
 // One CSV field (RFC 4180): quoted when it holds a comma, a quote, a line break or outer blanks.
 std::string CsvField(const std::string& text);
 
 // The class summary: one CSV row per case file (file, student, system, tray, equilibrium,
-// trays, feed, stop, message, reason) after a header. A stopped column leaves trays and feed
-// empty and names its stop (as StopName) with the results screen's message and why it stopped;
-// a file that cannot be read still gets its row, stop file_error and the reader's message.
+// trays, feed, stop, message, reason) after a header; names show control characters as codes. A stopped
+// column leaves trays and feed empty and names its stop (as StopName) with the results screen's message and
+// why it stopped; a file that cannot be read still gets its row, stop file_error and the reader's message.
 // Returns the exit status: 0 all calculated, 1 some calculation stopped, 2 some file unreadable
 // or bad.
 int WriteSummaryCsv(const std::vector<std::string>& paths, std::ostream& out);

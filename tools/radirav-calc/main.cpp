@@ -83,9 +83,10 @@ constexpr const char* kHelp = R"(Использование:
   отбрасываются. ПАПКА должна быть новой или без файлов .case. Лист ответов:
   radirav-calc --summary ПАПКА/*.case
 
-Файл варианта: текст UTF-8, не больше 1 МиБ, по строке КЛЮЧ = значение, # начинает
-комментарий, пустые строки пропускаются, строки кончаются LF, CR LF или CR; значение в
-двойных кавычках берётся буквально (NAME = "Иванов #3").
+Файл варианта: текст UTF-8 (или русский текст в Windows-1251), не больше 1 МиБ, по строке
+КЛЮЧ = значение, # начинает комментарий, пустые строки пропускаются, строки кончаются LF,
+CR LF или CR; значение в двойных кавычках берётся буквально (NAME = "Иванов #3"); число -
+всё значение целиком (F = 6 7 не принимается).
   F XF XP XW RW M1 M2 DY DX PRES R Q          общие параметры
   LSUK HPUK SUK TUK ROUK M1UK M2UK EUK        укрепляющая часть
   LSIS HPIS SIS TIS ROIS M1IS M2IS EIS        исчерпывающая часть
@@ -260,6 +261,8 @@ int main(int argc, char** argv) {
         std::cerr << "radirav-calc: " << *loaded.error << "\n";
         return 2;
     }
+    if (loaded.encodingNote)
+        std::cerr << "radirav-calc: " << *loaded.encodingNote << "\n";
     radirav::ProgramState& state = loaded.state;
     if (mode == Mode::Variants)
         return RunVariants(state, variants, paths.back());
@@ -269,7 +272,7 @@ int main(int argc, char** argv) {
     if (json)
         std::cout << radirav::ResultJson(state, result, profile) << "\n";
     else if (result.stop == radirav::CalcStop::None)
-        std::cout << radirav::ReportText(state, NowAsRussianDate()) << radirav::WarningLines(result.warnings);
+        std::cout << radirav::ReportText(state, NowAsRussianDate(), result.warnings);
     else
         std::cout << *radirav::StopText(result.stop) << "\n"
                   << radirav::StopReasonText(result.reason) << "\n";

@@ -11,6 +11,7 @@
 #include "screens/common/equilibrium_drawing.h"
 #include "screens/equilibrium/form14_remove_point.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <cmath>
 
@@ -31,6 +32,7 @@ const QString kRemoveHint =
                    "Вы               собираетесь изымать и        щёлкните левой кнопкой");
 
 const QColor kBlue(0, 0, 255), kYellow(255, 255, 0), kWhite(255, 255, 255), kBlack(0, 0, 0);
+const QColor kGreen(0, 255, 0), kRed(255, 0, 0);
 
 // Editor units (pixels).
 constexpr int kModeButtonLeft = 465, kModeButtonWidth = 330, kButtonHeight = 36;
@@ -116,6 +118,10 @@ void Form13::RefreshEditor() {
     SortPointsAndComputeAlfa(state_);
     DrawEquilibriumTable(surface, state_);
     state_.ErrorIndex = CheckEquilibriumPoints(state_).point;
+    if (state_.InputError) {
+        // The failing point as the check screen marks it: red on green.
+        PaintRow(state_.ErrorIndex, kGreen, kRed);
+    }
     DrawEquilibriumDiagram(surface, state_, state_.GraphLeft, state_.GraphTop, state_.GraphSize, kWhite,
                            kBlack);
     const std::uint32_t colour = state_.InputError ? kBgrRed : kBgrGreen;
@@ -188,19 +194,36 @@ void Form13::Command4Click() {
 void Form13::Command3Click() {
     SetMode(Mode::Adding);
     if (state_.EqPointCount < kMaxEqPoints) {
+        // A box cancelled (Escape, "Отмена", its close) adds no point: a cancelled box answers
+        // nothing, not the point (0, 0).
         const QString n = QString::number(state_.EqPointCount + 1);
-        const QString x = platform_.dialogs.InputBox({QStringLiteral(" X [ ") + n + QStringLiteral(" ] = "),
-                                                      QStringLiteral("ВВОД X РАВНОВЕСНОГО "),
-                                                      {},
-                                                      kAddBoxPosition});
-        const QString y = platform_.dialogs.InputBox({QStringLiteral(" Y [ ") + n + QStringLiteral(" ] = "),
-                                                      QStringLiteral("ВВОД Y РАВНОВЕСНОГО"),
-                                                      {},
-                                                      kAddBoxPosition});
-        InsertPoint(state_, x.toStdString(), y.toStdString());
+        const std::optional<QString> x =
+            platform_.dialogs.AskInput({QStringLiteral(" X [ ") + n + QStringLiteral(" ] = "),
+                                        QStringLiteral("ВВОД X РАВНОВЕСНОГО "),
+                                        {},
+                                        kAddBoxPosition});
+        const std::optional<QString> y =
+            x ? platform_.dialogs.AskInput({QStringLiteral(" Y [ ") + n + QStringLiteral(" ] = "),
+                                            QStringLiteral("ВВОД Y РАВНОВЕСНОГО"),
+                                            {},
+                                            kAddBoxPosition})
+              : std::nullopt;
+        if (x && y) {
+            InsertPoint(state_, x->toStdString(), y->toStdString());
+        }
     }
     SetMode(Mode::Idle);
     RefreshEditor();
+}
+
+void Form13::keyPressEvent(QKeyEvent* event) {
+    // Escape leaves editing or removal before anything is picked, as it leaves the text box.
+    if (event->key() == Qt::Key_Escape && (mode_ == Mode::Editing || mode_ == Mode::Removal)) {
+        SetMode(Mode::Idle);
+        RefreshEditor();
+        return;
+    }
+    ScreenWindow::keyPressEvent(event);
 }
 
 void Form13::OnMouseDown(QPointF where, Qt::MouseButton button) {
@@ -345,11 +368,15 @@ void Form13::OfferRemoval(int row) {
 
 void Form13::HighlightRow(int row) {
     RefreshEditor();
+    PaintRow(row, kBlue, kYellow);
+}
+
+void Form13::PaintRow(int row, const QColor& back, const QColor& text) {
     DrawingSurface& surface = Surface();
     const int top = TableTop + row * RowHeight;
     surface.Rectangle(QPointF(TableLeft, top),
-                      QPointF(TableLeft + NumberColumnWidth + 3 * ColumnWidth, top + RowHeight), kBlue, true);
-    surface.SetForeColor(kYellow);
+                      QPointF(TableLeft + NumberColumnWidth + 3 * ColumnWidth, top + RowHeight), back, true);
+    surface.SetForeColor(text);
     const double textTop = top + 4;
     const std::string number = std::to_string(row);
     const std::string x = TrimBlanks(state_.EqXText[row]);

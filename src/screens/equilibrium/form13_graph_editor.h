@@ -60,6 +60,7 @@ public:
 protected:
     void OnMouseDown(QPointF where, Qt::MouseButton button) override;
     void OnCloseRequested() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     enum class Mode {
@@ -82,6 +83,8 @@ private:
     void StoreTypedText();
     void OfferRemoval(int row);
     void HighlightRow(int row);
+    // Row `row` of the table on a `back` bar in `text` colour: number, x, y and ALFA.
+    void PaintRow(int row, const QColor& back, const QColor& text);
     void UnloadScreensButThis();
     void Text1KeyEnter();
     // Escape: the picked cell gets back the text it had when picked.

@@ -1,5 +1,6 @@
 #include "screens/input/form1_title.h"
 
+#include "model/case_file.h"
 #include "model/sample_data.h"
 #include "model/text.h"
 #include "platform/colors.h"
@@ -156,10 +157,22 @@ void Form1::Command1Click() {
     state.SystemName = ProperCase(system.toStdString());
     platform.keyboard.Activate(kEnglishUsLayout);
 
-    if (state.CaseLoaded)
-        navigator.CalculateAndShow();
-    else
+    if (!state.CaseLoaded) {
         navigator.EnterGroup(ParamGroup::General);
+        return;
+    }
+    // A kept input goes back to where its equilibrium data are corrected, when they fail.
+    switch (ResumptionOf(state)) {
+    case CaseResumption::PointsCheck:
+        navigator.ShowEquilibriumCheck();
+        return;
+    case CaseResumption::AntoineCorrection:
+        navigator.CorrectAntoineConstants();
+        return;
+    case CaseResumption::Calculation:
+        break;
+    }
+    navigator.CalculateAndShow();
 }
 
 void Form1::OnCloseRequested() {

@@ -7,6 +7,27 @@
 
 namespace radirav {
 
+namespace {
+
+// The message over a kept input that still fails a check, naming the first fault (%1) and where
+// it is corrected.
+QString KeptFaultText(CaseResumption resumption) {
+    switch (resumption) {
+    case CaseResumption::PointsCheck:
+        return QStringLiteral("Последние введённые данные восстановлены; равновесные точки не прошли "
+                              "контроль: %1. Исправьте их на экране контроля точек.");
+    case CaseResumption::AntoineCorrection:
+        return QStringLiteral("Последние введённые данные восстановлены; константы Антуана вне "
+                              "допустимых пределов: %1. Исправьте их в списке констант.");
+    case CaseResumption::Calculation:
+        break;
+    }
+    return QStringLiteral("Последние введённые данные восстановлены; вне допустимых пределов: %1. "
+                          "Исправьте через «Изменение исходной информации».");
+}
+
+} // namespace
+
 bool LoadStartCase(ProgramState& state, Dialogs& dialogs, const QString& path, StartFrom from) {
     const QString title = QStringLiteral("RADIRAV-9");
     const bool last = from == StartFrom::LastInput;
@@ -27,10 +48,12 @@ bool LoadStartCase(ProgramState& state, Dialogs& dialogs, const QString& path, S
         return false;
     }
     if (result.outOfRange) {
-        dialogs.ShowMessage(QStringLiteral("Последние введённые данные восстановлены; вне допустимых "
-                                           "пределов: %1. Исправьте через «Изменение исходной информации».")
+        dialogs.ShowMessage(KeptFaultText(ResumptionOf(result.state))
                                 .arg(QString::fromStdString(*result.outOfRange).simplified()),
                             title);
+    }
+    if (result.encodingNote) {
+        dialogs.ShowMessage(QString::fromStdString(*result.encodingNote), title);
     }
     state = std::move(result.state);
     state.CaseLoaded = true;

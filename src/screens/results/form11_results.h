@@ -8,6 +8,7 @@
 #include "screens/flow/navigator.h"
 
 class QLabel;
+class QPlainTextEdit;
 
 namespace radirav {
 
@@ -24,7 +25,8 @@ public:
     CommandButton* Command5; // end
     QLabel* Label2;
     QLabel* ReasonLabel;          // under a stop's message: where the column failed and what helps
-    QLabel* WarningLabel;         // under the results: trays outside their usual design window
+    QPlainTextEdit* WarningList;  // under the results: every warning about trays outside their usual
+                                  // design window, scrolled when there are more than it shows
     CommandButton* DiagramButton; // the column drawn, after a normal end
 
     // For callers that calculate straight away: results caption, no start or graph buttons.
@@ -50,6 +52,7 @@ protected:
 
 private:
     void ShowStop(const ColumnResult& result);
+    void ShowWarnings(const std::vector<HydraulicWarning>& warnings);
     // `text` in `label`, or the label hidden when there is none.
     static void ShowNote(QLabel* label, const std::string& text);
     // Unloads this window and every other one before the next screen.
@@ -58,6 +61,7 @@ private:
     ProgramState& state_;
     Platform platform_;
     Navigator& navigator_;
+    std::vector<HydraulicWarning> warnings_; // of the last calculation, printed with its report
 };
 
 } // namespace radirav

@@ -421,6 +421,28 @@ TEST_F(Form13Removal, APickOfNoRowLeavesTheEditorIdleWithItsEndButton) {
     EXPECT_FALSE(state.RemoveMode);
 }
 
+// The point that breaks a rule is marked in the table as the check screen marks it, red on green.
+TEST_F(Form13Test, TheFailingPointIsMarkedRedOnGreen) {
+    Open();
+    StorePointCell(state, 4, PointColumn::Y, "0.5", true); // below point 3's 0.55
+    form->RefreshEditor();
+    ASSERT_EQ(state.ErrorIndex, 4);
+    const auto& ops = form->Surface().Ops();
+    const auto bar = std::find_if(ops.begin(), ops.end(), [](const DrawOp& op) {
+        return op.kind == DrawOp::Kind::Rectangle && op.filled && op.color == QColor(0, 255, 0);
+    });
+    ASSERT_NE(bar, ops.end());
+    EXPECT_EQ(bar->from, QPointF(40, 92));
+    EXPECT_EQ(bar->to, QPointF(370, 110));
+    QStringList red;
+    for (auto op = bar; op != ops.end(); ++op) {
+        if (op->kind == DrawOp::Kind::Text && op->color == QColor(255, 0, 0)) {
+            red << op->text;
+        }
+    }
+    EXPECT_EQ(red.mid(0, 3), (QStringList{"4", "0.4", "0.5"}));
+}
+
 struct EndCase {
     const char* name;
     const char* wrongY; // point 4's y
