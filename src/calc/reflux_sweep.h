@@ -47,4 +47,15 @@ RefluxStudyPlan PlanRefluxStudy(const ProgramState& state);
 
 inline constexpr int kDefaultRefluxPoints = 200;
 
+// The reflux study of one input: minimum reflux, the range studied and the columns over it.
+struct RefluxStudy {
+    bool reachesTheTop = true; // some reflux ratio brings the column to the distillate
+    std::optional<double> minimumReflux;
+    RefluxRange range;
+    std::vector<RefluxPoint> sweep;
+};
+
+// The study over the default range of PlanRefluxStudy, kDefaultRefluxPoints columns.
+RefluxStudy StudyRefluxOf(const ProgramState& state);
+
 } // namespace radirav

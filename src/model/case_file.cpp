@@ -133,7 +133,7 @@ public:
         LoadSampleData(result_.state);
         result_.state.TrayType = "K";
         // Each step stops the reading at the first fault, leaving its message in the result.
-        (void)(Collect(text) && ApplyScalars() && ApplyEquilibrium() && CheckGroups());
+        (void)(Collect(text) && ApplyScalars() && ReadEquilibrium() && CheckGroups());
         return std::move(result_);
     }
 
@@ -245,7 +245,7 @@ private:
         return true;
     }
 
-    bool ApplyEquilibrium() {
+    bool ReadEquilibrium() {
         // The first line of each equilibrium given, in file order; a second one is the fault.
         std::vector<std::pair<int, std::string>> given;
         for (const char* key : {"ALFA", "ANTOINE"}) {
@@ -270,11 +270,12 @@ private:
 
     bool ApplyAlfa(const Entry& entry) {
         ProgramState& state = result_.state;
-        ChooseConstantAlfa(state);
         if (StoreTypedAlfa(state, entry.value)) {
-            MarkAlfaEntered(state);
+            ApplyEquilibrium(state, EquilibriumSource::ConstantAlfa);
             return true;
         }
+        // Kept out of range, an ALFA is chosen but not entered: a recalculation does not use it.
+        ChooseConstantAlfa(state);
         return OutOfRange(entry.line, "ALFA", ValueFault(entry.value, state.AlfaText, kAlfaRangeText));
     }
 
@@ -294,9 +295,7 @@ private:
                                            DescribeAntoineRange(bad))))
                 return false;
         }
-        ChooseVariableVolatility(state);
-        ChooseAntoineConstants(state);
-        FinishAntoineEntry(state);
+        ApplyEquilibrium(state, EquilibriumSource::Antoine);
         return true;
     }
 
@@ -338,10 +337,7 @@ private:
                                 "x и y возрастают)"))
                 return false;
         }
-        ChooseVariableVolatility(state);
-        ChooseTabulatedPoints(state);
-        FinishPointsEntry(state);
-        AcceptPointTable(state);
+        ApplyEquilibrium(state, EquilibriumSource::Points);
         return true;
     }
 

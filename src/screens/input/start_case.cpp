@@ -2,17 +2,13 @@
 
 #include "model/case_file.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 namespace radirav {
 
-bool LoadStartCase(ProgramState& state, Dialogs& dialogs, const QString& path, StartFrom from) {
+bool LoadStartCase(ProgramState& state, Dialogs& dialogs, Files& files, const QString& path, StartFrom from) {
     const QString title = QStringLiteral("RADIRAV-9");
     const bool last = from == StartFrom::LastInput;
-    CaseFileResult result = ReadCaseFromPath(QFile::encodeName(path).toStdString(),
-                                             last ? CaseChecks::KeepOutOfRange : CaseChecks::Enforce);
-    if (last && result.error && !QFileInfo::exists(path)) {
+    CaseFileResult result = files.ReadCase(path, last ? CaseChecks::KeepOutOfRange : CaseChecks::Enforce);
+    if (last && result.error && !files.Exists(path)) {
         dialogs.ShowMessage(
             QStringLiteral("Последние введённые данные не найдены (%1); программа начнёт с примера.")
                 .arg(path),

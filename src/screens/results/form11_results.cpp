@@ -8,12 +8,14 @@
 #include "platform/regional_format.h"
 #include "platform/twips.h"
 #include "report/results_text.h"
+#include "report/stop_message.h"
 #include "report/stop_text.h"
 #include "screens/common/alfa_question.h"
 #include "screens/common/end_question.h"
 #include "screens/common/equilibrium_drawing.h"
 #include "screens/results/print_report.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 
 namespace radirav {
@@ -101,7 +103,11 @@ void Form11::Calculate() {
     Command1->hide();
     Command2->hide();
     Label2->hide();
-    const ColumnResult result = CalculateColumn(state_);
+    QElapsedTimer timer;
+    timer.start();
+    column_ = std::make_shared<HeldColumn>(HeldColumn{CalculateColumn(state_), std::nullopt});
+    platform_.diagnostics.Timing(QStringLiteral("column calculated"), timer.elapsed());
+    const ColumnResult& result = column_->result;
     StoreColumnResult(result, state_);
     if (result.stop == CalcStop::InputDataError || result.stop == CalcStop::AntoineError) {
         ShowStop(result);
@@ -126,6 +132,12 @@ void Form11::AskAlfaAndCalculate() {
     }
     MarkAlfaEntered(state_);
     Calculate();
+}
+
+std::shared_ptr<const ColumnResult> Form11::Result() const {
+    if (!column_)
+        return nullptr;
+    return std::shared_ptr<const ColumnResult>(column_, &column_->result);
 }
 
 void Form11::ShowNote(QLabel* label, const std::string& text) {
@@ -189,8 +201,7 @@ void Form11::ShowEquilibriumGraph() {
     Surface().Cls();
     ReasonLabel->hide();
     WarningLabel->hide();
-    DrawEquilibriumDiagram(Surface(), state_, state_.GraphLeft, state_.GraphTop, state_.GraphSize,
-                           BgrColor(0xFFFF), BgrColor(0xFF0000));
+    DrawEquilibriumDiagram(Surface(), state_, GraphFrame{}, BgrColor(0xFFFF), BgrColor(0xFF0000));
     Label2->hide();
     Command1->show();
     Command2->show();

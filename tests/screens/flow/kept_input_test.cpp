@@ -105,10 +105,10 @@ TEST_F(LastInputStart, ValuesOutOfRangeComeBackAsTypedWithOneMessage) {
     typed.StudentName = "Петров";
     const QString path = Write(FormatCaseFile(typed));
 
-    EXPECT_FALSE(LoadStartCase(state, machine, path)) << "as a case named by hand it is refused";
+    EXPECT_FALSE(LoadStartCase(state, machine, machine, path)) << "as a case named by hand it is refused";
     ProgramState restored;
     machine.messages.clear();
-    ASSERT_TRUE(LoadStartCase(restored, machine, path, StartFrom::LastInput));
+    ASSERT_TRUE(LoadStartCase(restored, machine, machine, path, StartFrom::LastInput));
     EXPECT_EQ(restored.InputValueTexts[param::kXW], "0.6");
     EXPECT_EQ(restored.StudentName, "Петров");
     EXPECT_TRUE(restored.CaseLoaded);
@@ -117,8 +117,8 @@ TEST_F(LastInputStart, ValuesOutOfRangeComeBackAsTypedWithOneMessage) {
 }
 
 TEST_F(LastInputStart, NoLastInputStartsWithTheSample) {
-    EXPECT_FALSE(
-        LoadStartCase(state, machine, folder.filePath(QStringLiteral("none.case")), StartFrom::LastInput));
+    EXPECT_FALSE(LoadStartCase(state, machine, machine, folder.filePath(QStringLiteral("none.case")),
+                               StartFrom::LastInput));
     EXPECT_FALSE(state.CaseLoaded);
     ASSERT_EQ(machine.messages.size(), 1);
     EXPECT_TRUE(machine.messages[0].startsWith(QStringLiteral("Последние введённые данные не найдены")));
@@ -126,7 +126,8 @@ TEST_F(LastInputStart, NoLastInputStartsWithTheSample) {
 
 TEST_F(LastInputStart, TheFileIsWrittenWholeIntoAFolderMadeForIt) {
     const QString path = folder.filePath(QStringLiteral("data/radirav/last.case"));
-    FileLastInput file(path);
+    QtFiles files;
+    FileLastInput file(files, path);
     file.Keep("NAME = Петров\n");
     file.Keep("NAME = Сидоров\n");
     std::ifstream in(path.toStdString());
