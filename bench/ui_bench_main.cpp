@@ -44,7 +44,8 @@ BENCHMARK(RefreshEditorTwentyPoints)->Unit(benchmark::kMicrosecond);
 void ColumnDiagramResize(benchmark::State& bench) {
     ProgramState state = testing::SampleWithPoints();
     QtPlatform machine;
-    ColumnDiagramWindow window(state, machine.Get());
+    ColumnDiagramWindow window(
+        state, machine.Get(), std::make_shared<HeldColumn>(HeldColumn{CalculateColumn(state), std::nullopt}));
     window.show(); // a hidden window takes its size only when shown
     window.StudyReflux();
     bool large = false;

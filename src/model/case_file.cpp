@@ -174,7 +174,7 @@ public:
         LoadSampleData(result_.state);
         result_.state.TrayType = "K";
         // Each step stops the reading at the first fault, leaving its message in the result.
-        (void)(Decode(text) && Collect() && ApplyScalars() && ApplyEquilibrium() && CheckGroups());
+        (void)(Decode(text) && Collect() && ApplyScalars() && ReadEquilibrium() && CheckGroups());
         return std::move(result_);
     }
 
@@ -332,7 +332,7 @@ private:
         return StoreName("NAME", state.StudentName) && StoreName("SYSTEM", state.SystemName);
     }
 
-    bool ApplyEquilibrium() {
+    bool ReadEquilibrium() {
         // The first line of each equilibrium given, in file order; a second one is the fault.
         std::vector<std::pair<int, std::string>> given;
         for (const char* key : {"ALFA", "ANTOINE"}) {
@@ -359,11 +359,12 @@ private:
         ProgramState& state = result_.state;
         if (!OneNumber(entry, "ALFA", entry.value))
             return false;
-        ChooseConstantAlfa(state);
         if (StoreTypedAlfa(state, entry.value)) {
-            MarkAlfaEntered(state);
+            ApplyEquilibrium(state, EquilibriumSource::ConstantAlfa);
             return true;
         }
+        // Kept out of range, an ALFA is chosen but not entered: a recalculation does not use it.
+        ChooseConstantAlfa(state);
         return OutOfRange(entry.line, "ALFA", ValueFault(entry.value, state.AlfaText, kAlfaRangeText));
     }
 
@@ -387,9 +388,7 @@ private:
                                            DescribeAntoineRange(bad))))
                 return false;
         }
-        ChooseVariableVolatility(state);
-        ChooseAntoineConstants(state);
-        FinishAntoineEntry(state);
+        ApplyEquilibrium(state, EquilibriumSource::Antoine);
         return true;
     }
 
@@ -441,12 +440,14 @@ private:
                                 "x и y возрастают)"))
                 return false;
         }
-        ChooseVariableVolatility(state);
-        ChooseTabulatedPoints(state);
-        FinishPointsEntry(state);
         // A table kept failing its check is not the equilibrium of a calculation until corrected.
-        if (check.point == 0)
-            AcceptPointTable(state);
+        if (check.point == 0) {
+            ApplyEquilibrium(state, EquilibriumSource::Points);
+        } else {
+            ChooseVariableVolatility(state);
+            ChooseTabulatedPoints(state);
+            FinishPointsEntry(state);
+        }
         return true;
     }
 

@@ -3,6 +3,7 @@
 #include "model/param_codes.h"
 #include "model/text.h"
 #include "report/report_text.h"
+#include "report/stop_message.h"
 #include "report/stop_text.h"
 
 #include <algorithm>

@@ -6,6 +6,7 @@
 #include "model/message_text.h"
 #include "model/text.h"
 #include "report/report_text.h"
+#include "report/stop_message.h"
 #include "report/stop_text.h"
 
 #include <nlohmann/json.hpp>

@@ -228,7 +228,7 @@ int main(int argc, char** argv) {
                 return Usage(*list.error);
             variants.ranges = std::move(list.ranges);
         } else if (arg == "--equilibrium") {
-            variants.equilibrium = radirav::ParseVariantEquilibrium(argv[++i]);
+            variants.equilibrium = radirav::ParseEquilibriumSource(argv[++i]);
             if (!variants.equilibrium)
                 return Usage("--equilibrium " + radirav::QuoteForMessage(argv[i]) +
                              ": нужно alfa, antoine или points");

@@ -1,6 +1,5 @@
 #include "screens/equilibrium/form13_graph_editor.h"
 
-#include "model/editor_geometry.h"
 #include "model/equilibrium_choice.h"
 #include "model/equilibrium_points.h"
 #include "model/text.h"
@@ -122,8 +121,7 @@ void Form13::RefreshEditor() {
         // The failing point as the check screen marks it: red on green.
         PaintRow(state_.ErrorIndex, kGreen, kRed);
     }
-    DrawEquilibriumDiagram(surface, state_, state_.GraphLeft, state_.GraphTop, state_.GraphSize, kWhite,
-                           kBlack);
+    plotted_ = DrawEquilibriumDiagram(surface, state_, graph_, kWhite, kBlack);
     const std::uint32_t colour = state_.InputError ? kBgrRed : kBgrGreen;
     if (colour != endButtonColour_) {
         // Restyling a button costs more than the whole drawing; only a change repaints it.
@@ -152,10 +150,7 @@ void Form13::SetMode(Mode mode) {
     if (mode != Mode::Editing) {
         picked_ = {};
     }
-    const bool picked = mode == Mode::Editing && picked_.row != 0;
-    state_.EditMode = mode == Mode::Editing;
-    state_.RemoveMode = mode == Mode::Removal || mode == Mode::RemovalOffered;
-    state_.PointPicked = picked;
+    const bool picked = PointPicked();
 
     const bool idle = mode == Mode::Idle;
     Command1->setVisible(idle || mode == Mode::Adding);
@@ -177,8 +172,8 @@ void Form13::SetMode(Mode mode) {
 }
 
 void Form13::MarkPoint(int point) {
-    Surface().Circle(QPointF(state_.PointScreenX[point], state_.PointScreenY[point]), kPickMarkRadius, kBlue,
-                     kPickMarkPen);
+    Surface().Circle(QPointF(plotted_.PointScreenX[point], plotted_.PointScreenY[point]), kPickMarkRadius,
+                     kBlue, kPickMarkPen);
     Surface().SetForeColor(kBlack);
 }
 
@@ -240,7 +235,7 @@ void Form13::OnMouseDown(QPointF where, Qt::MouseButton button) {
     const int x = static_cast<int>(std::floor(where.x()));
     const int y = static_cast<int>(std::floor(where.y()));
     if (mode_ == Mode::Removal) {
-        if (const int hit = PickPlottedPoint(state_, x, y); hit != 0) {
+        if (const int hit = PickPlottedPoint(plotted_, x, y); hit != 0) {
             MarkPoint(hit);
             OfferRemoval(hit);
         } else {
@@ -253,7 +248,7 @@ void Form13::OnMouseDown(QPointF where, Qt::MouseButton button) {
         RefreshEditor();
         return;
     }
-    const bool onMark = PickPlottedPoint(state_, x, y) != 0;
+    const bool onMark = PickPlottedPoint(plotted_, x, y) != 0;
     if (picked_.row != 0) {
         // The value typed so far goes into its cell before another is picked; the sorted
         // redraw may move the points, so the click is looked at again.
@@ -267,7 +262,7 @@ void Form13::OnMouseDown(QPointF where, Qt::MouseButton button) {
 }
 
 TableCell Form13::CellUnder(int x, int y) const {
-    if (const int hit = PickPlottedPoint(state_, x, y); hit != 0) {
+    if (const int hit = PickPlottedPoint(plotted_, x, y); hit != 0) {
         return {hit, PointColumn::Y};
     }
     return PickTableCell(x, y, state_.EqPointCount);

@@ -10,10 +10,8 @@
 #include "platform/twips.h"
 #include "screens/common/end_question.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace radirav {
 namespace {
@@ -83,7 +81,7 @@ Form1::Form1(ProgramState& state, Platform platform, Navigator& navigator)
 
 void Form1::Load() {
     // As tall as the screen leaves room for, frame included.
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect screen = platform_.screen.Available();
     SetOuterGeometry({screen.topLeft(), QSize(TwipsToPixels(kWindowWidthTwips), screen.height())});
 
     // From here on the controls are placed in pixels.
@@ -111,12 +109,6 @@ void Form1::Load() {
         state_.AntoineEntered = false;
     }
     state_.ChangeRectifyingMode = false;
-    state_.EditMode = false;
-    state_.RemoveMode = false;
-    state_.PointPicked = false;
-    state_.GraphLeft = 450;
-    state_.GraphTop = 45;
-    state_.GraphSize = 300;
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {

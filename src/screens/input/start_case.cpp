@@ -2,9 +2,6 @@
 
 #include "model/case_file.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 namespace radirav {
 
 namespace {
@@ -28,12 +25,11 @@ QString KeptFaultText(CaseResumption resumption) {
 
 } // namespace
 
-bool LoadStartCase(ProgramState& state, Dialogs& dialogs, const QString& path, StartFrom from) {
+bool LoadStartCase(ProgramState& state, Dialogs& dialogs, Files& files, const QString& path, StartFrom from) {
     const QString title = QStringLiteral("RADIRAV-9");
     const bool last = from == StartFrom::LastInput;
-    CaseFileResult result = ReadCaseFromPath(QFile::encodeName(path).toStdString(),
-                                             last ? CaseChecks::KeepOutOfRange : CaseChecks::Enforce);
-    if (last && result.error && !QFileInfo::exists(path)) {
+    CaseFileResult result = files.ReadCase(path, last ? CaseChecks::KeepOutOfRange : CaseChecks::Enforce);
+    if (last && result.error && !files.Exists(path)) {
         dialogs.ShowMessage(
             QStringLiteral("Последние введённые данные не найдены (%1); программа начнёт с примера.")
                 .arg(path),

@@ -10,12 +10,14 @@
 #include "report/line_breaks.h"
 #include "report/report_text.h"
 #include "report/results_text.h"
+#include "report/stop_message.h"
 #include "report/stop_text.h"
 #include "screens/common/alfa_question.h"
 #include "screens/common/end_question.h"
 #include "screens/common/equilibrium_drawing.h"
 #include "screens/results/print_report.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -127,7 +129,11 @@ void Form11::Calculate() {
     Command1->hide();
     Command2->hide();
     Label2->hide();
-    const ColumnResult result = CalculateColumn(state_);
+    QElapsedTimer timer;
+    timer.start();
+    column_ = std::make_shared<HeldColumn>(HeldColumn{CalculateColumn(state_), std::nullopt});
+    platform_.diagnostics.Timing(QStringLiteral("column calculated"), timer.elapsed());
+    const ColumnResult& result = column_->result;
     StoreColumnResult(result, state_);
     if (result.stop == CalcStop::InputDataError || result.stop == CalcStop::AntoineError) {
         ShowStop(result);
@@ -154,13 +160,18 @@ void Form11::AskAlfaAndCalculate() {
     Calculate();
 }
 
+std::shared_ptr<const ColumnResult> Form11::Result() const {
+    if (!column_)
+        return nullptr;
+    return std::shared_ptr<const ColumnResult>(column_, &column_->result);
+}
+
 void Form11::ShowNote(QLabel* label, const std::string& text) {
     label->setText(QString::fromStdString(BindNamesToValues(text)));
     label->setVisible(!text.empty());
 }
 
 void Form11::ShowWarnings(const std::vector<HydraulicWarning>& warnings) {
-    warnings_ = warnings;
     QStringList paragraphs;
     for (const std::string& sentence : WarningSentences(warnings)) {
         paragraphs << QString::fromStdString(BindNamesToValues(sentence));
@@ -225,8 +236,7 @@ void Form11::ShowEquilibriumGraph() {
     Surface().Cls();
     ReasonLabel->hide();
     WarningList->hide();
-    DrawEquilibriumDiagram(Surface(), state_, state_.GraphLeft, state_.GraphTop, state_.GraphSize,
-                           BgrColor(0xFFFF), BgrColor(0xFF0000));
+    DrawEquilibriumDiagram(Surface(), state_, GraphFrame{}, BgrColor(0xFFFF), BgrColor(0xFF0000));
     Label2->hide();
     Command1->show();
     Command2->show();
@@ -245,7 +255,9 @@ void Form11::Command2Click() {
 void Form11::Command3Click() {
     Command3->hide();
     Command3->setEnabled(false);
-    PrintReport(state_, warnings_, platform_.printer, platform_.clock);
+    // The report carries the warnings of the column it prints.
+    PrintReport(state_, column_ ? column_->result.warnings : std::vector<HydraulicWarning>{},
+                platform_.printer, platform_.clock);
     Command3->show();
     Command3->setEnabled(true);
     // The focus comes back to printing, never to the buttons that leave the results.

@@ -6,13 +6,17 @@
 #include "platform/platform.h"
 #include "platform/screen_window.h"
 #include "screens/flow/navigator.h"
+#include "screens/results/held_column.h"
+
+#include <memory>
 
 class QLabel;
 class QPlainTextEdit;
 
 namespace radirav {
 
-// The calculation window: starts the calculation and shows the results table or the stop.
+// The calculation window: starts the calculation and shows the results table or the stop. It
+// holds the calculated column, which the windows beside it read and never calculate again.
 class Form11 final : public ScreenWindow {
     Q_OBJECT
 public:
@@ -40,6 +44,11 @@ public:
     // The accepted point table as an x-y diagram on yellow, before the calculation starts.
     void ShowEquilibriumGraph();
 
+    // The last calculation's column; null before the first.
+    std::shared_ptr<const ColumnResult> Result() const;
+    // The same column with what is worked out from it (the reflux study).
+    const std::shared_ptr<HeldColumn>& Column() const { return column_; }
+
     void Command1Click() { Calculate(); }
     void Command2Click();
     void Command3Click();
@@ -61,7 +70,7 @@ private:
     ProgramState& state_;
     Platform platform_;
     Navigator& navigator_;
-    std::vector<HydraulicWarning> warnings_; // of the last calculation, printed with its report
+    std::shared_ptr<HeldColumn> column_;
 };
 
 } // namespace radirav

@@ -69,7 +69,8 @@ TEST(CorrectionOnTheDisplay, EnterKeepsTheValueAndEscapeAddsNothing) {
     UseSampleTabulatedEquilibrium(state);
     testing::ScriptedPlatform machine;
     QtDialogs dialogs;
-    const Platform platform{machine.screens, dialogs, machine, machine, machine, machine, machine};
+    const Platform platform{machine.screens, dialogs, machine, machine, machine, machine,
+                            machine,         machine, machine, machine, machine};
     ScreenFlow flow(state, platform);
     BoxFingers fingers;
 
@@ -107,7 +108,7 @@ TEST(CorrectionOnTheDisplay, EnterKeepsTheValueAndEscapeAddsNothing) {
         ASSERT_FALSE(editor->Command1->isVisible());
         PressKey("Escape");
         EXPECT_TRUE(WaitUntil([&] { return editor->Command1->isVisible(); })) << mode->text().toStdString();
-        EXPECT_FALSE(state.EditMode || state.RemoveMode);
+        EXPECT_FALSE(editor->EditMode() || editor->RemoveMode());
     }
 }
 

@@ -161,10 +161,10 @@ TEST_P(KeptInputThroughLast, ComesBackWhereItIsCorrected) {
     ProgramState typed = GetParam().typed();
     typed.StudentName = "Петров";
     const QString path = Write(FormatCaseFile(typed));
-    EXPECT_FALSE(LoadStartCase(state, machine, path)) << "as a case named by hand it is refused";
+    EXPECT_FALSE(LoadStartCase(state, machine, machine, path)) << "as a case named by hand it is refused";
     machine.messages.clear();
     state = {};
-    ASSERT_TRUE(LoadStartCase(state, machine, path, StartFrom::LastInput));
+    ASSERT_TRUE(LoadStartCase(state, machine, machine, path, StartFrom::LastInput));
     ASSERT_EQ(machine.messages.size(), 1);
     EXPECT_TRUE(machine.messages[0].contains(QString::fromUtf8(GetParam().fault)))
         << machine.messages[0].toStdString();
@@ -193,8 +193,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LastInputStart, NoLastInputStartsWithTheSample) {
-    EXPECT_FALSE(
-        LoadStartCase(state, machine, folder.filePath(QStringLiteral("none.case")), StartFrom::LastInput));
+    EXPECT_FALSE(LoadStartCase(state, machine, machine, folder.filePath(QStringLiteral("none.case")),
+                               StartFrom::LastInput));
     EXPECT_FALSE(state.CaseLoaded);
     ASSERT_EQ(machine.messages.size(), 1);
     EXPECT_TRUE(machine.messages[0].startsWith(QStringLiteral("Последние введённые данные не найдены")));
@@ -202,7 +202,8 @@ TEST_F(LastInputStart, NoLastInputStartsWithTheSample) {
 
 TEST_F(LastInputStart, TheFileIsWrittenWholeIntoAFolderMadeForIt) {
     const QString path = folder.filePath(QStringLiteral("data/radirav/last.case"));
-    FileLastInput file(path);
+    QtFiles files;
+    FileLastInput file(files, path);
     file.Keep("NAME = Петров\n");
     file.Keep("NAME = Сидоров\n");
     std::ifstream in(path.toStdString());

@@ -33,6 +33,11 @@ using testing::ScreenTest;
 
 const QString kExample = QStringLiteral(RADIRAV_EXAMPLES_DIR "/ethanol-water.case");
 
+// The column as the results window holds it.
+std::shared_ptr<HeldColumn> Calculated(const ProgramState& state) {
+    return std::make_shared<HeldColumn>(HeldColumn{CalculateColumn(state), std::nullopt});
+}
+
 struct Form11Case {
     std::string name;
     ProgramState (*make)();
@@ -79,7 +84,7 @@ class ColumnDiagramTest : public ScreenTest {
 protected:
     // The window on the state; the reflux study run at once unless it is left to run beside it.
     ColumnDiagramWindow* Open(bool studyAtOnce = true) {
-        window = new ColumnDiagramWindow(state, platform);
+        window = new ColumnDiagramWindow(state, platform, Calculated(state));
         window->show();
         if (studyAtOnce) {
             window->StudyReflux();
@@ -100,7 +105,7 @@ protected:
 
 // The example case: 59 trays, the feed on the 10th (as the batch calculator reports them).
 TEST_F(ColumnDiagramTest, DrawsTheExampleColumnWithItsTrayCountAndFeedTray) {
-    ASSERT_TRUE(LoadStartCase(state, machine, kExample));
+    ASSERT_TRUE(LoadStartCase(state, machine, machine, kExample));
     Open();
     const std::vector<QString> texts = window->Surface().Texts();
     EXPECT_NE(std::find(texts.begin(), texts.end(),
@@ -188,7 +193,8 @@ TEST_F(ColumnDiagramTest, SavedCaseReadBackGivesTheSameCalculation) {
         machine.AnswerSaveFileNames({path});
         QTest::mouseClick(window->SaveCaseButton, Qt::LeftButton);
         ProgramState reopened;
-        ASSERT_TRUE(LoadStartCase(reopened, machine, path)) << machine.messages.join('|').toStdString();
+        ASSERT_TRUE(LoadStartCase(reopened, machine, machine, path))
+            << machine.messages.join('|').toStdString();
         CalculateAndStore(prepared);
         CalculateAndStore(reopened);
         EXPECT_EQ(reopened.RequiredTrays, prepared.RequiredTrays);
@@ -245,7 +251,7 @@ TEST_P(StartCaseThatFails, SaysWhyInRussianOnOneLineAndLeavesTheStateAlone) {
     else if (!GetParam().text.empty())
         std::ofstream(path.toStdString()) << GetParam().text;
     state.StudentName = "untouched";
-    EXPECT_FALSE(LoadStartCase(state, machine, path));
+    EXPECT_FALSE(LoadStartCase(state, machine, machine, path));
     EXPECT_EQ(state.StudentName, "untouched");
     EXPECT_FALSE(state.CaseLoaded);
     ASSERT_EQ(machine.messages.size(), 1);
@@ -273,7 +279,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // `radirav FILE.case`: the start keeps the case, offers its names and shows its results.
 TEST_F(ColumnDiagramTest, TheTitleStartRunsTheLoadedCaseToItsResults) {
-    ASSERT_TRUE(LoadStartCase(state, machine, kExample));
+    ASSERT_TRUE(LoadStartCase(state, machine, machine, kExample));
     ScreenFlow flow(state, platform);
     Form1* form1 = flow.ShowTitle();
     machine.AnswerInputBoxes({QStringLiteral("петров п.п. гр. 5-12"), QStringLiteral("этанол-вода")});
@@ -290,6 +296,11 @@ TEST_F(ColumnDiagramTest, TheTitleStartRunsTheLoadedCaseToItsResults) {
     QTest::mouseClick(results->DiagramButton, Qt::LeftButton);
     QTest::mouseClick(results->DiagramButton, Qt::LeftButton);
     EXPECT_EQ(machine.screens.Loaded().size(), 2u); // one diagram, however often asked
+    // The diagram draws the column the results window holds: one calculation for both.
+    auto* diagram = LoadedScreen<ColumnDiagramWindow>();
+    ASSERT_NE(diagram, nullptr);
+    EXPECT_EQ(&diagram->Result(), results->Result().get());
+    EXPECT_EQ(machine.timings.count(QStringLiteral("column calculated")), 1);
 }
 
 // The box a text operation covers on the window.
@@ -327,7 +338,7 @@ class DiagramLabels : public ScreenTest, public ::testing::WithParamInterface<La
 // text and of every line drawn (grid lines aside, and its own leader), inside the window.
 TEST_P(DiagramLabels, StandClearOfOtherTextsAndOfTheLines) {
     state = GetParam().make();
-    auto* window = new ColumnDiagramWindow(state, platform);
+    auto* window = new ColumnDiagramWindow(state, platform, Calculated(state));
     window->resize(GetParam().size);
     window->show();
     window->StudyReflux();
@@ -417,7 +428,9 @@ TEST_F(ColumnDiagramTest, StudiesTheRefluxBesideTheWindowAsAtOnce) {
     state = testing::SampleWithAlfa(10);
     Open(false);
     EXPECT_FALSE(window->Studied());
-    QTRY_VERIFY_WITH_TIMEOUT(window->Studied(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(machine.pendingTasks() == 1, 10000); // asked once the window is painted
+    EXPECT_EQ(machine.RunBackgroundTasks(), 1);
+    EXPECT_TRUE(window->Studied());
     const RefluxStudy expected = StudyRefluxOf(state);
     EXPECT_EQ(window->Range().from, expected.range.from);
     EXPECT_EQ(window->Range().to, expected.range.to);
