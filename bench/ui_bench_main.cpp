@@ -45,7 +45,9 @@ void ColumnDiagramResize(benchmark::State& bench) {
     ProgramState state = testing::SampleWithPoints();
     QtPlatform machine;
     testing::RecordingNavigator navigator;
-    ColumnDiagramWindow window(state, machine.Get(), navigator);
+    ColumnDiagramWindow window(state, machine.Get(),
+                               std::make_shared<HeldColumn>(HeldColumn{CalculateColumn(state), std::nullopt}),
+                               navigator);
     window.show(); // a hidden window takes its size only when shown
     window.StudyReflux();
     bool large = false;

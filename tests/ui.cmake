@@ -13,6 +13,8 @@ add_executable(radirav_ui_tests
   platform/gradient_test.cpp
   platform/fonts_twips_test.cpp
   platform/qt_printer_test.cpp
+  platform/background_tasks_test.cpp
+  platform/files_test.cpp
   platform/scripted_platform_test.cpp
   platform/modal_watchdog_test.cpp
   platform/controls_test.cpp
@@ -26,6 +28,7 @@ add_executable(radirav_ui_tests
   screens/results/worked_tray_window_test.cpp
   screens/road_test.cpp
   screens/common/equilibrium_drawing_test.cpp
+  screens/common/editor_geometry_test.cpp
   screens/equilibrium/form10_points_check_test.cpp
   screens/equilibrium/points_road_test.cpp
   screens/group_entry_test.cpp
@@ -48,6 +51,9 @@ add_executable(radirav_ui_tests
   screens/menu/form16_way_out_test.cpp
 )
 set_target_properties(radirav_ui_tests PROPERTIES AUTOMOC ON)
+# GoogleTest, QtTest and the widgets, parsed once for all the screen tests.
+target_precompile_headers(radirav_ui_tests PRIVATE <gtest/gtest.h> <QTest> <QApplication> <QLabel> <QListWidget>
+                          <QPointer> <QWidget> <functional> <string> <vector>)
 target_link_libraries(radirav_ui_tests PRIVATE radirav_test_platform Qt6::Test radirav_warnings)
 target_compile_definitions(radirav_ui_tests PRIVATE RADIRAV_EXAMPLES_DIR="${PROJECT_SOURCE_DIR}/examples")
 gtest_discover_tests(radirav_ui_tests DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
@@ -126,8 +132,10 @@ if(X11_FOUND AND X11_XTest_FOUND)
     screens/display/window_frames_display_test.cpp
     screens/display/focus_display_test.cpp
     screens/display/worked_tray_display_test.cpp
+    screens/display/correction_display_test.cpp
   )
   target_include_directories(radirav_display_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_precompile_headers(radirav_display_tests PRIVATE <gtest/gtest.h> <QTest> <QApplication> <QWidget>)
   target_link_libraries(radirav_display_tests PRIVATE radirav_test_platform Qt6::Test X11::X11 X11::Xtst
                         radirav_warnings)
   add_test(NAME RadiravDisplayTests

@@ -107,8 +107,10 @@ int main(int argc, char* argv[]) {
     radirav::ProgramState state;
     radirav::QtPlatform qtPlatform;
     radirav::ScreenFlow flow(state, qtPlatform.Get());
-    if (!options.casePath.isEmpty())
-        radirav::LoadStartCase(state, qtPlatform.Get().dialogs, options.casePath, options.from);
+    if (!options.casePath.isEmpty()) {
+        const radirav::Platform platform = qtPlatform.Get();
+        radirav::LoadStartCase(state, platform.dialogs, platform.files, options.casePath, options.from);
+    }
     // A session that ends the desktop ends the program too: the input is kept first. A kill, a
     // Ctrl+C or a closed terminal end it as its own end buttons do.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, [&flow] { flow.KeepInput(); });

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
 
 namespace radirav {
 
@@ -12,13 +11,6 @@ enum class CalcStop {
     InputDataError, // a value of the model left its physical domain, or arithmetic failed
     AntoineError,   // the Antoine constants give no usable volatility
 };
-
-inline constexpr const char* kInputDataErrorMessage = "ОШИБКА В ИСХОДНОЙ ИНФОРМАЦИИ !!!";
-inline constexpr const char* kAntoineErrorMessage = "Параметры уравнения Антуана введены с ошибкой !!!  ";
-inline constexpr const char* kTrayLimitMessage = "                      ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК > 300";
-
-// The message a stop shows; none for a normal end.
-std::optional<std::string> StopMessage(CalcStop stop);
 
 // What exactly ended a calculation early: the quantity that left its domain, so that the
 // student can be told which input to change.

@@ -6,20 +6,6 @@
 
 namespace radirav {
 
-std::optional<std::string> StopMessage(CalcStop stop) {
-    switch (stop) {
-    case CalcStop::None:
-        return std::nullopt;
-    case CalcStop::TrayLimit:
-        return kTrayLimitMessage;
-    case CalcStop::InputDataError:
-        return kInputDataErrorMessage;
-    case CalcStop::AntoineError:
-        return kAntoineErrorMessage;
-    }
-    return std::nullopt;
-}
-
 CalcStop StopOf(StopCause cause) {
     switch (cause) {
     case StopCause::None:

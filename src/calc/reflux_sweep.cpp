@@ -5,6 +5,7 @@
 #include "model/checks.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace radirav {
 
@@ -17,35 +18,18 @@ ColumnResult WithReflux(const ProgramState& state, double R) {
     return CalculateColumn(state, options);
 }
 
-bool ReachesTheTop(const ProgramState& state, double R) {
-    return WithReflux(state, R).stop == CalcStop::None;
-}
-
 double LargestReflux() {
     return ParamUpperBound(param::kR);
 }
 
-// The smallest R at or above the minimum reflux rMin that reaches the top, by doubling then
-// bisection to a relative 1e-4; none where no R the check accepts does.
-std::optional<double> SmallestReachingAbove(const ProgramState& state, std::optional<double> rMin) {
-    if (!rMin || *rMin >= LargestReflux())
-        return std::nullopt;
-    double low = *rMin;
-    if (low > 0.0 && ReachesTheTop(state, low))
-        return low;
-    double high = std::max(2.0 * low, low + 0.01);
-    while (!ReachesTheTop(state, std::min(high, LargestReflux()))) {
-        if (high >= LargestReflux())
-            return std::nullopt;
-        low = high;
-        high *= 2.0;
-    }
-    high = std::min(high, LargestReflux());
-    while (high - low > 1e-4 * high) {
-        const double middle = 0.5 * (low + high);
-        (ReachesTheTop(state, middle) ? high : low) = middle;
-    }
-    return high;
+// The working pieces of R from `scanned.from` to `scanned.to`.
+std::vector<ValueRange> ScanReflux(const ProgramState& state, ValueRange scanned) {
+    if (!(scanned.from < scanned.to))
+        return {};
+    const int count =
+        static_cast<int>(std::ceil(std::log(scanned.to / scanned.from) / std::log(kRefluxScanStep))) + 1;
+    const std::vector<double> values = LogValues(scanned.from, scanned.to, count);
+    return FindWorkingRanges(state, kStudiedReflux, StudyRows(state, kStudiedReflux, values));
 }
 
 } // namespace
@@ -68,27 +52,68 @@ std::optional<double> MinimumReflux(const ProgramState& state) {
 }
 
 std::optional<double> SmallestRefluxReachingTheTop(const ProgramState& state) {
-    return SmallestReachingAbove(state, MinimumReflux(state));
+    return PlanRefluxStudy(state).smallestReaching;
 }
 
 RefluxStudyPlan PlanRefluxStudy(const ProgramState& state) {
     RefluxStudyPlan plan;
-    const std::optional<double> rMin = MinimumReflux(state);
-    plan.smallestReaching = SmallestReachingAbove(state, rMin);
-    if (plan.smallestReaching)
-        plan.minimumReflux = rMin;
+    plan.scanned = {kSmallestScannedReflux, LargestReflux()};
+    plan.working = ScanReflux(state, plan.scanned);
+    if (!plan.working.empty()) {
+        plan.smallestReaching = plan.working.front().from;
+        plan.minimumReflux = MinimumReflux(state);
+    }
     const double R = state.InputParams[param::kR].Value;
-    const double largest = LargestReflux();
     RefluxRange& range = plan.range;
     if (plan.smallestReaching) {
-        range.from = std::min(*plan.smallestReaching, R);
-        range.to = std::max(5.0 * *plan.smallestReaching, 1.25 * R);
+        const double smallest = *plan.smallestReaching;
+        double end = smallest;
+        for (const ValueRange& piece : plan.working) {
+            if (piece.from <= 5.0 * smallest)
+                end = piece.to;
+        }
+        range.from = std::min(smallest, R);
+        range.to =
+            std::max({std::min(5.0 * smallest, end + 0.25 * (end - smallest)), 1.25 * smallest, 1.25 * R});
     } else {
         range.from = R / 5.0;
         range.to = 5.0 * R;
     }
-    range.to = std::min(range.to, largest); // from <= R <= to for every R the check accepts
+    range.to = std::min(range.to, LargestReflux()); // from <= R <= to for every R the check accepts
     return plan;
+}
+
+double TraysTimesRefluxPlusOne(const StudyRow& row) {
+    return row.trays * (static_cast<float>(row.value) + 1.0);
+}
+
+std::optional<RefluxOptimum> FindOptimumReflux(const std::vector<StudyRow>& rows,
+                                               std::optional<double> minimumReflux) {
+    std::optional<RefluxOptimum> best;
+    int working = 0;
+    for (const StudyRow& row : rows) {
+        if (!row.Works())
+            continue;
+        ++working;
+        const double product = TraysTimesRefluxPlusOne(row);
+        if (!best || product < best->traysTimesRefluxPlusOne)
+            best = RefluxOptimum{static_cast<float>(row.value), row.trays, product, std::nullopt};
+    }
+    if (working < 2)
+        return std::nullopt; // one column is no comparison
+    if (best && minimumReflux && *minimumReflux > 0.0)
+        best->ratioToMinimum = best->R / *minimumReflux;
+    return best;
+}
+
+RefluxStudy StudyRefluxOf(const ProgramState& state) {
+    const RefluxStudyPlan plan = PlanRefluxStudy(state);
+    RefluxStudy study;
+    study.reachesTheTop = plan.smallestReaching.has_value();
+    study.minimumReflux = plan.minimumReflux;
+    study.range = plan.range;
+    study.sweep = SweepReflux(state, study.range.from, study.range.to, kDefaultRefluxPoints);
+    return study;
 }
 
 } // namespace radirav

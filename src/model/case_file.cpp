@@ -8,6 +8,7 @@
 #include "model/sample_data.h"
 #include "model/text.h"
 #include "model/val.h"
+#include "model/windows1251.h"
 
 #include <algorithm>
 #include <array>
@@ -56,6 +57,19 @@ bool LooksLikeText(std::string_view line) {
     return line.find('\0') == std::string_view::npos && IsValidUtf8(line);
 }
 constexpr const char* kNotTextText = "не текст UTF-8 (двоичный файл или другая кодировка?): ";
+constexpr const char* kWindows1251Text =
+    "файл не в UTF-8; прочитан как русский текст в кодировке Windows-1251 (сохраняется в UTF-8)";
+
+// A value of a case file is one number: "6 7" or "5 abc" is refused rather than read as Val reads a
+// typed answer (67, 5). Empty when `stored` (the value as entered) is one number or no number at all,
+// which the range checks then name.
+std::string TrailingTextFault(const std::string& raw, const std::string& stored) {
+    const std::string_view after = TextAfterNumber(stored);
+    if (after.empty() || !StartsWithNumber(stored))
+        return {};
+    return QuoteForMessage(raw) + ": после числа лишний текст " + QuoteForMessage(after) +
+           " (значение — одно число)";
+}
 
 // Why a value was refused: not given, not a number at all, or a number out of its range. `raw` is
 // the value as written, `stored` the text it was entered as.
@@ -119,6 +133,33 @@ std::string NumberWord(const std::string& text) {
     return word.empty() ? "0" : word;
 }
 
+// A coordinate shown as out of range is written as its marker without blanks; only the last input
+// reads it back (as the marker, counting 0), a case written by hand gets "не число".
+const std::string kWrittenMarker = TrimBlanks(kOutOfRangeMarker);
+
+// A point coordinate as one word: the typed number, or the out-of-range marker.
+std::string PointWord(const std::string& text) {
+    return text == kOutOfRangeMarker ? kWrittenMarker : NumberWord(RetypedDecimalText(text));
+}
+
+enum class Written { None, Alfa, Antoine, Points };
+
+// The equilibrium a saved case carries: the one the student is entering or correcting (the
+// Antoine constants or the points, checked or not, so that nothing typed is lost), otherwise the
+// one the calculation uses; none before any is chosen.
+Written WrittenEquilibrium(const ProgramState& state) {
+    if (state.AntoineMode)
+        return Written::Antoine;
+    if (state.TableMode && state.EqPointCount >= kMinEqPoints && state.EqPointCount <= kMaxEqPoints)
+        return Written::Points;
+    const int kind = state.EquilibriumKind.value_or(0);
+    if (kind == kKindConstantAlfa)
+        return Written::Alfa;
+    if (kind == kKindAntoine)
+        return Written::Antoine;
+    return kind > 0 ? Written::Points : Written::None;
+}
+
 struct Entry {
     int line;
     std::string value;
@@ -133,7 +174,7 @@ public:
         LoadSampleData(result_.state);
         result_.state.TrayType = "K";
         // Each step stops the reading at the first fault, leaving its message in the result.
-        (void)(Collect(text) && ApplyScalars() && ApplyEquilibrium() && CheckGroups());
+        (void)(Decode(text) && Collect() && ApplyScalars() && ReadEquilibrium() && CheckGroups());
         return std::move(result_);
     }
 
@@ -175,10 +216,29 @@ private:
         return found == entries_.end() ? "значение примера" : "строка " + std::to_string(found->second.line);
     }
 
-    bool Collect(const std::string& text) {
-        if (text.size() > kMaxCaseFileBytes)
+    // The text as UTF-8: as it is, or from Windows-1251 when it reads as Russian text there.
+    bool Decode(const std::string& bytes) {
+        if (bytes.size() > kMaxCaseFileBytes)
             return Fail(0, "", kTooLargeText);
-        const std::vector<std::string_view> lines = SplitLines(text);
+        if (IsValidUtf8(bytes)) {
+            text_ = bytes;
+            return true;
+        }
+        if (std::optional<std::string> decoded = DecodeRussianWindows1251(bytes)) {
+            text_ = std::move(*decoded);
+            result_.encodingNote = Message(0, "", kWindows1251Text);
+            return true;
+        }
+        // A line end never falls inside a UTF-8 sequence, so some line is not UTF-8 itself.
+        const std::vector<std::string_view> lines = SplitLines(bytes);
+        std::size_t bad = 0;
+        while (bad + 1 < lines.size() && IsValidUtf8(lines[bad]))
+            ++bad;
+        return Fail(static_cast<int>(bad + 1), "", kNotTextText + QuoteForMessage(lines[bad]));
+    }
+
+    bool Collect() {
+        const std::vector<std::string_view> lines = SplitLines(text_);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             if (!CollectLine(static_cast<int>(i + 1), std::string(lines[i])))
                 return false;
@@ -222,12 +282,43 @@ private:
         return true;
     }
 
+    // A number written by hand must be one number; the last input keeps what was typed, which the
+    // program reads as Val does.
+    bool OneNumber(const Entry& entry, const std::string& key, const std::string& raw) {
+        if (keepOutOfRange_)
+            return true;
+        const std::string fault = TrailingTextFault(raw, NormalizeDecimalText(raw));
+        return fault.empty() || Fail(entry.line, key, fault);
+    }
+
+    // A name holds no control character: refused when written by hand, shown escaped when kept.
+    bool StoreName(const char* key, std::string& name) {
+        const auto found = entries_.find(key);
+        if (found == entries_.end())
+            return true;
+        const std::string& value = found->second.value;
+        if (!HasControlCharacter(value)) {
+            name = value;
+            return true;
+        }
+        if (keepOutOfRange_) {
+            name = EscapeForMessage(value);
+            return true;
+        }
+        return Fail(found->second.line, key,
+                    QuoteForMessage(value) + ": управляющий символ в тексте; уберите его из строки");
+    }
+
     bool ApplyScalars() {
         ProgramState& state = result_.state;
         for (int i = 1; i <= param::kCount; ++i) {
-            const auto found = entries_.find(std::string(ParamKey(i)));
-            if (found != entries_.end())
-                EnterParamValue(state, i, found->second.value);
+            const std::string key(ParamKey(i));
+            const auto found = entries_.find(key);
+            if (found == entries_.end())
+                continue;
+            if (!OneNumber(found->second, key, found->second.value))
+                return false;
+            EnterParamValue(state, i, found->second.value);
         }
         if (const auto tray = entries_.find("TRAY"); tray != entries_.end()) {
             std::string type = tray->second.value;
@@ -238,14 +329,10 @@ private:
                             QuoteForMessage(tray->second.value) + ": нужно K (колпачковые) или S (ситчатые)");
             state.TrayType = type;
         }
-        if (const auto name = entries_.find("NAME"); name != entries_.end())
-            state.StudentName = name->second.value;
-        if (const auto system = entries_.find("SYSTEM"); system != entries_.end())
-            state.SystemName = system->second.value;
-        return true;
+        return StoreName("NAME", state.StudentName) && StoreName("SYSTEM", state.SystemName);
     }
 
-    bool ApplyEquilibrium() {
+    bool ReadEquilibrium() {
         // The first line of each equilibrium given, in file order; a second one is the fault.
         std::vector<std::pair<int, std::string>> given;
         for (const char* key : {"ALFA", "ANTOINE"}) {
@@ -270,11 +357,14 @@ private:
 
     bool ApplyAlfa(const Entry& entry) {
         ProgramState& state = result_.state;
-        ChooseConstantAlfa(state);
+        if (!OneNumber(entry, "ALFA", entry.value))
+            return false;
         if (StoreTypedAlfa(state, entry.value)) {
-            MarkAlfaEntered(state);
+            ApplyEquilibrium(state, EquilibriumSource::ConstantAlfa);
             return true;
         }
+        // Kept out of range, an ALFA is chosen but not entered: a recalculation does not use it.
+        ChooseConstantAlfa(state);
         return OutOfRange(entry.line, "ALFA", ValueFault(entry.value, state.AlfaText, kAlfaRangeText));
     }
 
@@ -285,8 +375,12 @@ private:
             return Fail(entry.line, "ANTOINE",
                         "нужно шесть констант A1 B1 C1 A2 B2 C2, задано " + std::to_string(words.size()));
         }
-        for (int i = 1; i <= 6; ++i)
-            EnterAntoineValue(state, i, words[static_cast<std::size_t>(i - 1)]);
+        for (int i = 1; i <= 6; ++i) {
+            const std::string& word = words[static_cast<std::size_t>(i - 1)];
+            if (!OneNumber(entry, "ANTOINE", word))
+                return false;
+            EnterAntoineValue(state, i, word);
+        }
         if (const int bad = CheckAntoineConstants(state); bad != 0) {
             if (!OutOfRange(entry.line, "ANTOINE",
                             state.AntoineNames[bad] + " " +
@@ -294,9 +388,7 @@ private:
                                            DescribeAntoineRange(bad))))
                 return false;
         }
-        ChooseVariableVolatility(state);
-        ChooseAntoineConstants(state);
-        FinishAntoineEntry(state);
+        ApplyEquilibrium(state, EquilibriumSource::Antoine);
         return true;
     }
 
@@ -315,13 +407,22 @@ private:
                 if (words.size() != 2)
                     return Fail(entry.line, "POINT",
                                 "нужно два числа x y, задано " + std::to_string(words.size()));
+                // The last input keeps every coordinate as typed, a marked one as its marker.
                 for (const std::string& word : words) {
+                    if (keepOutOfRange_)
+                        continue;
                     if (!StartsWithNumber(NormalizeDecimalText(word)))
                         return Fail(entry.line, "POINT",
                                     QuoteForMessage(word) + " не число (нужно два числа x y)");
+                    if (!OneNumber(entry, "POINT", word))
+                        return false;
                 }
                 EnterPointX(state, i, words[0]);
                 EnterPointY(state, i, words[1]);
+                if (words[0] == kWrittenMarker)
+                    state.EqXText[i] = kOutOfRangeMarker;
+                if (words[1] == kWrittenMarker)
+                    state.EqYText[i] = kOutOfRangeMarker;
             }
         }
         // The typed numbers before the check re-reads the texts, to find a failing point's line.
@@ -330,7 +431,8 @@ private:
         for (int i = 1; i <= state.EqPointCount; ++i)
             sorted.emplace_back(state.EqX[i], state.EqY[i]);
         RereadPointTexts(state);
-        if (const PointCheck check = CheckEquilibriumPoints(state); check.point != 0) {
+        const PointCheck check = CheckEquilibriumPoints(state);
+        if (check.point != 0) {
             const int line = LineOfPoint(sorted[check.point - 1u]);
             if (!OutOfRange(line, "POINT",
                             TrimBlanks(check.caption) + (line == 0 ? " (точка примера)" : "") +
@@ -338,10 +440,14 @@ private:
                                 "x и y возрастают)"))
                 return false;
         }
-        ChooseVariableVolatility(state);
-        ChooseTabulatedPoints(state);
-        FinishPointsEntry(state);
-        AcceptPointTable(state);
+        // A table kept failing its check is not the equilibrium of a calculation until corrected.
+        if (check.point == 0) {
+            ApplyEquilibrium(state, EquilibriumSource::Points);
+        } else {
+            ChooseVariableVolatility(state);
+            ChooseTabulatedPoints(state);
+            FinishPointsEntry(state);
+        }
         return true;
     }
 
@@ -410,6 +516,7 @@ private:
     std::string fileName_;
     bool keepOutOfRange_;
     CaseFileResult result_;
+    std::string text_; // the file as UTF-8
     std::map<std::string, Entry> entries_;
     std::vector<Entry> points_;
 };
@@ -467,20 +574,38 @@ std::string FormatCaseFile(const ProgramState& state) {
         text += line + "\n";
     }
     text += "\n";
-    const int kind = state.EquilibriumKind.value_or(0);
-    if (kind == kKindConstantAlfa) {
+    switch (WrittenEquilibrium(state)) {
+    case Written::None:
+        break;
+    case Written::Alfa:
         text += "ALFA = " + QuotedIfNeeded(RetypedDecimalText(state.AlfaText)) + "\n";
-    } else if (kind == kKindAntoine) {
+        break;
+    case Written::Antoine:
         text += "ANTOINE =";
         for (int i = 1; i <= 6; ++i)
             text += " " + NumberWord(RetypedDecimalText(state.AntoineTexts[i]));
         text += "\n";
-    } else if (kind > 0) {
+        break;
+    case Written::Points:
         for (int i = 1; i <= state.EqPointCount; ++i)
-            text += "POINT = " + NumberWord(RetypedDecimalText(state.EqXText[i])) + " " +
-                    NumberWord(RetypedDecimalText(state.EqYText[i])) + "\n";
+            text += "POINT = " + PointWord(state.EqXText[i]) + " " + PointWord(state.EqYText[i]) + "\n";
+        break;
     }
     return text;
+}
+
+CaseResumption ResumptionOf(ProgramState state) {
+    // A copy: the checks note their verdict in the state.
+    if (state.AntoineMode)
+        return CheckAntoineConstants(state) == 0 ? CaseResumption::Calculation
+                                                 : CaseResumption::AntoineCorrection;
+    if (WrittenEquilibrium(state) != Written::Points || !state.TableMode)
+        return CaseResumption::Calculation;
+    // As the check screen sees the table: sorted, the texts re-read.
+    SortPointsAndComputeAlfa(state);
+    RereadPointTexts(state);
+    return CheckEquilibriumPoints(state).point == 0 ? CaseResumption::Calculation
+                                                    : CaseResumption::PointsCheck;
 }
 
 } // namespace radirav

@@ -67,28 +67,31 @@ void AcceptPointTable(ProgramState& state) {
     state.EquilibriumKind = state.EqPointCount;
 }
 
-std::optional<EquilibriumModel> ReadyEquilibrium(const ProgramState& state) {
+std::optional<EquilibriumSource> ReadyEquilibrium(const ProgramState& state) {
     if (state.ConstantVolatility && state.AlfaEntered)
-        return EquilibriumModel::ConstantAlfa;
+        return EquilibriumSource::ConstantAlfa;
     if (state.AntoineMode && state.AntoineEntered)
-        return EquilibriumModel::Antoine;
+        return EquilibriumSource::Antoine;
     if (state.PointsEntered)
-        return EquilibriumModel::Points;
+        return EquilibriumSource::Points;
     return std::nullopt;
 }
 
-void UseEquilibrium(ProgramState& state, EquilibriumModel model) {
-    switch (model) {
-    case EquilibriumModel::ConstantAlfa:
+void ApplyEquilibrium(ProgramState& state, EquilibriumSource source) {
+    switch (source) {
+    case EquilibriumSource::ConstantAlfa:
         ChooseConstantAlfa(state);
+        MarkAlfaEntered(state);
         return;
-    case EquilibriumModel::Antoine:
+    case EquilibriumSource::Antoine:
         ChooseVariableVolatility(state);
         ChooseAntoineConstants(state);
+        FinishAntoineEntry(state);
         return;
-    case EquilibriumModel::Points:
+    case EquilibriumSource::Points:
         ChooseVariableVolatility(state);
         ChooseTabulatedPoints(state);
+        FinishPointsEntry(state);
         AcceptPointTable(state);
         return;
     }

@@ -36,15 +36,17 @@ void FinishPointsEntry(ProgramState& state);
 void AcceptPointTable(ProgramState& state);
 
 // The three ways the equilibrium is given.
-enum class EquilibriumModel { ConstantAlfa, Antoine, Points };
+enum class EquilibriumSource { ConstantAlfa, Antoine, Points };
 
 // The equilibrium a recalculation from the change menu is ready to use, tested in this order:
 // constant volatility with an ALFA entered, the Antoine model with its constants entered,
 // points entered; none when no test holds.
-std::optional<EquilibriumModel> ReadyEquilibrium(const ProgramState& state);
+std::optional<EquilibriumSource> ReadyEquilibrium(const ProgramState& state);
 
-// Makes `model` the equilibrium of the next calculation: the choice flags name it and the kind
-// the calculation reads follows them.
-void UseEquilibrium(ProgramState& state, EquilibriumModel model);
+// The data of `source` (ALFA, the six constants or the point table, already in the state) are
+// entered and make the equilibrium of the next calculation: the choice flags name it, its data
+// count as entered, and the kind the calculation reads follows them. The case reader, the
+// variants and the change menu's recalculation all apply a choice through this.
+void ApplyEquilibrium(ProgramState& state, EquilibriumSource source);
 
 } // namespace radirav

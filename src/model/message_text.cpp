@@ -43,6 +43,10 @@ std::size_t ValidSequenceLength(std::string_view text, char32_t& codePoint) {
     return length;
 }
 
+bool IsControl(char32_t cp) {
+    return cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp <= 0x9F);
+}
+
 bool IsInvisibleFormat(char32_t cp) {
     return (cp >= 0x200B && cp <= 0x200F) || (cp >= 0x2028 && cp <= 0x202E) ||
            (cp >= 0x2060 && cp <= 0x2069) || cp == 0xFEFF;
@@ -70,7 +74,7 @@ std::string Escape(std::string_view text, std::size_t maxChars, bool& cut) {
         ++chars;
         char32_t cp = 0;
         const std::size_t length = ValidSequenceLength(text.substr(i), cp);
-        if (length == 0 || cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp <= 0x9F)) {
+        if (length == 0 || IsControl(cp)) {
             // One escape for an invalid byte; a valid C1 control is two bytes, both shown.
             const std::size_t bytes = length == 0 ? 1 : length;
             for (std::size_t k = 0; k < bytes; ++k)
@@ -98,6 +102,17 @@ bool IsValidUtf8(std::string_view text) {
         i += length;
     }
     return true;
+}
+
+bool HasControlCharacter(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t cp = 0;
+        const std::size_t length = ValidSequenceLength(text.substr(i), cp);
+        if (length != 0 && IsControl(cp))
+            return true;
+        i += length == 0 ? 1 : length;
+    }
+    return false;
 }
 
 std::string EscapeForMessage(std::string_view text) {

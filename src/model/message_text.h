@@ -11,6 +11,10 @@ namespace radirav {
 // Whether `text` is well-formed UTF-8 throughout.
 bool IsValidUtf8(std::string_view text);
 
+// Whether `text` holds a control character of C0 (tab and line ends included), DEL or C1, which
+// would move the cursor, sound the bell or restyle a terminal wherever the text is shown.
+bool HasControlCharacter(std::string_view text);
+
 // Printable UTF-8 as it is; a byte of invalid UTF-8 (a stray continuation byte, an overlong
 // form, a surrogate, beyond U+10FFFF) and every control character of C0 and C1 as \xNN; the
 // invisible format characters that break or reorder a line (U+200B..U+200F, U+2028, U+2029,

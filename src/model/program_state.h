@@ -86,11 +86,6 @@ struct ProgramState {
     int RequiredTrays = 0;
     int FeedTray = 0;
     float TrayTemperature = 0.0f; // degrees Celsius
-
-    // Equilibrium graph frame (drawing units) and the screen positions of its points.
-    int GraphLeft = 450, GraphTop = 45, GraphSize = 300;
-    Table1<int, kEqSlots> PointScreenX, PointScreenY;
-    bool EditMode = false, RemoveMode = false, PointPicked = false;
 };
 
 } // namespace radirav

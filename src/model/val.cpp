@@ -38,6 +38,42 @@ bool StartsWithNumber(std::string_view text) {
     return i < packed.size() && IsDigit(packed[i]);
 }
 
+std::string_view TextAfterNumber(std::string_view text) {
+    const auto skipBlanks = [&](std::size_t i) {
+        while (i < text.size() && IsIgnored(text[i]))
+            ++i;
+        return i;
+    };
+    const auto skipDigits = [&](std::size_t i) {
+        while (i < text.size() && IsDigit(text[i]))
+            ++i;
+        return i;
+    };
+    const std::size_t start = skipBlanks(0);
+    std::size_t i = start;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    const std::size_t integerEnd = skipDigits(i);
+    bool anyDigit = integerEnd > i;
+    i = integerEnd;
+    if (i < text.size() && text[i] == '.') {
+        const std::size_t fractionEnd = skipDigits(i + 1);
+        anyDigit = anyDigit || fractionEnd > i + 1;
+        i = fractionEnd;
+    }
+    if (!anyDigit)
+        return text.substr(start);
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        // A bare exponent letter is not part of the number, as Val reads it.
+        if (const std::size_t exponentEnd = skipDigits(j); exponentEnd > j)
+            i = exponentEnd;
+    }
+    return text.substr(skipBlanks(i));
+}
+
 double Val(std::string_view text) {
     const std::string packed = WithoutIgnored(text);
 

@@ -14,6 +14,11 @@ double Val(std::string_view text);
 // "-" read as 0 without being a number.
 bool StartsWithNumber(std::string_view text);
 
+// What follows the one number a case file's value is: blanks around the number are allowed, none
+// inside it, so "6 7" leaves "7" and "5 abc" leaves "abc". Empty when the value is one number;
+// the whole text when it holds no number at all.
+std::string_view TextAfterNumber(std::string_view text);
+
 // A double stored into a single-precision variable: beyond float range it becomes an infinity
 // of the same sign (the checks then reject it) instead of undefined behaviour.
 float ToSingle(double value);

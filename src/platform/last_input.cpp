@@ -1,7 +1,5 @@
 #include "platform/last_input.h"
 
-#include "platform/picture_file.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -11,7 +9,7 @@ namespace radirav {
 void FileLastInput::Keep(const std::string& caseText) {
     // Nothing to tell the student when the folder cannot be written: the work goes on.
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    WriteTextFile(path_, caseText);
+    files_.WriteText(path_, caseText);
 }
 
 QString DefaultLastInputPath() {

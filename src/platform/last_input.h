@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/files.h"
+
 #include <QString>
 #include <string>
 
@@ -16,10 +18,11 @@ public:
 // The case file in the user's data folder, replaced whole (never left half written).
 class FileLastInput final : public LastInput {
 public:
-    explicit FileLastInput(QString path) : path_(std::move(path)) {}
+    FileLastInput(Files& files, QString path) : files_(files), path_(std::move(path)) {}
     void Keep(const std::string& caseText) override;
 
 private:
+    Files& files_;
     QString path_;
 };
 

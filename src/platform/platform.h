@@ -1,18 +1,23 @@
 #pragma once
 
+#include "platform/background_tasks.h"
 #include "platform/clock.h"
+#include "platform/diagnostics.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "platform/keyboard_layout.h"
 #include "platform/last_input.h"
 #include "platform/printer.h"
 #include "platform/program_end.h"
+#include "platform/screen_geometry.h"
 #include "platform/screen_list.h"
 
 namespace radirav {
 
 // Everything a screen reaches outside itself: the other screens, the student (boxes and beep),
-// the keyboard, the printer, the clock, the end of the program and where the input is kept. Built once by
-// main (or by a test from its scripted doubles) and handed to every screen by value; the referenced objects
+// the keyboard, the printer, the clock, the end of the program, where the input is kept, files,
+// work beside the screen thread, timing lines and the desktop's size. Built once by main (or by a
+// test from its scripted doubles) and handed to every screen by value; the referenced objects
 // outlive the screens.
 struct Platform {
     ScreenList& screens;
@@ -22,6 +27,10 @@ struct Platform {
     Clock& clock;
     ProgramEnd& programEnd;
     LastInput& lastInput;
+    Files& files;
+    BackgroundTasks& tasks;
+    Diagnostics& diagnostics;
+    ScreenGeometry& screen;
 };
 
 } // namespace radirav

@@ -5,7 +5,8 @@
 
 namespace radirav {
 
-// The real machine: Qt dialogs, the system printer or a PDF file, the local clock.
+// The real machine: Qt dialogs, the system printer or a PDF file, the local clock, the files
+// and the thread pool.
 // Declared after the QApplication so that the windows still loaded go before it.
 class QtPlatform {
 public:
@@ -13,7 +14,10 @@ public:
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
 
-    Platform Get() { return {screens_, dialogs_, keyboard_, printer_, clock_, programEnd_, lastInput_}; }
+    Platform Get() {
+        return {screens_,   dialogs_, keyboard_, printer_,     clock_, programEnd_,
+                lastInput_, files_,   tasks_,    diagnostics_, screen_};
+    }
 
 private:
     QtDialogs dialogs_;
@@ -21,7 +25,11 @@ private:
     QtPrinter printer_{dialogs_};
     SystemClock clock_;
     QtProgramEnd programEnd_;
-    FileLastInput lastInput_{DefaultLastInputPath()};
+    QtFiles files_;
+    FileLastInput lastInput_{files_, DefaultLastInputPath()};
+    QtBackgroundTasks tasks_;
+    StderrDiagnostics diagnostics_;
+    QtScreenGeometry screen_;
     ScreenList screens_; // last member: its windows go first
 };
 

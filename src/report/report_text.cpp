@@ -1,7 +1,10 @@
 #include "report/report_text.h"
 
+#include "model/message_text.h"
 #include "model/text.h"
+#include "report/line_breaks.h"
 #include "report/results_text.h"
+#include "report/stop_text.h"
 
 #include <array>
 #include <cstdio>
@@ -48,6 +51,10 @@ void AppendEquilibrium(ReportDocument& doc, const ProgramState& state) {
     }
 }
 
+// The width of the results table's ruled lines, which the warnings under it keep to.
+constexpr std::size_t kTableWidth = 86;
+constexpr const char* kWarningIndent = "  ";
+
 std::string PageHeader(const std::string& date, int page) {
     return PadTo(date, 60) + "Solmina-9  стр." + std::to_string(page);
 }
@@ -64,17 +71,27 @@ std::string FormatRussianDate(const DateTimeParts& when) {
            time;
 }
 
+std::vector<std::string> WarningSentences(const std::vector<HydraulicWarning>& warnings) {
+    std::vector<std::string> sentences;
+    for (const HydraulicWarning& warning : warnings)
+        sentences.push_back("Внимание! " + WarningText(warning));
+    return sentences;
+}
+
 std::vector<ReportDocument> ReportDocuments(const ProgramState& state, const std::string& date,
-                                            char decimalSeparator) {
+                                            char decimalSeparator,
+                                            const std::vector<HydraulicWarning>& warnings) {
     std::vector<ReportDocument> documents(1);
     ReportDocument* doc = &documents.back();
+    // Names from a file are shown, never obeyed: a control character prints as its code.
+    const std::string student = EscapeForMessage(state.StudentName);
 
     if (state.TableMode) {
         doc->push_back(PageHeader(date, 1));
         doc->insert(doc->end(), 4, std::string());
-        doc->push_back(state.StudentName);
+        doc->push_back(student);
     } else {
-        doc->push_back(PadTo(state.StudentName, 40) + date);
+        doc->push_back(PadTo(student, 40) + date);
         doc->emplace_back();
     }
     doc->emplace_back();
@@ -82,7 +99,7 @@ std::vector<ReportDocument> ReportDocuments(const ProgramState& state, const std
     doc->emplace_back("       РАСЧЁТ БИНАРНОЙ РЕКТИФИКАЦИИ В КОЛОННАХ С КОЛПАЧКОВЫМИ И СИТЧАТЫМИ ТАРЕЛКАМИ");
     doc->emplace_back("                                    ОПРЕДЕЛЕНИЕ ЧИСЛА ТАРЕЛОК");
     doc->emplace_back();
-    doc->push_back("СИСТЕМА - " + state.SystemName);
+    doc->push_back("СИСТЕМА - " + EscapeForMessage(state.SystemName));
     doc->emplace_back();
     doc->emplace_back("                                     ИСХОДНЫЕ    ДАННЫЕ");
     doc->emplace_back();
@@ -113,6 +130,11 @@ std::vector<ReportDocument> ReportDocuments(const ProgramState& state, const std
     doc->emplace_back();
     for (std::string& line : ResultsTableLines(state, decimalSeparator))
         doc->push_back(std::move(line));
+    for (const std::string& sentence : WarningSentences(warnings)) {
+        doc->emplace_back();
+        for (const std::string& line : WrapWords(sentence, kTableWidth - CharCount(kWarningIndent)))
+            doc->push_back(kWarningIndent + line);
+    }
     return documents;
 }
 

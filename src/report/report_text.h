@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/hydraulics.h"
 #include "model/program_state.h"
 #include "report/date_time.h"
 
@@ -12,12 +13,18 @@ namespace radirav {
 // eight blanks, the time.
 std::string FormatRussianDate(const DateTimeParts& when);
 
+// The hydraulic warnings of a finished column as the results window and the report give them:
+// one "Внимание! ..." sentence each.
+std::vector<std::string> WarningSentences(const std::vector<HydraulicWarning>& warnings);
+
 // One print document is a list of lines. The report is one document, or two when the
-// equilibrium is tabulated (the point list fills the first page).
+// equilibrium is tabulated (the point list fills the first page). The table's numbers use
+// `decimalSeparator`, as on the results screen. The warnings follow the table, each broken
+// between words into lines no wider than the table; without warnings the report ends with it.
 using ReportDocument = std::vector<std::string>;
-// The table's numbers use `decimalSeparator`, as on the results screen.
 std::vector<ReportDocument> ReportDocuments(const ProgramState& state, const std::string& dateText,
-                                            char decimalSeparator = '.');
+                                            char decimalSeparator = '.',
+                                            const std::vector<HydraulicWarning>& warnings = {});
 
 // Name and size of the report's fixed-pitch font.
 inline constexpr const char* kReportFontName = "Courier New Cyr";

@@ -268,13 +268,4 @@ std::string WarningText(const HydraulicWarning& w) {
     return {};
 }
 
-std::string WarningsLine(const std::vector<HydraulicWarning>& warnings) {
-    if (warnings.empty())
-        return {};
-    std::string line = "Внимание! " + WarningText(warnings.front());
-    if (warnings.size() > 1)
-        line += " Других замечаний: " + std::to_string(warnings.size() - 1) + ".";
-    return line;
-}
-
 } // namespace radirav

@@ -24,8 +24,4 @@ bool FarOutside(double value, double bound, bool below);
 // the end of a sentence (": …."); `far` when it lies ten times beyond.
 std::string RangeConsequence(HydraulicQuantity quantity, bool below, bool far);
 
-// The one line the results screen shows: the first warning and how many more there are; empty
-// when there are none.
-std::string WarningsLine(const std::vector<HydraulicWarning>& warnings);
-
 } // namespace radirav

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 
 namespace radirav {
@@ -77,13 +78,16 @@ INSTANTIATE_TEST_SUITE_P(
         LineEndCase{"MixedWithEmptyLines", "# c\r\rNAME = Иванов\r\n\nXF = 0.1\rR = 4,5\nALFA = 10"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A value written back reads as the same text, not only as the same number: "2,7,8" is stored
-// as "2.7,8", which read again as typed would become "2.7.8".
+// A typed value written back reads as the same text, not only as the same number: "2,7,8" is
+// stored as "2.7,8", which read again as typed would become "2.7.8".
 TEST(CaseFile, TextsWithSeveralCommasReadBackAsWritten) {
-    const CaseFileResult loaded = Read("F = 2,7,8\nALFA = 10,5,1\nR = 4.5,1,2\n");
+    const std::string typed = "F = 2,7,8\nALFA = 10,5,1\nR = 4.5,1,2\n";
+    ASSERT_TRUE(Read(typed).error) << "by hand a value is one number";
+    const CaseFileResult loaded = ReadCaseText(typed, "last.case", CaseChecks::KeepOutOfRange);
     ASSERT_FALSE(loaded.error) << *loaded.error;
     EXPECT_EQ(loaded.state.InputValueTexts[param::kF], "2.7,8");
-    const CaseFileResult again = ReadCaseText(FormatCaseFile(loaded.state), "again.case");
+    const CaseFileResult again =
+        ReadCaseText(FormatCaseFile(loaded.state), "again.case", CaseChecks::KeepOutOfRange);
     ASSERT_FALSE(again.error) << *again.error;
     EXPECT_EQ(again.state.InputValueTexts[param::kF], "2.7,8");
     EXPECT_EQ(again.state.InputValueTexts[param::kR], "4.5.1,2");
@@ -136,6 +140,12 @@ ProgramState Parsed(const std::string& text) {
     return loaded.state;
 }
 
+const std::string kEveryParameterOffTheSample =
+    "F = 2.8\nXF = 0.09\nXP = 0.94\nXW = 0.0007\nRW = 2250\nM1 = 46.07\nM2 = 18.02\nDY = 0.19\n"
+    "DX = 0.000027\nPRES = 750\nR = 5.5\nQ = 1400\nLSUK = 0.69\nHPUK = 0.045\nSUK = 0.66\nTUK = 95\n"
+    "ROUK = 955\nM1UK = 0.0112\nM2UK = 0.0122\nEUK = 0.2\nLSIS = 0.6\nHPIS = 0.042\nSIS = 0.37\n"
+    "TIS = 82\nROIS = 800\nM1IS = 0.0106\nM2IS = 0.0116\nEIS = 0.045\n";
+
 class SavedCase : public ::testing::TestWithParam<RoundTripCase> {};
 
 TEST_P(SavedCase, ReadsBackToTheSameInputAndCalculation) {
@@ -169,7 +179,9 @@ INSTANTIATE_TEST_SUITE_P(
                       [] { return Parsed("ANTOINE = 18.5 3578 -50 18.3 3816 -46\nTRAY = S\nPRES = 760\n"); }},
         RoundTripCase{"SampleAntoineConstants", [] { return testing::SampleWithAntoine(); }},
         RoundTripCase{"SampleTableOnSieveTrays", [] { return testing::SampleWithPoints("S"); }},
-        RoundTripCase{"EightTypedPoints", [] { return Parsed(EightPoints() + "XP = 0.8\n"); }}),
+        RoundTripCase{"EightTypedPoints", [] { return Parsed(EightPoints() + "XP = 0.8\n"); }},
+        // Each of the 28 values differs from the sample, so a value the writer drops shows.
+        RoundTripCase{"EveryParameterOffTheSample", [] { return Parsed(kEveryParameterOffTheSample); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ErrorCase {
@@ -265,9 +277,8 @@ INSTANTIATE_TEST_SUITE_P(
                               20),
                   "test.case:1: не текст UTF-8 (двоичный файл или другая кодировка?): "
                   "«\\x7FELF\\x02\\x01\\x01\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x03\\x00>\\x00»"},
-        ErrorCase{
-            "Windows1251Key", "XF = 0.1\n\xC8\xE2\xE0\xED = 1\n",
-            "test.case:2: не текст UTF-8 (двоичный файл или другая кодировка?): «\\xC8\\xE2\\xE0\\xED = 1»"},
+        ErrorCase{"Windows1251KeyIsNamedInRussian", "XF = 0.1\n\xC8\xE2\xE0\xED = 1\n",
+                  "test.case:2: «Иван»: неизвестный ключ (ключи перечислены в radirav-calc --help)"},
         ErrorCase{"ControlBytesInAKey", "\x1B[2J\x07 = 1\n",
                   "test.case:1: «\\x1B[2J\\x07»: неизвестный ключ (ключи перечислены в radirav-calc --help)"},
         ErrorCase{"LongKeyIsCut", std::string(200, 'K') + " = 1\n",
@@ -280,20 +291,24 @@ INSTANTIATE_TEST_SUITE_P(
 struct KeptCase {
     const char* name;
     std::string text;
-    std::string outOfRange; // as the strict reading's error
+    std::string refusal; // the strict reading's error
     bool (*kept)(const ProgramState&);
+    // The fault named when kept: the refusal itself unless given; empty for none.
+    std::optional<std::string> named = std::nullopt;
 };
 
 class LastInputKeepsValuesOutOfRange : public ::testing::TestWithParam<KeptCase> {};
 
-// The strict reading refuses the file; keeping values out of range takes it as typed and names
-// the first such value exactly as the refusal would.
+// The strict reading refuses the file; keeping the input as typed takes it and names the first
+// value out of range exactly as the refusal would.
 TEST_P(LastInputKeepsValuesOutOfRange, AsTypedWithTheFirstNamed) {
-    ASSERT_EQ(Read(GetParam().text).error, GetParam().outOfRange);
-    const CaseFileResult kept = ReadCaseText(GetParam().text, "test.case", CaseChecks::KeepOutOfRange);
+    const KeptCase& c = GetParam();
+    ASSERT_EQ(Read(c.text).error, c.refusal);
+    const CaseFileResult kept = ReadCaseText(c.text, "test.case", CaseChecks::KeepOutOfRange);
     ASSERT_FALSE(kept.error) << *kept.error;
-    EXPECT_EQ(kept.outOfRange, GetParam().outOfRange);
-    EXPECT_TRUE(GetParam().kept(kept.state));
+    const std::string named = c.named.value_or(c.refusal);
+    EXPECT_EQ(kept.outOfRange, named.empty() ? std::nullopt : std::optional(named));
+    EXPECT_TRUE(c.kept(kept.state));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -319,9 +334,87 @@ INSTANTIATE_TEST_SUITE_P(
             "PointOrder", EightPoints("0.75 0.8"),
             "test.case:8: POINT: ОШИБКА :     Y[8] < Y[7] или Y[8] = 0 (точки по возрастанию x; у каждой 0 "
             "< x < 1, 0 < y < 1, y >= x; x и y возрастают)",
-            [](const ProgramState& s) {
-                return s.EqPointCount == 8 && s.EquilibriumKind == 8 && s.TableMode;
-            }}),
+            // Typed, not accepted: no calculation takes the table until it is corrected.
+            [](const ProgramState& s) { return s.EqPointCount == 8 && !s.EquilibriumKind && s.TableMode; }},
+        // The check screen shows a coordinate typed outside 0..1 as its marker and counts it 0.
+        KeptCase{"MarkedCoordinate", EightPoints("??? 0.9"),
+                 "test.case:8: POINT: «???» не число (нужно два числа x y)",
+                 [](const ProgramState& s) {
+                     return s.EqXText[1] == "   ???" && s.EqX[1] == 0.0f && s.EqYText[1] == "0.9";
+                 },
+                 "test.case:8: POINT: ОШИБКА :     X[1] = 0 или Y[1] = 1 (точки по возрастанию x; у каждой "
+                 "0 < x < 1, 0 < y < 1, y >= x; x и y возрастают)"},
+        // Typed text after a number reads as the program reads it.
+        KeptCase{"TextAfterANumber", "F = 5 abc\n",
+                 "test.case:1: F: «5 abc»: после числа лишний текст «abc» (значение — одно число)",
+                 [](const ProgramState& s) {
+                     return s.InputValueTexts[param::kF] == "5 abc" && s.InputParams[param::kF].Value == 5.0f;
+                 },
+                 ""},
+        KeptCase{"ControlCharacterInAName", "NAME = \x1B[2JИванов\x07\n",
+                 "test.case:1: NAME: «\\x1B[2JИванов\\x07»: управляющий символ в тексте; уберите его из "
+                 "строки",
+                 [](const ProgramState& s) { return s.StudentName == "\\x1B[2JИванов\\x07"; }, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct ReadingCase {
+    const char* name;
+    std::string bytes;
+    std::string error;        // the whole one-line refusal; empty when the file reads
+    std::string student = {}; // NAME as read
+    bool windows1251 = false;
+};
+
+void PrintTo(const ReadingCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class CaseFileReading : public ::testing::TestWithParam<ReadingCase> {};
+
+// Files of other editors: Russian text saved in Windows-1251 reads with a note, other bytes are
+// refused with their line; a number is the whole value.
+TEST_P(CaseFileReading, TakesRussianTextAndWholeNumbersOnly) {
+    const ReadingCase& c = GetParam();
+    const CaseFileResult loaded = Read(c.bytes);
+    EXPECT_EQ(loaded.error.value_or(""), c.error);
+    if (!loaded.error) {
+        EXPECT_EQ(loaded.state.StudentName, c.student);
+    }
+    EXPECT_EQ(loaded.encodingNote.has_value(), c.windows1251);
+    if (c.windows1251) {
+        EXPECT_NE(FormatCaseFile(loaded.state).find("\nNAME = " + c.student + "\n"), std::string::npos)
+            << "written back in UTF-8";
+    }
+}
+
+const std::string kForeignBytes = "не текст UTF-8 (двоичный файл или другая кодировка?): ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Editors, CaseFileReading,
+    ::testing::Values(
+        ReadingCase{"Windows1251NameAndSystem",
+                    "NAME = \xC8\xE2\xE0\xED\xEE\xE2 \xC8.\xC8.\r\nSYSTEM = "
+                    "\xDD\xF2\xE0\xED\xEE\xEB-\xC2\xEE\xE4\xE0\r\n",
+                    "", "Иванов И.И.", true},
+        ReadingCase{"Windows1251QuotesYoAndNumberSign", "NAME = \xAB\xA8\xEB\xEA\xE8\xED\xBB \xB9 5\n", "",
+                    "«Ёлкин» № 5", true},
+        // KOI8-R "Иванов" read as Windows-1251 would be "йЧБОПЧ".
+        ReadingCase{"Koi8IsRefused", "XF = 0.1\nNAME = \xE9\xD7\xC1\xCE\xCF\xD7\n",
+                    "test.case:2: " + kForeignBytes + "«NAME = \\xE9\\xD7\\xC1\\xCE\\xCF\\xD7»"},
+        ReadingCase{"Latin1IsRefused", "NAME = M\xFCller\n",
+                    "test.case:1: " + kForeignBytes + "«NAME = M\\xFCller»"},
+        ReadingCase{"ByteOutsideRussianTextIsRefused", "R = 5\n\nSYSTEM = \xC0\x98\n",
+                    "test.case:3: " + kForeignBytes + "«SYSTEM = \\xC0\\x98»"},
+        ReadingCase{"CommaAndExponentAreOneNumber", "F = 2,78\nXF = 8E-2  # c\nR = +5.25\nNAME = Б\n", "",
+                    "Б"},
+        ReadingCase{"TwoNumbers", "F = 6 7\n",
+                    "test.case:1: F: «6 7»: после числа лишний текст «7» (значение — одно число)"},
+        ReadingCase{"BareExponent", "R = 5e\n",
+                    "test.case:1: R: «5e»: после числа лишний текст «e» (значение — одно число)"},
+        ReadingCase{"AntoineConstantWithText", "ANTOINE = 23 1200 -120 12 1100 -145K\n",
+                    "test.case:1: ANTOINE: «-145K»: после числа лишний текст «K» (значение — одно число)"},
+        ReadingCase{"PointWithText", EightPoints("0.8 0.9.1"),
+                    "test.case:8: POINT: «0.9.1»: после числа лишний текст «.1» (значение — одно число)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LastInputKeepsValuesOutOfRange, ButNotAFileItCannotRead) {

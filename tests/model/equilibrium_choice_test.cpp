@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct UseCase {
     const char* name;
-    EquilibriumModel model;
+    EquilibriumSource model;
     FlagWord flags;
     int kind;
 };
@@ -90,7 +90,7 @@ TEST_P(UsedEquilibrium, NamesTheModelInTheFlagsAndTheKind) {
     for (const bool start : {false, true}) {
         ProgramState state = StartWith(start);
         state.AlfaEntered = state.AntoineEntered = state.PointsEntered = true;
-        UseEquilibrium(state, GetParam().model);
+        ApplyEquilibrium(state, GetParam().model);
         EXPECT_EQ(Word(state).substr(0, 3), std::string(GetParam().flags)) << "starting with flags " << start;
         EXPECT_EQ(state.EquilibriumKind, GetParam().kind) << "starting with flags " << start;
         EXPECT_EQ(ReadyEquilibrium(state), GetParam().model) << "starting with flags " << start;
@@ -98,15 +98,15 @@ TEST_P(UsedEquilibrium, NamesTheModelInTheFlagsAndTheKind) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, UsedEquilibrium,
-                         ::testing::Values(UseCase{"ConstantAlfa", EquilibriumModel::ConstantAlfa, "TFF", 1},
-                                           UseCase{"Antoine", EquilibriumModel::Antoine, "FFT", 3},
-                                           UseCase{"Points", EquilibriumModel::Points, "FTF", kPoints}),
+                         ::testing::Values(UseCase{"ConstantAlfa", EquilibriumSource::ConstantAlfa, "TFF", 1},
+                                           UseCase{"Antoine", EquilibriumSource::Antoine, "FFT", 3},
+                                           UseCase{"Points", EquilibriumSource::Points, "FTF", kPoints}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct ReadyCase {
     const char* name;
     FlagWord flags; // as StartWith's word; '-' is cleared here
-    std::optional<EquilibriumModel> ready;
+    std::optional<EquilibriumSource> ready;
 };
 
 class ReadyForRecalculation : public ::testing::TestWithParam<ReadyCase> {};
@@ -122,12 +122,12 @@ TEST_P(ReadyForRecalculation, TestsAlfaThenAntoineThenPoints) {
 
 INSTANTIATE_TEST_SUITE_P(
     Flags, ReadyForRecalculation,
-    ::testing::Values(ReadyCase{"ConstantWithAlfa", "TFFTTT", EquilibriumModel::ConstantAlfa},
-                      ReadyCase{"ConstantWithoutAlfaFallsToThePoints", "TFF-TT", EquilibriumModel::Points},
-                      ReadyCase{"AntoineWithConstants", "F-TTTT", EquilibriumModel::Antoine},
+    ::testing::Values(ReadyCase{"ConstantWithAlfa", "TFFTTT", EquilibriumSource::ConstantAlfa},
+                      ReadyCase{"ConstantWithoutAlfaFallsToThePoints", "TFF-TT", EquilibriumSource::Points},
+                      ReadyCase{"AntoineWithConstants", "F-TTTT", EquilibriumSource::Antoine},
                       ReadyCase{"AntoineWithoutConstantsFallsToThePoints", "F-TT-T",
-                                EquilibriumModel::Points},
-                      ReadyCase{"PointsMode", "FT-TTT", EquilibriumModel::Points},
+                                EquilibriumSource::Points},
+                      ReadyCase{"PointsMode", "FT-TTT", EquilibriumSource::Points},
                       ReadyCase{"NothingEntered", "TFT---", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -1,5 +1,7 @@
 #include "platform/scripted_platform.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -14,6 +16,44 @@ ScriptedPlatform::ScriptedPlatform() {
     probe.winId();
     if (probe.windowHandle() != nullptr)
         screens.LearnFrame(probe.windowHandle()->frameMargins());
+    availableGeometry = QtScreenGeometry().Available();
+}
+
+CaseFileResult ScriptedPlatform::ReadCase(const QString& path, CaseChecks checks) {
+    readPaths << path;
+    return files_.ReadCase(path, checks);
+}
+
+bool ScriptedPlatform::WriteText(const QString& path, const std::string& text) {
+    writtenPaths << path;
+    return files_.WriteText(path, text);
+}
+
+bool ScriptedPlatform::WritePicture(const DrawingSurface& surface, QSize size, const QString& path) {
+    writtenPaths << path;
+    return files_.WritePicture(surface, size, path);
+}
+
+void ScriptedPlatform::Run(QObject& receiver, std::function<void()> work, std::function<void()> done) {
+    tasks_.push_back({&receiver, std::move(work), std::move(done)});
+}
+
+int ScriptedPlatform::RunBackgroundTasks() {
+    int delivered = 0;
+    while (!tasks_.empty()) {
+        Task task = std::move(tasks_.front());
+        tasks_.pop_front();
+        task.work();
+        if (task.receiver) {
+            task.done();
+            ++delivered;
+        }
+    }
+    return delivered;
+}
+
+void ScriptedPlatform::Timing(const QString& what, long long) {
+    timings << what;
 }
 
 void ScriptedPlatform::AnswerInputBoxes(std::vector<std::optional<QString>> answers) {

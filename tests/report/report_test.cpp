@@ -1,4 +1,5 @@
 #include "calc/column.h"
+#include "model/entry.h"
 #include "model/text.h"
 #include "report/report_text.h"
 #include "report/results_text.h"
@@ -176,6 +177,35 @@ TEST(ReportDocuments, TabulatedPointsPutTheResultsOnPageTwo) {
     EXPECT_EQ(docs[1][5],
               "  ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК  65        ТАРЕЛКА ПИТАНИЯ -  12-я, (считая снизу)      ");
     EXPECT_EQ(docs[1].size(), 5u + 4u + 14u);
+}
+
+// Trays of three square metres in the stripping section: the vapour crosses them too slowly.
+TEST(ReportDocuments, WarningsFollowTheTableWithinItsWidth) {
+    ProgramState state = testing::SampleWithPoints();
+    EnterParamValue(state, param::kFirstStripping + param::kS, "3");
+    const ColumnResult result = CalculateAndStore(state);
+    ASSERT_FALSE(result.warnings.empty());
+    const auto plain = ReportDocuments(state, kDate);
+    const auto warned = ReportDocuments(state, kDate, '.', result.warnings);
+    ASSERT_EQ(warned.size(), plain.size());
+    const ReportDocument& last = warned.back();
+    ASSERT_GT(last.size(), plain.back().size());
+    EXPECT_TRUE(std::equal(plain.back().begin(), plain.back().end(), last.begin())) << "the table unchanged";
+
+    // Each warning after an empty line, as one sentence broken into indented lines of the table's width.
+    std::vector<std::string> sentences;
+    for (auto line = last.begin() + static_cast<long>(plain.back().size()); line != last.end(); ++line) {
+        if (line->empty()) {
+            sentences.emplace_back();
+            continue;
+        }
+        ASSERT_FALSE(sentences.empty()) << "an empty line before each warning";
+        EXPECT_LE(CharCount(*line), 86u) << *line;
+        ASSERT_EQ(line->substr(0, 2), "  ");
+        sentences.back() += (sentences.back().empty() ? "" : " ") + line->substr(2);
+    }
+    EXPECT_EQ(sentences, WarningSentences(result.warnings));
+    EXPECT_TRUE(sentences.front().starts_with("Внимание! На тарелках 1–"));
 }
 
 TEST(ReportDocuments, IdealMixturePrintsTheAntoineTableWithoutEquilibriumHeading) {

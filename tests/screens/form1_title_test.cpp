@@ -110,20 +110,14 @@ TEST_F(Form1Test, PaintsTheGradientUnderItsControls) {
     EXPECT_EQ(image.pixelColor(125, 210), QColor(128, 255, 128)) << "the title covers the gradient";
 }
 
-TEST_F(Form1Test, LoadClearsTheChoicesAndSetsTheGraphFrame) {
+TEST_F(Form1Test, LoadClearsTheChoices) {
     state.ConstantVolatility = state.AntoineMode = state.TableMode = true;
     state.AlfaEntered = state.PointsEntered = state.AntoineEntered = state.ChangeRectifyingMode = true;
-    state.EditMode = state.RemoveMode = state.PointPicked = true;
-    state.GraphLeft = state.GraphTop = state.GraphSize = 1;
     Open();
     for (bool flag : {state.ConstantVolatility, state.AntoineMode, state.TableMode, state.AlfaEntered,
-                      state.PointsEntered, state.AntoineEntered, state.ChangeRectifyingMode, state.EditMode,
-                      state.RemoveMode, state.PointPicked}) {
+                      state.PointsEntered, state.AntoineEntered, state.ChangeRectifyingMode}) {
         EXPECT_FALSE(flag);
     }
-    EXPECT_EQ(state.GraphLeft, 450);
-    EXPECT_EQ(state.GraphTop, 45);
-    EXPECT_EQ(state.GraphSize, 300);
 }
 
 struct NameAnswers {

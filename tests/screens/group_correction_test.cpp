@@ -82,6 +82,7 @@ TEST_P(GroupCorrection, ShowsTheWholeListAndAsksEachRowOneLineLower) {
         ClickListRow(form->List1, row);
         ASSERT_EQ(machine.inputBoxes.size(), 1u) << "row " << row;
         EXPECT_EQ(machine.inputBoxes[0].title, QStringLiteral("ВВОД ИСХОДНОЙ ИНФОРМАЦИИ"));
+        EXPECT_EQ(machine.inputBoxes[0].defaultText, QString::fromStdString(state.InputValueTexts[i]));
         EXPECT_EQ(machine.inputBoxes[0].positionTwips,
                   QPoint(4000, row * 195 + GetParam().correctionBoxBase));
     }

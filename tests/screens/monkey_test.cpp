@@ -53,7 +53,10 @@ public:
         }
     }
 
-    Platform Get() { return {screens, *this, *this, *this, *this, *this, *this}; }
+    // Files, work beside the screen thread and the desktop are the real ones; no timing lines.
+    Platform Get() {
+        return {screens, *this, *this, *this, *this, *this, *this, files_, tasks_, diagnostics_, screen_};
+    }
 
     std::optional<QString> AskInput(const InputBoxRequest& request) override {
         if (Pick(12) == 0) {
@@ -123,6 +126,10 @@ public:
     int boxes = 0, reports = 0, ends = 0;
 
 private:
+    QtFiles files_;
+    QtBackgroundTasks tasks_;
+    StderrDiagnostics diagnostics_;
+    QtScreenGeometry screen_;
     std::mt19937& random_;
     bool trace_ = qEnvironmentVariableIsSet("RADIRAV_MONKEY_TRACE");
     std::map<QString, QString> right_;

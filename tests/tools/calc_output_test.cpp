@@ -1,5 +1,6 @@
 #include "calc_output.h"
 #include "model/case_file.h"
+#include "support/text_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -103,82 +104,6 @@ TEST(ResultJson, ProfileCarriesEveryTrayWithTheResultTablesFirstTray) {
     EXPECT_FALSE(nlohmann::json::parse(ResultJson(loaded.state, result)).contains("profile"));
 }
 
-struct SweepSpecCase {
-    const char* name;
-    std::string text;
-    std::optional<std::tuple<double, double, int>> spec;
-};
-
-class SweepSpecs : public ::testing::TestWithParam<SweepSpecCase> {};
-
-TEST_P(SweepSpecs, ReadFromToAndCount) {
-    const std::optional<SweepSpec> spec = ParseSweepSpec(GetParam().text);
-    ASSERT_EQ(spec.has_value(), GetParam().spec.has_value());
-    if (spec) {
-        EXPECT_EQ(std::make_tuple(spec->from, spec->to, spec->count), *GetParam().spec);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    CommandLine, SweepSpecs,
-    ::testing::Values(SweepSpecCase{"Plain", "R=3.3:16.5:1000", std::make_tuple(3.3, 16.5, 1000)},
-                      SweepSpecCase{"LowerCaseKeyOnePoint", "r=5:5:1", std::make_tuple(5.0, 5.0, 1)},
-                      SweepSpecCase{"CountMissing", "R=1:5", std::nullopt},
-                      SweepSpecCase{"ZeroCount", "R=1:5:0", std::nullopt},
-                      SweepSpecCase{"FractionalCount", "R=1:5:2.5", std::nullopt},
-                      SweepSpecCase{"NegativeReflux", "R=-1:5:3", std::nullopt},
-                      SweepSpecCase{"TrailingText", "R=1:5:3x", std::nullopt},
-                      SweepSpecCase{"OtherParameter", "Q=1:5:3", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct SweepRangeCase {
-    const char* name;
-    const char* text;
-    const char* fault; // none: the range may be studied
-};
-
-class SweepRanges : public ::testing::TestWithParam<SweepRangeCase> {};
-
-// The ends of a study pass the check a case file's R passes, 0 < R <= 10000.
-TEST_P(SweepRanges, HoldToTheRefluxCheck) {
-    const std::optional<SweepSpec> spec = ParseSweepSpec(GetParam().text);
-    ASSERT_TRUE(spec);
-    const std::optional<std::string> fault = SweepRangeFault(*spec);
-    if (GetParam().fault == nullptr) {
-        EXPECT_FALSE(fault) << *fault;
-    } else {
-        EXPECT_EQ(fault.value_or(""), GetParam().fault);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    CommandLine, SweepRanges,
-    ::testing::Values(SweepRangeCase{"InsideTheCheck", "R=1:20:20", nullptr},
-                      SweepRangeCase{"UpToTheLargestReflux", "R=5000:10000:3", nullptr},
-                      SweepRangeCase{"ZeroReflux", "R=0:5:6",
-                                     "R: «0» вне диапазона; допустимо 0 < R <= 10000"},
-                      SweepRangeCase{"BeyondTheLargestReflux", "R=10000:1e6:5",
-                                     "R: «1e+06» вне диапазона; допустимо 0 < R <= 10000"},
-                      SweepRangeCase{"BeyondSinglePrecision", "R=1e300:1e301:3",
-                                     "R: «1e+300» вне диапазона; допустимо 0 < R <= 10000"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SweepCsv, SaysInWordsWhenNoRefluxReachesTheDistillate) {
-    std::ostringstream out;
-    WriteSweepCsv({}, RefluxStudyPlan{}, out);
-    EXPECT_EQ(out.str(), std::string("# ") + kNoRefluxReachesText + "\nR,trays,feed,stop\n");
-}
-
-TEST(SweepCsv, RowsAtTheSampleRefluxAndBelowTheMinimum) {
-    CaseFileResult loaded = Read("");
-    std::ostringstream out;
-    RefluxStudyPlan plan;
-    plan.smallestReaching = 3.3;
-    plan.minimumReflux = 3.27;
-    WriteSweepCsv(SweepReflux(loaded.state, 5.25, 3.0, 2), plan, out);
-    EXPECT_EQ(out.str(), "# minimum reflux 3.27\nR,trays,feed,stop\n5.25,59,10,ok\n3,300,11,tray_limit\n");
-}
-
 TEST(CsvField, QuotesOnlyWhatWouldSplitOrLoseTheField) {
     EXPECT_EQ(CsvField("Петров П.П."), "Петров П.П.");
     EXPECT_EQ(CsvField("Ив, гр. 5"), "\"Ив, гр. 5\"");
@@ -186,13 +111,7 @@ TEST(CsvField, QuotesOnlyWhatWouldSplitOrLoseTheField) {
     EXPECT_EQ(CsvField(" x"), "\" x\"");
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
+using testing::Lines;
 
 TEST(Summary, KeepsGoingPastBadFilesAndReportsTheWorstStatus) {
     const auto folder =

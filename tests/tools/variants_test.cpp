@@ -99,14 +99,14 @@ TEST(Variants, ThirtyVariantsAllCalculateToANormalEndInsideTheirRanges) {
 TEST(Variants, ChosenEquilibriumIsWrittenIntoEveryFile) {
     const ProgramState base = Example();
     VariantsSpec spec = Spec(3, 5, "R=5:8");
-    spec.equilibrium = VariantEquilibrium::Antoine;
+    spec.equilibrium = EquilibriumSource::Antoine;
     const VariantsResult antoine = MakeVariants(base, spec);
     ASSERT_FALSE(antoine.error) << *antoine.error;
     EXPECT_NE(antoine.variants[0].text.find("\nANTOINE = 23 1200 -120 12 1100 -145\n"), std::string::npos);
     EXPECT_EQ(antoine.variants[0].text.find("POINT"), std::string::npos);
 
     VariantsSpec alfa = Spec(3, 5, "R=5:8,ALFA=8:12");
-    alfa.equilibrium = VariantEquilibrium::Alfa;
+    alfa.equilibrium = EquilibriumSource::ConstantAlfa;
     const VariantsResult constant = MakeVariants(base, alfa);
     ASSERT_FALSE(constant.error) << *constant.error;
     const double value = Val(ValueText(constant.variants[0].text, "ALFA"));
@@ -117,7 +117,7 @@ TEST(Variants, ChosenEquilibriumIsWrittenIntoEveryFile) {
 struct RefusedSpec {
     const char* name;
     std::string vary;
-    std::optional<VariantEquilibrium> equilibrium;
+    std::optional<EquilibriumSource> equilibrium;
     std::string message;
 };
 
@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
             "ALFA=5:9",
             {},
             "--vary ALFA: ALFA меняется только у вариантов с постоянной летучестью (--equilibrium alfa)"},
-        RefusedSpec{"AlfaKindWithoutAlfa", "R=5:8", VariantEquilibrium::Alfa,
+        RefusedSpec{"AlfaKindWithoutAlfa", "R=5:8", EquilibriumSource::ConstantAlfa,
                     "--equilibrium alfa: в файле нет ALFA; задайте его там или в --vary ALFA=ОТ:ДО"},
         // Below the minimum reflux (about 3.3) no column reaches the distillate within 300 trays.
         RefusedSpec{

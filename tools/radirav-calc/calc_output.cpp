@@ -1,9 +1,12 @@
 #include "calc_output.h"
 
+#include "json_number.h"
+
 #include "model/checks.h"
 #include "model/message_text.h"
 #include "model/text.h"
 #include "report/report_text.h"
+#include "report/stop_message.h"
 #include "report/stop_text.h"
 
 #include <nlohmann/json.hpp>
@@ -16,22 +19,8 @@ namespace radirav {
 
 namespace {
 
-// The shortest decimal text that reads back to the same value of its own precision (0.3f ->
-// "0.3", not 0.30000001192092896): a number of the command line reads as it was meant.
-template <typename Real> std::string ShortNumber(Real value) {
-    char text[32];
-    return {text, std::to_chars(text, text + sizeof text, value).ptr};
-}
-
-// A single-precision value as its shortest decimal; not-finite values become null, which JSON
-// can carry.
 nlohmann::ordered_json Number(float value) {
-    if (!std::isfinite(value))
-        return nullptr;
-    const std::string text = ShortNumber(value);
-    double shortest = 0;
-    std::from_chars(text.data(), text.data() + text.size(), shortest);
-    return shortest;
+    return JsonNumber(value);
 }
 
 // The fourteen rows of TrayResults by name: the symbol, the quantity and its unit (empty for a
@@ -147,17 +136,11 @@ std::string ResultJson(const ProgramState& state, const ColumnResult& result, bo
     return json.dump(2);
 }
 
-std::string WarningLines(const std::vector<HydraulicWarning>& warnings) {
-    std::string text = warnings.empty() ? "" : "\n";
-    for (const HydraulicWarning& warning : warnings)
-        text += "Внимание! " + WarningText(warning) + "\n";
-    return text;
-}
-
-std::string ReportText(const ProgramState& state, const std::string& dateText) {
+std::string ReportText(const ProgramState& state, const std::string& dateText,
+                       const std::vector<HydraulicWarning>& warnings) {
     std::string text;
     bool first = true;
-    for (const ReportDocument& document : ReportDocuments(state, dateText)) {
+    for (const ReportDocument& document : ReportDocuments(state, dateText, '.', warnings)) {
         if (!first)
             text += "\f\n";
         first = false;
@@ -177,41 +160,6 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
-std::optional<SweepSpec> ParseSweepSpec(const std::string& text) {
-    if (text.size() < 2 || (text[0] != 'R' && text[0] != 'r') || text[1] != '=')
-        return std::nullopt;
-    const char* p = text.data() + 2;
-    const char* end = text.data() + text.size();
-    SweepSpec spec;
-    auto number = [&](double& value, bool last) {
-        const auto [next, fault] = std::from_chars(p, end, value);
-        if (fault != std::errc() || !std::isfinite(value) || value < 0.0)
-            return false;
-        p = next;
-        if (last)
-            return p == end;
-        if (p == end || *p != ':')
-            return false;
-        ++p;
-        return true;
-    };
-    double count = 0;
-    if (!number(spec.from, false) || !number(spec.to, false) || !number(count, true))
-        return std::nullopt;
-    if (count != std::floor(count) || count < 1 || count > 100000)
-        return std::nullopt;
-    spec.count = static_cast<int>(count);
-    return spec;
-}
-
-std::optional<std::string> SweepRangeFault(const SweepSpec& spec) {
-    for (const double R : {spec.from, spec.to}) {
-        if (!IsParamInRange(param::kR, static_cast<float>(R)))
-            return "R: " + OutOfRangeText(ShortNumber(R), DescribeParamRange(param::kR));
-    }
-    return std::nullopt;
-}
-
 namespace {
 
 const char* EquilibriumName(const ProgramState& state) {
@@ -220,18 +168,6 @@ const char* EquilibriumName(const ProgramState& state) {
 }
 
 } // namespace
-
-void WriteSweepCsv(const std::vector<RefluxPoint>& points, const RefluxStudyPlan& plan, std::ostream& out) {
-    if (!plan.smallestReaching)
-        out << "# " << kNoRefluxReachesText << "\n";
-    else if (plan.minimumReflux)
-        out << "# minimum reflux " << ShortNumber(static_cast<float>(*plan.minimumReflux)) << "\n";
-    out << "R,trays,feed,stop\n";
-    for (const RefluxPoint& point : points) {
-        out << ShortNumber(point.R) << ',' << point.trays << ',' << point.feed << ',' << StopName(point.stop)
-            << "\n";
-    }
-}
 
 int WriteSummaryCsv(const std::vector<std::string>& paths, std::ostream& out) {
     out << "file,student,system,tray,equilibrium,trays,feed,stop,message,reason\n";
@@ -247,8 +183,9 @@ int WriteSummaryCsv(const std::vector<std::string>& paths, std::ostream& out) {
         ProgramState& state = loaded.state;
         const ColumnResult result = CalculateAndStore(state);
         const bool finished = result.stop == CalcStop::None;
-        out << CsvField(TrimBlanks(state.StudentName)) << ',' << CsvField(TrimBlanks(state.SystemName)) << ','
-            << state.TrayType << ',' << EquilibriumName(state) << ',';
+        out << CsvField(EscapeForMessage(TrimBlanks(state.StudentName))) << ','
+            << CsvField(EscapeForMessage(TrimBlanks(state.SystemName))) << ',' << state.TrayType << ','
+            << EquilibriumName(state) << ',';
         // A stopped column has no tray count and no feed tray to show, only the stop and why.
         if (finished)
             out << state.RequiredTrays << ',' << state.FeedTray;

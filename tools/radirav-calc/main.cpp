@@ -1,14 +1,15 @@
 // radirav-calc: the batch companion of the desktop program. Reads a case file, calculates the
 // column exactly as the program does and prints the report text or a JSON summary; also the
-// reflux study of one case and the summary of a whole class's cases, both as CSV, and writes
-// a class's individual variants around one case.
+// study of one input of a case (CSV or JSON) and the summary of a whole class's cases (CSV), and
+// writes a class's individual variants around one case.
 
-#include "calc/reflux_sweep.h"
+#include "calc/input_study.h"
 #include "calc_output.h"
 #include "model/case_file.h"
 #include "model/message_text.h"
 #include "report/report_text.h"
 #include "report/stop_text.h"
+#include "study_output.h"
 #include "tray_output.h"
 #include "variants.h"
 
@@ -27,7 +28,7 @@ namespace {
 constexpr const char* kHelp = R"(Использование:
   radirav-calc [--json [--profile]] ФАЙЛ.case
   radirav-calc --tray N|feed|top [--json] ФАЙЛ.case
-  radirav-calc --sweep [R=FROM:TO:COUNT] ФАЙЛ.case
+  radirav-calc [--json] --sweep [КОД=FROM:TO:COUNT | TRAY=K,S] ФАЙЛ.case
   radirav-calc --summary ФАЙЛ.case...
   radirav-calc --variants N --seed S --vary КОД=ОТ:ДО[,КОД=ОТ:ДО...]
                [--equilibrium alfa|antoine|points] ФАЙЛ.case ПАПКА
@@ -57,13 +58,25 @@ constexpr const char* kHelp = R"(Использование:
   "Ea"}, "stopped_at", "stop", "error", "reason"}. Если расчёт остановился на этой тарелке,
   тарелка рассчитана до шага, на котором он остановился ("stopped_at"; дальше null).
 
---sweep: исследование флегмового числа, CSV; вариант считается при COUNT значениях R от FROM
-  до TO (оба в пределах проверки R: 0 < R <= 10000):
-  # minimum reflux Rmin       (асимптота числа тарелок) или словами, что ни одно флегмовое
-                              число не доводит колонну до дистиллята за 300 тарелок
-  R,trays,feed,stop           stop: ok, tray_limit, input_error или antoine_error
-  Без R=... диапазон идёт от наименьшего R, при котором верх достигается за 300 тарелок,
-  до пятикратного (и захватывает R самого варианта), 200 точек.
+--sweep: исследование одного параметра варианта, CSV. Вариант считается при COUNT значениях
+  КОДА, поровну от FROM до TO (десятичная точка); оба конца проходят те же проверки, что в
+  файле варианта, иначе код выхода 2. КОД - код параметра (F, XF, ... EIS, см. ниже) или ALFA
+  (только при постоянной летучести); TRAY=K,S - колпачковые и ситчатые тарелки.
+  Строки "#": что исследуется; где колонна работает (все участки, найденные перебором); для R
+  ещё минимальное флегмовое число (асимптота числа тарелок), оптимальное (наименьшее
+  N·(R + 1), пропорциональное объёму колонны) и насколько от него R варианта. Затем
+  КОД,trays,feed,Ea_feed,warnings,stop    (для R ещё N*(R+1))
+  Ea_feed - эффективность по Мэрфри с учётом уноса на тарелке питания, warnings - число
+  замечаний, stop: ok, tray_limit, input_error или antoine_error; у остановившегося расчёта
+  trays, feed, Ea_feed и warnings пусты.
+  Без КОДА исследуется R: флегмовое число перебирается во всём диапазоне проверки
+  (0 < R <= 10000), строки идут от наименьшего R, при котором колонна доходит до дистиллята,
+  до пятикратного (или до конца рабочего окна, если оно уже), захватывая R варианта, 200 точек.
+--json вместе с --sweep: один объект JSON {"input", "label", "student_value",
+  "rows": [{"value", "trays", "feed", "Ea_feed", "warnings", "stop"}, ...],
+  "working": [[от, до], ...] (для TRAY - типы тарелок, с которыми колонна работает),
+  для R ещё "N_R_plus_1" в строках, "minimum_reflux" и
+  "optimum": {"R", "trays", "N_R_plus_1", "ratio_to_minimum"}}.
 
 --summary: по строке CSV на каждый файл варианта, для всей группы:
   file,student,system,tray,equilibrium,trays,feed,stop,message,reason
@@ -81,9 +94,10 @@ constexpr const char* kHelp = R"(Использование:
   отбрасываются. ПАПКА должна быть новой или без файлов .case. Лист ответов:
   radirav-calc --summary ПАПКА/*.case
 
-Файл варианта: текст UTF-8, не больше 1 МиБ, по строке КЛЮЧ = значение, # начинает
-комментарий, пустые строки пропускаются, строки кончаются LF, CR LF или CR; значение в
-двойных кавычках берётся буквально (NAME = "Иванов #3").
+Файл варианта: текст UTF-8 (или русский текст в Windows-1251), не больше 1 МиБ, по строке
+КЛЮЧ = значение, # начинает комментарий, пустые строки пропускаются, строки кончаются LF,
+CR LF или CR; значение в двойных кавычках берётся буквально (NAME = "Иванов #3"); число -
+всё значение целиком (F = 6 7 не принимается).
   F XF XP XW RW M1 M2 DY DX PRES R Q          общие параметры
   LSUK HPUK SUK TUK ROUK M1UK M2UK EUK        укрепляющая часть
   LSIS HPIS SIS TIS ROIS M1IS M2IS EIS        исчерпывающая часть
@@ -98,7 +112,8 @@ constexpr const char* kHelp = R"(Использование:
 диапазонам, что и на экранах программы.
 
 Код выхода: 0 рассчитано; 1 расчёт остановился (ошибка в исходных данных или больше 300
-тарелок; для --tray - и тарелки с таким номером в колонне нет; для --summary - в каком-либо файле; для --sweep - ни одно R не достигает верха;
+тарелок; для --tray - и тарелки с таким номером в колонне нет; для --summary - в каком-либо
+файле; для --sweep - ни одна строка не рассчитана;
 для --variants - не набралось N вариантов); 2 ошибка в командной строке или в файле
 варианта (для --summary - в каком-либо файле, его строка говорит, почему).
 )";
@@ -111,7 +126,7 @@ std::string NowAsRussianDate() {
         {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec});
 }
 
-enum class Mode { Report, Json, Sweep, Summary, Variants, Tray };
+enum class Mode { Report, Sweep, Summary, Variants, Tray };
 
 int Usage(const std::string& what) {
     std::cerr << "radirav-calc: " << what << " (см. --help)\n";
@@ -145,26 +160,32 @@ int RunVariants(const radirav::ProgramState& base, const radirav::VariantsSpec& 
     return 0;
 }
 
-int RunSweep(radirav::ProgramState& state, const std::optional<radirav::SweepSpec>& spec) {
-    const radirav::RefluxStudyPlan plan = radirav::PlanRefluxStudy(state);
-    if (!spec && !plan.smallestReaching) {
-        std::cerr << "radirav-calc: " << radirav::kNoRefluxReachesText << "; задайте R=FROM:TO:COUNT\n";
-        return 1;
+int RunSweep(const radirav::ProgramState& state, const std::optional<radirav::StudySpec>& spec,
+             const std::string& specText, bool json) {
+    if (spec) {
+        if (const std::optional<std::string> fault = radirav::StudyRequestFault(state, *spec)) {
+            std::cerr << "radirav-calc: " << radirav::EscapeForMessage(specText) << ": " << *fault << "\n";
+            return 2;
+        }
     }
-    const radirav::RefluxRange range = spec ? radirav::RefluxRange{spec->from, spec->to} : plan.range;
-    const int count = spec ? spec->count : radirav::kDefaultRefluxPoints;
-    radirav::WriteSweepCsv(radirav::SweepReflux(state, range.from, range.to, count), plan, std::cout);
-    return plan.smallestReaching ? 0 : 1;
+    const radirav::InputStudy study = spec ? radirav::StudyInput(state, spec->input, spec->values)
+                                           : radirav::DefaultStudy(state, radirav::kStudiedReflux);
+    if (json)
+        std::cout << radirav::StudyJson(state, study) << "\n";
+    else
+        radirav::WriteStudyCsv(state, study, std::cout);
+    return radirav::StudyExitStatus(study);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     Mode mode = Mode::Report;
-    bool profile = false;
     bool json = false;
+    bool profile = false;
     std::optional<radirav::TrayRequest> tray;
-    std::optional<radirav::SweepSpec> sweep;
+    std::optional<radirav::StudySpec> sweep;
+    std::string sweepText;
     radirav::VariantsSpec variants;
     bool seedGiven = false;
     std::vector<std::string> paths;
@@ -178,22 +199,16 @@ int main(int argc, char** argv) {
             std::cout << "radirav-calc " RADIRAV_VERSION "\n";
             return 0;
         }
-        // One of --sweep, --summary, --variants and --tray; --json alone or with --tray.
         const bool modeOption =
             arg == "--sweep" || arg == "--summary" || arg == "--variants" || arg == "--tray";
-        const bool otherMode = mode != Mode::Report && mode != Mode::Json;
-        if ((modeOption && otherMode) || (modeOption && json && arg != "--tray") ||
-            (arg == "--json" && otherMode && mode != Mode::Tray))
-            return Usage(
-                "--json, --sweep, --summary, --variants и --tray не сочетаются (кроме --tray с --json)");
+        if (modeOption && mode != Mode::Report)
+            return Usage("--sweep, --summary, --variants и --tray не сочетаются");
         const bool takesValue = arg == "--variants" || arg == "--seed" || arg == "--vary" ||
                                 arg == "--equilibrium" || arg == "--tray";
         if (takesValue && i + 1 == argc)
             return Usage("после " + arg + " нужно значение");
         if (arg == "--json") {
             json = true;
-            if (mode == Mode::Report)
-                mode = Mode::Json;
         } else if (arg == "--tray") {
             mode = Mode::Tray;
             tray = radirav::ParseTrayRequest(argv[++i]);
@@ -204,15 +219,12 @@ int main(int argc, char** argv) {
             profile = true;
         } else if (arg == "--sweep") {
             mode = Mode::Sweep;
-            if (i + 1 < argc && (argv[i + 1][0] == 'R' || argv[i + 1][0] == 'r') && argv[i + 1][1] == '=') {
-                sweep = radirav::ParseSweepSpec(argv[++i]);
-                if (!sweep)
-                    return Usage("диапазон R " + radirav::QuoteForMessage(argv[i]) +
-                                 " не читается; нужно R=FROM:TO:COUNT");
-                if (const std::optional<std::string> fault = radirav::SweepRangeFault(*sweep)) {
-                    std::cerr << "radirav-calc: " << argv[i] << ": " << *fault << "\n";
-                    return 2;
-                }
+            if (i + 1 < argc && std::string(argv[i + 1]).find('=') != std::string::npos) {
+                sweepText = argv[++i];
+                radirav::StudyRequest request = radirav::ParseStudyRequest(sweepText);
+                if (request.error)
+                    return Usage(*request.error);
+                sweep = std::move(request.spec);
             }
         } else if (arg == "--summary") {
             mode = Mode::Summary;
@@ -236,7 +248,7 @@ int main(int argc, char** argv) {
                 return Usage(*list.error);
             variants.ranges = std::move(list.ranges);
         } else if (arg == "--equilibrium") {
-            variants.equilibrium = radirav::ParseVariantEquilibrium(argv[++i]);
+            variants.equilibrium = radirav::ParseEquilibriumSource(argv[++i]);
             if (!variants.equilibrium)
                 return Usage("--equilibrium " + radirav::QuoteForMessage(argv[i]) +
                              ": нужно alfa, antoine или points");
@@ -247,11 +259,11 @@ int main(int argc, char** argv) {
         }
     }
     if (profile && mode == Mode::Report)
-        mode = Mode::Json;
-    if (profile && mode == Mode::Tray)
-        return Usage("--profile и --tray не сочетаются");
-    if (profile && mode != Mode::Json)
+        json = true; // --profile alone asks for the JSON of one case
+    if (profile && mode != Mode::Report)
         return Usage("--profile - только вместе с --json");
+    if (json && mode != Mode::Report && mode != Mode::Sweep && mode != Mode::Tray)
+        return Usage("--json - только с расчётом одного варианта, с --sweep или с --tray");
     const bool variantOptions = seedGiven || !variants.ranges.empty() || variants.equilibrium;
     if (variantOptions && mode != Mode::Variants)
         return Usage("--seed, --vary и --equilibrium - только вместе с --variants");
@@ -269,11 +281,13 @@ int main(int argc, char** argv) {
         std::cerr << "radirav-calc: " << *loaded.error << "\n";
         return 2;
     }
+    if (loaded.encodingNote)
+        std::cerr << "radirav-calc: " << *loaded.encodingNote << "\n";
     radirav::ProgramState& state = loaded.state;
     if (mode == Mode::Variants)
         return RunVariants(state, variants, paths.back());
     if (mode == Mode::Sweep)
-        return RunSweep(state, sweep);
+        return RunSweep(state, sweep, sweepText, json);
     const radirav::ColumnResult result = radirav::CalculateAndStore(state);
     if (mode == Mode::Tray) {
         const radirav::TrayAnswer answer =
@@ -281,10 +295,10 @@ int main(int argc, char** argv) {
         std::cout << answer.text;
         return answer.status;
     }
-    if (mode == Mode::Json)
+    if (json)
         std::cout << radirav::ResultJson(state, result, profile) << "\n";
     else if (result.stop == radirav::CalcStop::None)
-        std::cout << radirav::ReportText(state, NowAsRussianDate()) << radirav::WarningLines(result.warnings);
+        std::cout << radirav::ReportText(state, NowAsRussianDate(), result.warnings);
     else
         std::cout << *radirav::StopText(result.stop) << "\n"
                   << radirav::StopReasonText(result.reason) << "\n";

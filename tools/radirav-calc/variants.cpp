@@ -146,31 +146,11 @@ std::optional<std::string> ParseVaryItem(const std::string& item, VaryRange& ran
     return std::nullopt;
 }
 
-VariantEquilibrium KindOf(const ProgramState& state) {
+EquilibriumSource KindOf(const ProgramState& state) {
     const int kind = state.EquilibriumKind.value_or(0);
-    return kind == kKindConstantAlfa ? VariantEquilibrium::Alfa
-           : kind == kKindAntoine    ? VariantEquilibrium::Antoine
-                                     : VariantEquilibrium::Points;
-}
-
-void ChooseEquilibrium(ProgramState& state, VariantEquilibrium kind) {
-    switch (kind) {
-    case VariantEquilibrium::Alfa:
-        ChooseConstantAlfa(state);
-        MarkAlfaEntered(state);
-        break;
-    case VariantEquilibrium::Antoine:
-        ChooseVariableVolatility(state);
-        ChooseAntoineConstants(state);
-        FinishAntoineEntry(state);
-        break;
-    case VariantEquilibrium::Points:
-        ChooseVariableVolatility(state);
-        ChooseTabulatedPoints(state);
-        FinishPointsEntry(state);
-        AcceptPointTable(state);
-        break;
-    }
+    return kind == kKindConstantAlfa ? EquilibriumSource::ConstantAlfa
+           : kind == kKindAntoine    ? EquilibriumSource::Antoine
+                                     : EquilibriumSource::Points;
 }
 
 std::string Padded(int number, int width) {
@@ -206,13 +186,13 @@ VaryList ParseVaryList(const std::string& text) {
     }
 }
 
-std::optional<VariantEquilibrium> ParseVariantEquilibrium(const std::string& text) {
+std::optional<EquilibriumSource> ParseEquilibriumSource(const std::string& text) {
     if (text == "alfa")
-        return VariantEquilibrium::Alfa;
+        return EquilibriumSource::ConstantAlfa;
     if (text == "antoine")
-        return VariantEquilibrium::Antoine;
+        return EquilibriumSource::Antoine;
     if (text == "points")
-        return VariantEquilibrium::Points;
+        return EquilibriumSource::Points;
     return std::nullopt;
 }
 
@@ -222,15 +202,15 @@ bool IsBuildableColumn(const ColumnResult& result) {
 
 VariantsResult MakeVariants(const ProgramState& base, const VariantsSpec& spec) {
     VariantsResult result;
-    const VariantEquilibrium kind = spec.equilibrium.value_or(KindOf(base));
+    const EquilibriumSource kind = spec.equilibrium.value_or(KindOf(base));
     const bool alfaVaried =
         std::any_of(spec.ranges.begin(), spec.ranges.end(), [](const VaryRange& r) { return r.param == 0; });
-    if (alfaVaried && kind != VariantEquilibrium::Alfa) {
+    if (alfaVaried && kind != EquilibriumSource::ConstantAlfa) {
         result.error =
             "--vary ALFA: ALFA меняется только у вариантов с постоянной летучестью (--equilibrium alfa)";
         return result;
     }
-    if (kind == VariantEquilibrium::Alfa && !alfaVaried && !base.AlfaEntered) {
+    if (kind == EquilibriumSource::ConstantAlfa && !alfaVaried && !base.AlfaEntered) {
         result.error = "--equilibrium alfa: в файле нет ALFA; задайте его там или в --vary ALFA=ОТ:ДО";
         return result;
     }
@@ -258,7 +238,7 @@ VariantsResult MakeVariants(const ProgramState& base, const VariantsSpec& spec) 
             ++result.rejected; // the same task twice
             continue;
         }
-        ChooseEquilibrium(state, kind);
+        ApplyEquilibrium(state, kind);
         const std::string number = Padded(static_cast<int>(result.variants.size()) + 1, width);
         state.StudentName = "Вариант " + number + ", студент: ________________";
         Variant variant{"variant-" + number + ".case",

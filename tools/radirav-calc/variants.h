@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/column.h"
+#include "model/equilibrium_choice.h"
 #include "model/program_state.h"
 
 #include <cstdint>
@@ -31,14 +32,14 @@ struct VaryList {
 };
 VaryList ParseVaryList(const std::string& text);
 
-enum class VariantEquilibrium { Alfa, Antoine, Points };
-std::optional<VariantEquilibrium> ParseVariantEquilibrium(const std::string& text);
+// The equilibrium of every variant, from "alfa", "antoine" or "points".
+std::optional<EquilibriumSource> ParseEquilibriumSource(const std::string& text);
 
 struct VariantsSpec {
     int count = 0;
     std::uint64_t seed = 0;
     std::vector<VaryRange> ranges;
-    std::optional<VariantEquilibrium> equilibrium; // none: the case's own
+    std::optional<EquilibriumSource> equilibrium; // none: the case's own
 };
 
 // A column a student can be given: the calculation reached the top without a stop, and every

@@ -1,8 +1,8 @@
 #include "screens/common/equilibrium_drawing.h"
 
-#include "model/editor_geometry.h"
 #include "model/text.h"
 #include "platform/drawing_surface.h"
+#include "screens/common/editor_geometry.h"
 
 #include <algorithm>
 #include <array>
@@ -40,8 +40,10 @@ void PrintCentred(DrawingSurface& surface, double columnLeft, double columnWidth
 
 } // namespace
 
-void DrawEquilibriumDiagram(DrawingSurface& surface, ProgramState& state, int left, int top, int size,
-                            const QColor& background, const QColor& textAfter) {
+PlottedPoints DrawEquilibriumDiagram(DrawingSurface& surface, const ProgramState& state,
+                                     const GraphFrame& frame, const QColor& background,
+                                     const QColor& textAfter) {
+    const int left = frame.GraphLeft, top = frame.GraphTop, size = frame.GraphSize;
     const double l = left, t = top, s = size;
     surface.Rectangle({l - 35, t - 10}, {l + s + 20, t + s + 20}, background, true);
     surface.Rectangle({l, t}, {l + s, t + s}, kBlue, false);
@@ -64,12 +66,14 @@ void DrawEquilibriumDiagram(DrawingSurface& surface, ProgramState& state, int le
     surface.Line({l, t + s}, {l + s, t}, kDiagonal);
 
     const int n = PlottedCount(state);
+    PlottedPoints plotted;
+    plotted.count = n;
     for (int i = 1; i <= n; ++i) {
         const ScreenPoint p = ToScreen(state.EqX[i], state.EqY[i], left, top, size);
-        state.PointScreenX[i] = p.x;
-        state.PointScreenY[i] = p.y;
+        plotted.PointScreenX[i] = p.x;
+        plotted.PointScreenY[i] = p.y;
     }
-    auto at = [&state](int i) { return QPointF(state.PointScreenX[i], state.PointScreenY[i]); };
+    auto at = [&plotted](int i) { return QPointF(plotted.PointScreenX[i], plotted.PointScreenY[i]); };
 
     if (n > 0) {
         // The polyline starts at the origin and ends at (1, 1) unless its end points lie there.
@@ -86,6 +90,7 @@ void DrawEquilibriumDiagram(DrawingSurface& surface, ProgramState& state, int le
         }
     }
     surface.SetForeColor(textAfter);
+    return plotted;
 }
 
 void DrawEquilibriumTable(DrawingSurface& surface, ProgramState& state) {

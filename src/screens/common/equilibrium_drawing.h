@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/program_state.h"
+#include "screens/common/editor_geometry.h"
 
 #include <QColor>
 
@@ -10,12 +11,12 @@ class DrawingSurface;
 
 // The x-y diagram of the tabulated points on `surface`: background, blue frame and grid with
 // their labels, the diagonal, the polyline through the points with a red circle at each. The
-// frame's top-left corner is (left, top) and its side `size`, in the surface's drawing units.
-// Stores every point's position in PointScreenX / PointScreenY for picking. `background` is
-// yellow on the results window, white on the graph editor; `textAfter` is the text colour left
-// behind (blue on the results window, black on the editor).
-void DrawEquilibriumDiagram(DrawingSurface& surface, ProgramState& state, int left, int top, int size,
-                            const QColor& background, const QColor& textAfter);
+// frame stands where `frame` says, in the surface's drawing units. Gives every point's position,
+// for picking. `background` is yellow on the results window, white on the graph editor;
+// `textAfter` is the text colour left behind (blue on the results window, black on the editor).
+PlottedPoints DrawEquilibriumDiagram(DrawingSurface& surface, const ProgramState& state,
+                                     const GraphFrame& frame, const QColor& background,
+                                     const QColor& textAfter);
 
 // The editor's ruled table of the points: rules, header "N" "Xr" "Yr" "Alfa", one row per point
 // with its number, x and y texts centred and its Alfa cell.

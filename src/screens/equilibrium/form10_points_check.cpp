@@ -197,7 +197,8 @@ void Form10::ShowEquilibriumCheck() {
     if (state_.InputError) {
         platform_.dialogs.Beep();
         PaintControl(Label1, kBgrYellow, kDarkText);
-        if (!state_.EditMode && Command2->isVisibleTo(this) && Command2->isEnabled()) {
+        // The editor comes back here only from its idle state, never while a point is retyped.
+        if (Command2->isVisibleTo(this) && Command2->isEnabled()) {
             Command2->setFocus();
         }
         Command2->setFocusPolicy(Qt::StrongFocus);

@@ -1,6 +1,5 @@
 #include "screens/equilibrium/form13_graph_editor.h"
 
-#include "model/editor_geometry.h"
 #include "model/equilibrium_choice.h"
 #include "model/equilibrium_points.h"
 #include "model/text.h"
@@ -11,6 +10,7 @@
 #include "screens/common/equilibrium_drawing.h"
 #include "screens/equilibrium/form14_remove_point.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <cmath>
 
@@ -31,6 +31,7 @@ const QString kRemoveHint =
                    "Вы               собираетесь изымать и        щёлкните левой кнопкой");
 
 const QColor kBlue(0, 0, 255), kYellow(255, 255, 0), kWhite(255, 255, 255), kBlack(0, 0, 0);
+const QColor kGreen(0, 255, 0), kRed(255, 0, 0);
 
 // Editor units (pixels).
 constexpr int kModeButtonLeft = 465, kModeButtonWidth = 330, kButtonHeight = 36;
@@ -116,8 +117,11 @@ void Form13::RefreshEditor() {
     SortPointsAndComputeAlfa(state_);
     DrawEquilibriumTable(surface, state_);
     state_.ErrorIndex = CheckEquilibriumPoints(state_).point;
-    DrawEquilibriumDiagram(surface, state_, state_.GraphLeft, state_.GraphTop, state_.GraphSize, kWhite,
-                           kBlack);
+    if (state_.InputError) {
+        // The failing point as the check screen marks it: red on green.
+        PaintRow(state_.ErrorIndex, kGreen, kRed);
+    }
+    plotted_ = DrawEquilibriumDiagram(surface, state_, graph_, kWhite, kBlack);
     const std::uint32_t colour = state_.InputError ? kBgrRed : kBgrGreen;
     if (colour != endButtonColour_) {
         // Restyling a button costs more than the whole drawing; only a change repaints it.
@@ -146,10 +150,7 @@ void Form13::SetMode(Mode mode) {
     if (mode != Mode::Editing) {
         picked_ = {};
     }
-    const bool picked = mode == Mode::Editing && picked_.row != 0;
-    state_.EditMode = mode == Mode::Editing;
-    state_.RemoveMode = mode == Mode::Removal || mode == Mode::RemovalOffered;
-    state_.PointPicked = picked;
+    const bool picked = PointPicked();
 
     const bool idle = mode == Mode::Idle;
     Command1->setVisible(idle || mode == Mode::Adding);
@@ -171,8 +172,8 @@ void Form13::SetMode(Mode mode) {
 }
 
 void Form13::MarkPoint(int point) {
-    Surface().Circle(QPointF(state_.PointScreenX[point], state_.PointScreenY[point]), kPickMarkRadius, kBlue,
-                     kPickMarkPen);
+    Surface().Circle(QPointF(plotted_.PointScreenX[point], plotted_.PointScreenY[point]), kPickMarkRadius,
+                     kBlue, kPickMarkPen);
     Surface().SetForeColor(kBlack);
 }
 
@@ -188,19 +189,36 @@ void Form13::Command4Click() {
 void Form13::Command3Click() {
     SetMode(Mode::Adding);
     if (state_.EqPointCount < kMaxEqPoints) {
+        // A box cancelled (Escape, "Отмена", its close) adds no point: a cancelled box answers
+        // nothing, not the point (0, 0).
         const QString n = QString::number(state_.EqPointCount + 1);
-        const QString x = platform_.dialogs.InputBox({QStringLiteral(" X [ ") + n + QStringLiteral(" ] = "),
-                                                      QStringLiteral("ВВОД X РАВНОВЕСНОГО "),
-                                                      {},
-                                                      kAddBoxPosition});
-        const QString y = platform_.dialogs.InputBox({QStringLiteral(" Y [ ") + n + QStringLiteral(" ] = "),
-                                                      QStringLiteral("ВВОД Y РАВНОВЕСНОГО"),
-                                                      {},
-                                                      kAddBoxPosition});
-        InsertPoint(state_, x.toStdString(), y.toStdString());
+        const std::optional<QString> x =
+            platform_.dialogs.AskInput({QStringLiteral(" X [ ") + n + QStringLiteral(" ] = "),
+                                        QStringLiteral("ВВОД X РАВНОВЕСНОГО "),
+                                        {},
+                                        kAddBoxPosition});
+        const std::optional<QString> y =
+            x ? platform_.dialogs.AskInput({QStringLiteral(" Y [ ") + n + QStringLiteral(" ] = "),
+                                            QStringLiteral("ВВОД Y РАВНОВЕСНОГО"),
+                                            {},
+                                            kAddBoxPosition})
+              : std::nullopt;
+        if (x && y) {
+            InsertPoint(state_, x->toStdString(), y->toStdString());
+        }
     }
     SetMode(Mode::Idle);
     RefreshEditor();
+}
+
+void Form13::keyPressEvent(QKeyEvent* event) {
+    // Escape leaves editing or removal before anything is picked, as it leaves the text box.
+    if (event->key() == Qt::Key_Escape && (mode_ == Mode::Editing || mode_ == Mode::Removal)) {
+        SetMode(Mode::Idle);
+        RefreshEditor();
+        return;
+    }
+    ScreenWindow::keyPressEvent(event);
 }
 
 void Form13::OnMouseDown(QPointF where, Qt::MouseButton button) {
@@ -217,7 +235,7 @@ void Form13::OnMouseDown(QPointF where, Qt::MouseButton button) {
     const int x = static_cast<int>(std::floor(where.x()));
     const int y = static_cast<int>(std::floor(where.y()));
     if (mode_ == Mode::Removal) {
-        if (const int hit = PickPlottedPoint(state_, x, y); hit != 0) {
+        if (const int hit = PickPlottedPoint(plotted_, x, y); hit != 0) {
             MarkPoint(hit);
             OfferRemoval(hit);
         } else {
@@ -230,7 +248,7 @@ void Form13::OnMouseDown(QPointF where, Qt::MouseButton button) {
         RefreshEditor();
         return;
     }
-    const bool onMark = PickPlottedPoint(state_, x, y) != 0;
+    const bool onMark = PickPlottedPoint(plotted_, x, y) != 0;
     if (picked_.row != 0) {
         // The value typed so far goes into its cell before another is picked; the sorted
         // redraw may move the points, so the click is looked at again.
@@ -244,7 +262,7 @@ void Form13::OnMouseDown(QPointF where, Qt::MouseButton button) {
 }
 
 TableCell Form13::CellUnder(int x, int y) const {
-    if (const int hit = PickPlottedPoint(state_, x, y); hit != 0) {
+    if (const int hit = PickPlottedPoint(plotted_, x, y); hit != 0) {
         return {hit, PointColumn::Y};
     }
     return PickTableCell(x, y, state_.EqPointCount);
@@ -345,11 +363,15 @@ void Form13::OfferRemoval(int row) {
 
 void Form13::HighlightRow(int row) {
     RefreshEditor();
+    PaintRow(row, kBlue, kYellow);
+}
+
+void Form13::PaintRow(int row, const QColor& back, const QColor& text) {
     DrawingSurface& surface = Surface();
     const int top = TableTop + row * RowHeight;
     surface.Rectangle(QPointF(TableLeft, top),
-                      QPointF(TableLeft + NumberColumnWidth + 3 * ColumnWidth, top + RowHeight), kBlue, true);
-    surface.SetForeColor(kYellow);
+                      QPointF(TableLeft + NumberColumnWidth + 3 * ColumnWidth, top + RowHeight), back, true);
+    surface.SetForeColor(text);
     const double textTop = top + 4;
     const std::string number = std::to_string(row);
     const std::string x = TrimBlanks(state_.EqXText[row]);

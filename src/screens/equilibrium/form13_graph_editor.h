@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/editor_geometry.h"
 #include "model/program_state.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
 #include "platform/screen_window.h"
+#include "screens/common/editor_geometry.h"
 #include "screens/common/yes_no_window.h"
 #include "screens/flow/navigator.h"
 
@@ -22,6 +22,7 @@ class Form14;
 // the end one leads into a mode (editing, removal) that ends with Enter (or Escape) in the text
 // box or the answer of the removal question; a point added is typed at once. The mode is held in
 // one place, and the buttons and the flags EditMode, RemoveMode and PointPicked follow from it.
+// The diagram's frame and where it drew each point are the editor's own.
 class Form13 final : public ScreenWindow {
     Q_OBJECT
 public:
@@ -56,10 +57,19 @@ public:
 
     // The cell Text1 edits (row 0: none).
     TableCell PickedCell() const { return picked_; }
+    // A click picks a value to retype.
+    bool EditMode() const { return mode_ == Mode::Editing; }
+    // A click picks a point to remove (or the question about one is open).
+    bool RemoveMode() const { return mode_ == Mode::Removal || mode_ == Mode::RemovalOffered; }
+    // A cell has been picked and its value may be in Text1.
+    bool PointPicked() const { return mode_ == Mode::Editing && picked_.row != 0; }
+    // Where the last redraw put each point of the diagram.
+    const PlottedPoints& Plotted() const { return plotted_; }
 
 protected:
     void OnMouseDown(QPointF where, Qt::MouseButton button) override;
     void OnCloseRequested() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     enum class Mode {
@@ -82,6 +92,8 @@ private:
     void StoreTypedText();
     void OfferRemoval(int row);
     void HighlightRow(int row);
+    // Row `row` of the table on a `back` bar in `text` colour: number, x, y and ALFA.
+    void PaintRow(int row, const QColor& back, const QColor& text);
     void UnloadScreensButThis();
     void Text1KeyEnter();
     // Escape: the picked cell gets back the text it had when picked.
@@ -94,6 +106,8 @@ private:
     Platform platform_;
     Navigator& navigator_;
     Mode mode_ = Mode::Idle;
+    const GraphFrame graph_;
+    PlottedPoints plotted_;
     QPointer<QWidget> focusInIdle_; // the control that had the focus when the idle state was left
     TableCell picked_;
     std::string pickedText_;                     // the picked cell's text when it was picked

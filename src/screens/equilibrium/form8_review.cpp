@@ -366,10 +366,10 @@ void Form8::List1Click(int row) {
     ChooseAntoineConstants(state_);
     ShowCorrectionState(corrected);
 
+    // The box offers the constant it corrects, as typed, so that Enter keeps it.
     const std::optional<QString> answer =
-        platform_.dialogs.AskInput({QString::fromStdString(state_.AntoineNames[row]),
-                                    kCorrectionTitle,
-                                    {},
+        platform_.dialogs.AskInput({QString::fromStdString(state_.AntoineNames[row]), kCorrectionTitle,
+                                    QString::fromStdString(RetypedDecimalText(state_.AntoineTexts[row])),
                                     QPoint(kCorrectionBoxLeft, row * kLineStep + kBoxTopBase)});
     // A cancelled correction keeps the constant and its text as they were.
     if (answer) {

@@ -15,6 +15,7 @@
 #include "screens/results/worked_tray_window.h"
 
 #include <QElapsedTimer>
+#include <utility>
 
 namespace radirav {
 
@@ -40,17 +41,24 @@ template <typename Screen> Screen* ScreenFlow::HandOverTo(Screen* next, const Sc
     return next;
 }
 
+template <typename Intent> void ScreenFlow::Carry(Intent&& intent) {
+    // Once the end of the program is asked, no intent is carried out: a handler still on the
+    // stack (an input box the end closed answers as cancelled) opens nothing more.
+    if (!ending_)
+        std::forward<Intent>(intent)();
+}
+
 template <typename Screen> Screen* ScreenFlow::Loaded(const QPointer<Screen>& screen) {
     return screen && !screen->IsUnloading() ? screen.data() : nullptr;
 }
 
 void ScreenFlow::ShowNameBackdrop() {
-    if (ending_)
-        return;
-    nameBackdrop_ = HandOverTo(new Form2(state_, platform_, *this));
-    // From the names on, the input is this run's.
-    inputBegun_ = true;
-    nameBackdrop_->PrepareForNames();
+    Carry([&] {
+        nameBackdrop_ = HandOverTo(new Form2(state_, platform_, *this));
+        // From the names on, the input is this run's.
+        inputBegun_ = true;
+        nameBackdrop_->PrepareForNames();
+    });
 }
 
 GroupWindow* ScreenFlow::MakeGroupWindow(ParamGroup group) {
@@ -66,31 +74,31 @@ GroupWindow* ScreenFlow::MakeGroupWindow(ParamGroup group) {
 }
 
 void ScreenFlow::EnterGroup(ParamGroup group) {
-    if (ending_)
-        return;
-    // The general window may already stand behind the name questions.
-    Form2* backdrop = group == ParamGroup::General ? Loaded(nameBackdrop_) : nullptr;
-    GroupWindow* window = HandOverTo(backdrop != nullptr ? backdrop : MakeGroupWindow(group));
-    nameBackdrop_ = nullptr;
-    window->EnterGroup();
+    Carry([&] {
+        // The general window may already stand behind the name questions.
+        Form2* backdrop = group == ParamGroup::General ? Loaded(nameBackdrop_) : nullptr;
+        GroupWindow* window = HandOverTo(backdrop != nullptr ? backdrop : MakeGroupWindow(group));
+        nameBackdrop_ = nullptr;
+        window->EnterGroup();
+    });
 }
 
 void ScreenFlow::EditGroup(ParamGroup group) {
-    if (ending_)
-        return;
-    // The menu stays loaded, hidden, to come back as it was left.
-    HandOverTo(MakeGroupWindow(group), Loaded(menu_))->PrepareForEditing();
+    Carry([&] {
+        // The menu stays loaded, hidden, to come back as it was left.
+        HandOverTo(MakeGroupWindow(group), Loaded(menu_))->PrepareForEditing();
+    });
 }
 
 void ScreenFlow::ReturnToChangeMenu() {
-    if (ending_)
-        return;
-    // The menu the group was opened from, exactly as it was left; a new one if it was closed.
-    if (Form15* menu = Loaded(menu_)) {
-        HandOverTo(menu)->ShowAgain();
-        return;
-    }
-    OpenChangeMenu();
+    Carry([&] {
+        // The menu the group was opened from, exactly as it was left; a new one if it was closed.
+        if (Form15* menu = Loaded(menu_)) {
+            HandOverTo(menu)->ShowAgain();
+            return;
+        }
+        OpenChangeMenu();
+    });
 }
 
 Form8* ScreenFlow::Review() {
@@ -101,18 +109,15 @@ Form8* ScreenFlow::Review() {
 }
 
 void ScreenFlow::ShowIdealityChoice() {
-    if (!ending_)
-        Review()->ShowIdealityChoice();
+    Carry([&] { Review()->ShowIdealityChoice(); });
 }
 
 void ScreenFlow::EnterAntoineConstants() {
-    if (!ending_)
-        Review()->EnterAntoineConstants();
+    Carry([&] { Review()->EnterAntoineConstants(); });
 }
 
 void ScreenFlow::CorrectAntoineConstants() {
-    if (!ending_)
-        Review()->CorrectConstants();
+    Carry([&] { Review()->CorrectConstants(); });
 }
 
 Form11* ScreenFlow::ResultsWindow() {
@@ -121,112 +126,112 @@ Form11* ScreenFlow::ResultsWindow() {
 }
 
 void ScreenFlow::CalculateAndShow() {
-    if (ending_)
-        return;
-    Form11* form11 = ResultsWindow();
-    form11->PrepareForDirectResults();
-    form11->Calculate();
-    form11->show();
+    Carry([&] {
+        Form11* form11 = ResultsWindow();
+        form11->PrepareForDirectResults();
+        form11->Calculate();
+        form11->show();
+    });
 }
 
 void ScreenFlow::ShowEquilibriumGraph() {
-    if (ending_)
-        return;
-    Form11* form11 = ResultsWindow();
-    form11->ShowEquilibriumGraph();
-    form11->show();
+    Carry([&] {
+        Form11* form11 = ResultsWindow();
+        form11->ShowEquilibriumGraph();
+        form11->show();
+    });
 }
 
 void ScreenFlow::AskAlfaAndCalculate() {
-    if (!ending_)
-        ResultsWindow()->AskAlfaAndCalculate();
+    Carry([&] { ResultsWindow()->AskAlfaAndCalculate(); });
 }
 
 void ScreenFlow::EnterEquilibriumPoints() {
-    if (!ending_)
+    Carry([&] {
         HandOverTo(new Form10(state_, platform_, *this))->EnterEquilibriumPoints(AfterPointEntry::Check);
+    });
 }
 
 void ScreenFlow::ReenterEquilibriumPoints() {
-    if (!ending_)
+    Carry([&] {
         HandOverTo(new Form10(state_, platform_, *this))->EnterEquilibriumPoints(AfterPointEntry::Editor);
+    });
 }
 
 // Also the editor's way back with a table that still fails: the failing point is shown at once
 // with the question whether to correct it.
 void ScreenFlow::ShowEquilibriumCheck() {
-    if (ending_)
-        return;
-    Form10* form10 = HandOverTo(new Form10(state_, platform_, *this));
-    form10->ShowEquilibriumCheck();
-    if (state_.InputError) {
-        form10->ShowCheckError();
-    }
+    Carry([&] {
+        Form10* form10 = HandOverTo(new Form10(state_, platform_, *this));
+        form10->ShowEquilibriumCheck();
+        if (state_.InputError) {
+            form10->ShowCheckError();
+        }
+    });
 }
 
 void ScreenFlow::OpenGraphEditor() {
-    if (!ending_)
-        HandOverTo(new Form13(state_, platform_, *this))->Open();
+    Carry([&] { HandOverTo(new Form13(state_, platform_, *this))->Open(); });
 }
 
 void ScreenFlow::OpenChangeMenu() {
-    if (ending_)
-        return;
-    // Always a fresh menu, built from the flags as they are now.
-    menu_ = HandOverTo(new Form15(state_, platform_, *this));
-    menu_->show();
+    Carry([&] {
+        // Always a fresh menu, built from the flags as they are now.
+        menu_ = HandOverTo(new Form15(state_, platform_, *this));
+        menu_->show();
+    });
 }
 
 void ScreenFlow::OpenReentryChoice(EquilibriumData data) {
-    if (!ending_)
-        HandOverTo(new Form16(state_, platform_, *this, data))->show();
+    Carry([&] { HandOverTo(new Form16(state_, platform_, *this, data))->show(); });
 }
 
 void ScreenFlow::EndProgram() {
-    if (ending_)
-        return;
-    KeepInput();
-    // What the handlers still on the stack do on the way out (an input box that an end closes
-    // answers as cancelled) changes nothing that is kept.
-    ending_ = true;
-    platform_.screens.UnloadAll();
-    platform_.programEnd.EndProgram();
+    Carry([&] {
+        KeepInput();
+        // What the handlers still on the stack do on the way out (an input box that an end closes
+        // answers as cancelled) changes nothing that is kept.
+        ending_ = true;
+        platform_.screens.UnloadAll();
+        platform_.programEnd.EndProgram();
+    });
 }
 
 void ScreenFlow::ShowColumnDiagram() {
-    if (ending_)
-        return;
-    QElapsedTimer clicked;
-    clicked.start();
-    // One diagram at a time beside the results: a second click brings the open one forward.
-    if (ColumnDiagramWindow* open = Loaded(columnDiagram_)) {
-        open->raise();
-        open->activateWindow();
-        return;
-    }
-    columnDiagram_ = new ColumnDiagramWindow(state_, platform_, *this);
-    if (qEnvironmentVariableIsSet("RADIRAV_TIMING"))
+    Carry([&] {
+        QElapsedTimer clicked;
+        clicked.start();
+        // One diagram at a time beside the results: a second click brings the open one forward.
+        if (ColumnDiagramWindow* open = Loaded(columnDiagram_)) {
+            open->raise();
+            open->activateWindow();
+            return;
+        }
+        // The column the results window holds, drawn as it was calculated.
+        const Form11* results = Loaded(results_);
+        if (results == nullptr || !results->Column())
+            return;
+        columnDiagram_ = new ColumnDiagramWindow(state_, platform_, results->Column(), *this);
         columnDiagram_->ReportOpenTime(clicked);
-    columnDiagram_->show();
+        columnDiagram_->show();
+    });
 }
 
 void ScreenFlow::ShowWorkedTray(int tray) {
-    if (ending_)
-        return;
-    // The column is the one the results window calculated; without it there is none to show.
-    Form11* results = Loaded(results_);
-    const ColumnResult* column = results != nullptr ? results->Result() : nullptr;
-    if (column == nullptr)
-        return;
-    // One worked tray at a time beside the results: a second request turns the open one to it.
-    WorkedTrayWindow* window = Loaded(workedTray_);
-    if (window == nullptr) {
-        window = workedTray_ = new WorkedTrayWindow(state_, platform_, *column);
-    }
-    window->ShowTray(tray);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    Carry([&] {
+        // The trays of the column the results window holds; without it there is none to show.
+        const Form11* results = Loaded(results_);
+        if (results == nullptr || !results->Result())
+            return;
+        // One worked tray at a time beside the results: a second request turns the open one to it.
+        WorkedTrayWindow* window = Loaded(workedTray_);
+        if (window == nullptr)
+            window = workedTray_ = new WorkedTrayWindow(state_, platform_, results->Result());
+        window->ShowTray(tray);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
 }
 
 } // namespace radirav

@@ -20,7 +20,7 @@ class ScreenWindow;
 
 // Who opens whom: the one place that knows every screen. Every hand-over unloads whatever the
 // student leaves, so one window of each kind is loaded and none hidden behind; once the end of
-// the program is asked, no further intent is carried out. Outlives every screen it opens (main
+// the program is asked, no further intent is carried out (Carry). Outlives every screen it opens (main
 // or a test owns it, beside the state and the platform).
 class ScreenFlow final : public Navigator {
 public:
@@ -57,6 +57,8 @@ public:
 private:
     // Unloads every screen but `next` (and `alsoKept`), then gives `next` back.
     template <typename Screen> Screen* HandOverTo(Screen* next, const ScreenWindow* alsoKept = nullptr);
+    // Carries out `intent` unless the end of the program has been asked.
+    template <typename Intent> void Carry(Intent&& intent);
     // The screen while it is loaded, or null.
     template <typename Screen> static Screen* Loaded(const QPointer<Screen>& screen);
     GroupWindow* MakeGroupWindow(ParamGroup group);
@@ -71,7 +73,7 @@ private:
     QPointer<Form2> nameBackdrop_; // the general window standing behind the name questions
     QPointer<Form8> review_;       // the ideality question and the Antoine constants
     QPointer<Form15> menu_;        // the change-input menu, kept hidden while a group is changed
-    QPointer<Form11> results_;     // the calculation's window, which holds its column
+    QPointer<Form11> results_;     // holds the calculated column the diagram and the worked tray read
     QPointer<ColumnDiagramWindow> columnDiagram_;
     QPointer<WorkedTrayWindow> workedTray_;
 };

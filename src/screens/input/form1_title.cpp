@@ -1,5 +1,6 @@
 #include "screens/input/form1_title.h"
 
+#include "model/case_file.h"
 #include "model/sample_data.h"
 #include "model/text.h"
 #include "platform/colors.h"
@@ -9,10 +10,8 @@
 #include "platform/twips.h"
 #include "screens/common/end_question.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace radirav {
 namespace {
@@ -82,7 +81,7 @@ Form1::Form1(ProgramState& state, Platform platform, Navigator& navigator)
 
 void Form1::Load() {
     // As tall as the screen leaves room for, frame included.
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect screen = platform_.screen.Available();
     SetOuterGeometry({screen.topLeft(), QSize(TwipsToPixels(kWindowWidthTwips), screen.height())});
 
     // From here on the controls are placed in pixels.
@@ -110,12 +109,6 @@ void Form1::Load() {
         state_.AntoineEntered = false;
     }
     state_.ChangeRectifyingMode = false;
-    state_.EditMode = false;
-    state_.RemoveMode = false;
-    state_.PointPicked = false;
-    state_.GraphLeft = 450;
-    state_.GraphTop = 45;
-    state_.GraphSize = 300;
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
@@ -156,10 +149,22 @@ void Form1::Command1Click() {
     state.SystemName = ProperCase(system.toStdString());
     platform.keyboard.Activate(kEnglishUsLayout);
 
-    if (state.CaseLoaded)
-        navigator.CalculateAndShow();
-    else
+    if (!state.CaseLoaded) {
         navigator.EnterGroup(ParamGroup::General);
+        return;
+    }
+    // A kept input goes back to where its equilibrium data are corrected, when they fail.
+    switch (ResumptionOf(state)) {
+    case CaseResumption::PointsCheck:
+        navigator.ShowEquilibriumCheck();
+        return;
+    case CaseResumption::AntoineCorrection:
+        navigator.CorrectAntoineConstants();
+        return;
+    case CaseResumption::Calculation:
+        break;
+    }
+    navigator.CalculateAndShow();
 }
 
 void Form1::OnCloseRequested() {

@@ -2,6 +2,7 @@
 
 #include "model/checks.h"
 #include "model/entry.h"
+#include "model/text.h"
 #include "model/val.h"
 #include "platform/colors.h"
 #include "platform/controls.h"
@@ -199,10 +200,10 @@ void GroupWindow::List1Click(int row) {
     Command3->hide();
 
     const int i = design_.firstParam + row - 1;
+    // The box offers the value it corrects, as typed, so that Enter keeps it.
     const std::optional<QString> answer = platform_.dialogs.AskInput(
-        {QString::fromStdString(state_.InputParams[i].Label),
-         kCorrectionBoxTitle,
-         {},
+        {QString::fromStdString(state_.InputParams[i].Label), kCorrectionBoxTitle,
+         QString::fromStdString(RetypedDecimalText(state_.InputValueTexts[i])),
          QPoint(kCorrectionBoxLeft, row * kLineStep + design_.correctionBoxBaseTwips)});
     if (!answer) {
         // A cancelled correction keeps the value and the window as they were.

@@ -2,6 +2,7 @@
 
 #include "model/program_state.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
 
 #include <QString>
 
@@ -16,7 +17,7 @@ enum class StartFrom {
 // Reads the case file at `path` into `state`. A file that cannot be read (or, named by the
 // student, fails its checks) leaves `state` alone and says why on one line. True when the case
 // is loaded.
-bool LoadStartCase(ProgramState& state, Dialogs& dialogs, const QString& path,
+bool LoadStartCase(ProgramState& state, Dialogs& dialogs, Files& files, const QString& path,
                    StartFrom from = StartFrom::CaseFile);
 
 } // namespace radirav

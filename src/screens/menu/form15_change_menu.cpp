@@ -8,7 +8,6 @@
 
 #include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <cmath>
 
 namespace radirav {
@@ -117,8 +116,7 @@ Form15::Form15(ProgramState& state, Platform platform, Navigator& navigator)
 
 void Form15::Load() {
     Command5->setText(state_.TrayType == "K" ? kBubbleCapCaption : kSieveCaption);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    SetOuterGeometry(screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 800, 600));
+    SetOuterGeometry(platform_.screen.Available());
     PlaceControls();
     DrawConnectingLines();
     DrawLegend();
@@ -248,10 +246,10 @@ void Form15::ShowChoice() {
     Command12->setEnabled(!constant && ideal);
 
     if (recalculation_) {
-        const EquilibriumModel model = *recalculation_;
-        PaintControl(model == EquilibriumModel::ConstantAlfa ? Command8
-                     : model == EquilibriumModel::Antoine    ? Command12
-                                                             : Command11,
+        const EquilibriumSource model = *recalculation_;
+        PaintControl(model == EquilibriumSource::ConstantAlfa ? Command8
+                     : model == EquilibriumSource::Antoine    ? Command12
+                                                              : Command11,
                      kEnteredColor);
         PaintControl(Command13, kEnteredColor);
     } else if (pick_ == Pick::AsLoaded) {
@@ -302,7 +300,7 @@ void Form15::Command5Click() {
 void Form15::Command6Click() {
     ChooseConstantVolatility(state_);
     pick_ = Pick::Constant;
-    recalculation_ = state_.AlfaEntered ? std::optional(EquilibriumModel::ConstantAlfa) : std::nullopt;
+    recalculation_ = state_.AlfaEntered ? std::optional(EquilibriumSource::ConstantAlfa) : std::nullopt;
     ShowChoice();
 }
 
@@ -323,7 +321,7 @@ void Form15::Command9Click() {
     state_.AntoineMode = false;
     pick_ = Pick::NonIdeal;
     // Only points already in use stay ready to calculate with.
-    if (!state_.TableMode || recalculation_ != EquilibriumModel::Points) {
+    if (!state_.TableMode || recalculation_ != EquilibriumSource::Points) {
         recalculation_.reset();
     }
     ShowChoice();
@@ -332,7 +330,7 @@ void Form15::Command9Click() {
 void Form15::Command10Click() {
     pick_ = Pick::Ideal;
     // Only constants already in use stay ready to calculate with.
-    if (!state_.AntoineMode || recalculation_ != EquilibriumModel::Antoine) {
+    if (!state_.AntoineMode || recalculation_ != EquilibriumSource::Antoine) {
         recalculation_.reset();
     }
     ShowChoice();
@@ -363,7 +361,7 @@ void Form15::Command13Click() {
     if (!recalculation_) {
         return;
     }
-    UseEquilibrium(state_, *recalculation_);
+    ApplyEquilibrium(state_, *recalculation_);
     Leave();
     navigator_.CalculateAndShow();
 }

@@ -82,7 +82,7 @@ private:
     Navigator& navigator_;
     Pick pick_ = Pick::AsLoaded;
     // What "Расчёт с изменёнными данными" calculates with; none while it is disabled.
-    std::optional<EquilibriumModel> recalculation_;
+    std::optional<EquilibriumSource> recalculation_;
 };
 
 } // namespace radirav

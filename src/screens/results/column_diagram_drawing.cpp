@@ -366,24 +366,25 @@ void DrawReflux(Pen& pen, const ColumnPicture& p) {
     pen.Font(11);
     pen.Text(area.left, area.top - pen.U(50),
              QStringLiteral("Число тарелок и тарелка питания от флегмового числа R"), kAxisColor);
-    if (p.sweep == nullptr) {
+    if (p.study == nullptr) {
         pen.Text(area.left + pen.U(20), area.top + pen.U(20), QStringLiteral("Расчёт…"), kDiagonalColor);
         return;
     }
-    const RefluxCurves curves = BuildRefluxCurves(*p.sweep);
+    const RefluxStudy& study = *p.study;
+    const RefluxCurves curves = BuildRefluxCurves(study.sweep);
     std::vector<double> yTicks = AxisTicks(0, std::max(10.0, curves.maxTrays), 6);
     if (yTicks.back() < curves.maxTrays)
         yTicks.push_back(2 * yTicks.back() - yTicks[yTicks.size() - 2]);
     // The minimum reflux lies just left of the default range; the plot reaches back to show it.
-    double from = p.range.from;
-    if (p.minimumReflux) {
-        const double minimum = *p.minimumReflux;
-        if (minimum < from && minimum > from - 0.25 * (p.range.to - from))
-            from = minimum - 0.02 * (p.range.to - from);
+    double from = study.range.from;
+    if (study.minimumReflux) {
+        const double minimum = *study.minimumReflux;
+        if (minimum < from && minimum > from - 0.25 * (study.range.to - from))
+            from = minimum - 0.02 * (study.range.to - from);
     }
-    const PlotFrame f{area.left, area.top, area.width, area.height, from, p.range.to, 0, yTicks.back()};
+    const PlotFrame f{area.left, area.top, area.width, area.height, from, study.range.to, 0, yTicks.back()};
     LabelPlacer labels(area, pen.U(2));
-    Axes(pen, labels, f, AxisTicks(from, p.range.to, 9), yTicks, QStringLiteral("флегмовое число R"),
+    Axes(pen, labels, f, AxisTicks(from, study.range.to, 9), yTicks, QStringLiteral("флегмовое число R"),
          QStringLiteral("тарелки"));
     for (const Polyline& line : curves.trays)
         Curve(pen, labels, f, line, kEquilibriumColor, pen.Stroke(2));
@@ -393,10 +394,11 @@ void DrawReflux(Pen& pen, const ColumnPicture& p) {
     const double R = p.state.InputParams[param::kR].Value;
     std::vector<std::pair<double, std::pair<QColor, QString>>> verticals{
         {R, {kOperatingColor, QStringLiteral("R = %1").arg(RegionalNumber(R))}}};
-    if (p.minimumReflux)
+    if (study.minimumReflux)
         verticals.push_back(
-            {*p.minimumReflux,
-             {kDiagonalColor, QStringLiteral("Rmin = %1").arg(RegionalNumber(*p.minimumReflux, 'f', 3))}});
+            {*study.minimumReflux,
+             {kDiagonalColor,
+              QStringLiteral("Rmin = %1").arg(RegionalNumber(*study.minimumReflux, 'f', 3))}});
     for (const auto& [value, look] : verticals) {
         if (value >= f.xFrom && value <= f.xTo)
             Curve(pen, labels, f, {{value, f.yFrom}, {value, f.yTo}}, look.first, pen.Stroke(2));
@@ -427,9 +429,9 @@ void DrawReflux(Pen& pen, const ColumnPicture& p) {
     const double legendY = f.top + f.height + pen.U(44);
     pen.Font(9);
     const QString minimum =
-        !p.reachesTheTop ? QStringLiteral("ни одно R не доводит колонну до дистиллята за 300 тарелок")
-        : p.minimumReflux
-            ? QStringLiteral("Rmin = %1 (асимптота)").arg(RegionalNumber(*p.minimumReflux, 'f', 3))
+        !study.reachesTheTop ? QStringLiteral("ни одно R не доводит колонну до дистиллята за 300 тарелок")
+        : study.minimumReflux
+            ? QStringLiteral("Rmin = %1 (асимптота)").arg(RegionalNumber(*study.minimumReflux, 'f', 3))
             : QStringLiteral("Rmin не найдено");
     const double minimumLeft = f.left + f.width - pen.Width(minimum);
     pen.Text(minimumLeft, legendY, minimum, kDiagonalColor);

@@ -18,10 +18,7 @@ struct ColumnPicture {
     const ColumnDiagram& diagram;
     const ColumnDiagramLayout& layout;
     // The reflux study; none while it is being computed.
-    const std::vector<RefluxPoint>* sweep = nullptr;
-    RefluxRange range;
-    std::optional<double> minimumReflux;
-    bool reachesTheTop = true; // false: no reflux ratio brings the column to the distillate
+    const RefluxStudy* study = nullptr;
 };
 
 // Draws the y-x diagram with its inset, the tray profile and the reflux study on `surface`.

@@ -5,16 +5,12 @@
 #include "model/text.h"
 #include "model/val.h"
 #include "platform/fonts.h"
-#include "platform/picture_file.h"
 #include "platform/regional_format.h"
 #include "screens/results/column_diagram_drawing.h"
 
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QtConcurrent>
 #include <cmath>
-#include <cstdio>
 
 namespace radirav {
 namespace {
@@ -40,19 +36,10 @@ constexpr int kMinimumWidth = 760, kMinimumHeight = 480;
 
 } // namespace
 
-RefluxStudy StudyRefluxOf(const ProgramState& state) {
-    const RefluxStudyPlan plan = PlanRefluxStudy(state);
-    RefluxStudy study;
-    study.reachesTheTop = plan.smallestReaching.has_value();
-    study.minimumReflux = plan.minimumReflux;
-    study.range = plan.range;
-    study.sweep = SweepReflux(state, study.range.from, study.range.to, kDefaultRefluxPoints);
-    return study;
-}
-
-ColumnDiagramWindow::ColumnDiagramWindow(ProgramState& state, Platform platform, Navigator& navigator)
+ColumnDiagramWindow::ColumnDiagramWindow(ProgramState& state, Platform platform,
+                                         std::shared_ptr<HeldColumn> column, Navigator& navigator)
     : ScreenWindow(platform.screens, QStringLiteral("ColumnDiagram")), state_(state), platform_(platform),
-      navigator_(navigator) {
+      navigator_(navigator), column_(std::move(column)) {
     setWindowTitle(kCaption);
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     SetOuterGeometry({10, 5, kOuterWidth, kOuterHeight});
@@ -72,62 +59,52 @@ ColumnDiagramWindow::ColumnDiagramWindow(ProgramState& state, Platform platform,
     SaveCaseButton->OnClick([this] { SaveCaseButtonClick(); });
     CloseButton->OnClick([this] { Unload(); });
 
-    result_ = CalculateColumn(state_);
-    diagram_ = BuildColumnDiagram(state_, result_);
+    diagram_ = BuildColumnDiagram(state_, column_->result);
     PlaceButtons();
     Redraw();
 }
 
 void ColumnDiagramWindow::StudyReflux() {
-    if (!studied_)
+    if (!Studied())
         TakeStudy(StudyRefluxOf(state_));
 }
 
 void ColumnDiagramWindow::StartStudyBeside() {
-    if (studied_ || studyWatcher_ != nullptr)
+    if (Studied() || studying_)
         return;
     // A few hundred columns: computed beside the window so that it shows at once and stays
     // responsive. The study works on its own copy of the input; when the window goes first, the
-    // watcher goes with it and the result is dropped.
-    studyWatcher_ = new QFutureWatcher<RefluxStudy>(this);
-    connect(studyWatcher_, &QFutureWatcher<RefluxStudy>::finished, this, [this] {
-        if (!studied_)
-            TakeStudy(studyWatcher_->result());
-    });
-    studyWatcher_->setFuture(QtConcurrent::run([input = state_] { return StudyRefluxOf(input); }));
+    // result is dropped.
+    studying_ = true;
+    RunBeside<RefluxStudy>(
+        platform_.tasks, *this, [input = state_] { return StudyRefluxOf(input); },
+        [this](RefluxStudy study) {
+            if (!Studied())
+                TakeStudy(std::move(study));
+        });
 }
 
 void ColumnDiagramWindow::TakeStudy(RefluxStudy study) {
-    studied_ = true;
-    minimumReflux_ = study.minimumReflux;
-    refluxReachesTheTop_ = study.reachesTheTop;
-    range_ = study.range;
-    sweep_ = std::move(study.sweep);
+    column_->study = std::move(study);
     Redraw();
     if (studyTimer_) {
-        std::fprintf(stderr, "radirav: reflux study drawn %lld ms after the click\n",
-                     static_cast<long long>(studyTimer_->elapsed()));
+        platform_.diagnostics.Timing(QStringLiteral("reflux study drawn"), studyTimer_->elapsed());
         studyTimer_.reset();
     }
 }
 
 void ColumnDiagramWindow::SetRange(RefluxRange range) {
     StudyReflux();
-    range_ = range;
-    sweep_ = SweepReflux(state_, range_.from, range_.to, kDefaultRefluxPoints);
+    RefluxStudy& study = *column_->study;
+    study.range = range;
+    study.sweep = SweepReflux(state_, range.from, range.to, kDefaultRefluxPoints);
     Redraw();
 }
 
 void ColumnDiagramWindow::Redraw() {
     layout_ = LayOutColumnDiagram(width(), height());
-    ColumnPicture picture{state_, result_, diagram_, layout_, nullptr, {}, std::nullopt, true};
-    if (studied_) {
-        picture.sweep = &sweep_;
-        picture.range = range_;
-        picture.minimumReflux = minimumReflux_;
-        picture.reachesTheTop = refluxReachesTheTop_;
-    }
-    DrawColumnPicture(Surface(), picture);
+    const RefluxStudy* study = Studied() ? &*column_->study : nullptr;
+    DrawColumnPicture(Surface(), ColumnPicture{state_, column_->result, diagram_, layout_, study});
 }
 
 void ColumnDiagramWindow::PlaceButtons() {
@@ -172,10 +149,10 @@ void ColumnDiagramWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void ColumnDiagramWindow::OnMouseDown(QPointF where, Qt::MouseButton button) {
-    if (button != Qt::LeftButton || result_.stop != CalcStop::None)
+    if (button != Qt::LeftButton || column_->result.stop != CalcStop::None)
         return;
-    if (const std::optional<int> tray =
-            TrayAt(diagram_, layout_, result_.requiredTrays, {where.x(), where.y()}, 6 * layout_.unit))
+    if (const std::optional<int> tray = TrayAt(diagram_, layout_, column_->result.requiredTrays,
+                                               {where.x(), where.y()}, 6 * layout_.unit))
         navigator_.ShowWorkedTray(*tray);
 }
 
@@ -188,8 +165,8 @@ void ColumnDiagramWindow::RangeButtonClick() {
             platform_.dialogs.InputBox({prompt, kRangeTitle, RegionalNumber(current), std::nullopt});
         return Val(NormalizeDecimalText(answer.toStdString()));
     };
-    const double from = ask(kFromPrompt, range_.from);
-    const double to = ask(kToPrompt, range_.to);
+    const double from = ask(kFromPrompt, Range().from);
+    const double to = ask(kToPrompt, Range().to);
     // R is a ratio of flows: positive, no larger than its check allows, and the range must have a
     // length.
     if (!(from > 0 && to > from && to <= ParamUpperBound(param::kR))) {
@@ -202,7 +179,7 @@ void ColumnDiagramWindow::RangeButtonClick() {
 // The whole note is also the label's tool tip.
 void ColumnDiagramWindow::NoteSaved(const QString& what, const QString& path) {
     savedWhat_ = what;
-    savedPath_ = QDir::toNativeSeparators(path);
+    savedPath_ = path;
     SaveNote->setToolTip(what.arg(savedPath_));
     PlaceButtons();
 }
@@ -211,7 +188,7 @@ void ColumnDiagramWindow::SavePictureButtonClick() {
     const QString path = platform_.dialogs.SaveFileName(kSavePictureCaption, kPictureFilter);
     if (path.isEmpty())
         return;
-    if (!SavePicture(Surface(), size(), path)) {
+    if (!platform_.files.WritePicture(Surface(), size(), path)) {
         platform_.dialogs.ShowMessage(QStringLiteral("Рисунок не записан: %1").arg(path), kWriteErrorTitle);
         return;
     }
@@ -222,7 +199,7 @@ void ColumnDiagramWindow::SaveCaseButtonClick() {
     const QString path = platform_.dialogs.SaveFileName(kSaveCaseCaption, kCaseFilter);
     if (path.isEmpty())
         return;
-    if (!WriteTextFile(path, FormatCaseFile(state_))) {
+    if (!platform_.files.WriteText(path, FormatCaseFile(state_))) {
         platform_.dialogs.ShowMessage(QStringLiteral("Вариант не записан: %1").arg(path), kWriteErrorTitle);
         return;
     }
@@ -232,8 +209,7 @@ void ColumnDiagramWindow::SaveCaseButtonClick() {
 void ColumnDiagramWindow::paintEvent(QPaintEvent* event) {
     ScreenWindow::paintEvent(event);
     if (openTimer_) {
-        std::fprintf(stderr, "radirav: column diagram painted %lld ms after the click\n",
-                     static_cast<long long>(openTimer_->elapsed()));
+        platform_.diagnostics.Timing(QStringLiteral("column diagram painted"), openTimer_->elapsed());
         openTimer_.reset();
     }
     StartStudyBeside();

@@ -8,36 +8,25 @@
 #include "platform/screen_window.h"
 #include "report/column_diagram.h"
 #include "screens/flow/navigator.h"
+#include "screens/results/held_column.h"
 
 #include <QElapsedTimer>
-#include <QFutureWatcher>
+#include <memory>
 #include <optional>
-#include <vector>
 
 class QLabel;
 
 namespace radirav {
 
-// The reflux study of one input: minimum reflux, the range studied and the columns over it.
-struct RefluxStudy {
-    bool reachesTheTop = true; // some reflux ratio brings the column to the distillate
-    std::optional<double> minimumReflux;
-    RefluxRange range;
-    std::vector<RefluxPoint> sweep;
-};
-
-// The study over the default range (from the smallest R reaching the top to five times it,
-// widened to hold the input's own R).
-RefluxStudy StudyRefluxOf(const ProgramState& state);
-
 // The calculated column drawn: the y-x diagram with the real trays stepped off and the corner
 // of the bottoms enlarged, the tray profile, and the reflux study (required trays and feed tray
-// against R). The drawing follows the window's size. Saves the picture and the student's input
-// as a case file.
+// against R). The column is the one the results window holds; the study is kept with it. The
+// drawing follows the window's size. Saves the picture and the student's input as a case file.
 class ColumnDiagramWindow final : public ScreenWindow {
     Q_OBJECT
 public:
-    ColumnDiagramWindow(ProgramState& state, Platform platform, Navigator& navigator);
+    ColumnDiagramWindow(ProgramState& state, Platform platform, std::shared_ptr<HeldColumn> column,
+                        Navigator& navigator);
 
     CommandButton* RangeButton;
     CommandButton* SavePictureButton;
@@ -46,11 +35,12 @@ public:
     QLabel* SaveNote; // where the last save wrote
 
     // Reflux ratios of the study; the default until the student sets a range.
-    RefluxRange Range() const { return range_; }
+    RefluxRange Range() const { return Studied() ? column_->study->range : RefluxRange{}; }
     void SetRange(RefluxRange range);
+    const ColumnResult& Result() const { return column_->result; }
     const ColumnDiagram& Diagram() const { return diagram_; }
     const ColumnDiagramLayout& Layout() const { return layout_; }
-    bool Studied() const { return studied_; }
+    bool Studied() const { return column_->study.has_value(); }
 
     // Minimum reflux, default range and the sweep over it, at once. Without this call the study
     // runs beside the window once it is painted and is drawn when done.
@@ -60,8 +50,8 @@ public:
     void SavePictureButtonClick();
     void SaveCaseButtonClick();
 
-    // When set, the times from `clickTime` to the first paint and to the drawing of the reflux
-    // study are printed to stderr.
+    // The times from `clickTime` to the first paint and to the drawing of the reflux study go
+    // to the timing lines.
     void ReportOpenTime(QElapsedTimer clickTime) { openTimer_ = studyTimer_ = clickTime; }
 
 protected:
@@ -82,15 +72,10 @@ private:
     ProgramState& state_;
     Platform platform_;
     Navigator& navigator_;
-    ColumnResult result_;
+    std::shared_ptr<HeldColumn> column_;
     ColumnDiagram diagram_;
     ColumnDiagramLayout layout_;
-    RefluxRange range_;
-    std::optional<double> minimumReflux_;
-    bool refluxReachesTheTop_ = true;
-    std::vector<RefluxPoint> sweep_;
-    bool studied_ = false;
-    QFutureWatcher<RefluxStudy>* studyWatcher_ = nullptr;
+    bool studying_ = false;         // the study runs beside the window
     QString savedWhat_, savedPath_; // the last save: "… записан: %1" and where
     std::optional<QElapsedTimer> openTimer_, studyTimer_;
 };

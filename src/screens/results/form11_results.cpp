@@ -7,14 +7,19 @@
 #include "platform/fonts.h"
 #include "platform/regional_format.h"
 #include "platform/twips.h"
+#include "report/line_breaks.h"
+#include "report/report_text.h"
 #include "report/results_text.h"
+#include "report/stop_message.h"
 #include "report/stop_text.h"
 #include "screens/common/alfa_question.h"
 #include "screens/common/end_question.h"
 #include "screens/common/equilibrium_drawing.h"
 #include "screens/results/print_report.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QPlainTextEdit>
 
 namespace radirav {
 namespace {
@@ -44,6 +49,30 @@ QLabel* MakeNoteLabel(QWidget* parent, const QString& name, const QRect& geometr
     label->setGeometry(geometry);
     label->hide();
     return label;
+}
+
+// Read-only prose in the look of the note labels, `lines` whole lines high (no line shows cut in
+// half at its foot), scrolled by the wheel, the arrows or its bar when there is more.
+QPlainTextEdit* MakeNoteList(QWidget* parent, const QString& name, QPoint topLeft, int width, int lines,
+                             const QColor& color) {
+    auto* list = new QPlainTextEdit(parent);
+    list->setObjectName(name);
+    list->setReadOnly(true);
+    list->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    list->setWordWrapMode(QTextOption::WordWrap);
+    list->setFrameShape(QFrame::NoFrame);
+    list->setFont(ScreenFont(QStringLiteral("MS Sans Serif"), 10, false));
+    // On the window's own drawing, as the labels are.
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    palette.setColor(QPalette::Text, color);
+    list->setPalette(palette);
+    list->viewport()->setAutoFillBackground(false);
+    list->document()->setDocumentMargin(0);
+    // The view keeps two pixels beside its lines.
+    list->setGeometry(QRect(topLeft, QSize(width, lines * list->fontMetrics().lineSpacing() + 2)));
+    list->hide();
+    return list;
 }
 
 } // namespace
@@ -78,8 +107,7 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     // The notes sit where the results leave the window empty: under the stop's message, and
     // under the buttons after the table.
     ReasonLabel = MakeNoteLabel(this, QStringLiteral("ReasonLabel"), {60, 240, 680, 90}, QColor(128, 0, 0));
-    WarningLabel =
-        MakeNoteLabel(this, QStringLiteral("WarningLabel"), {30, 495, 740, 60}, QColor(128, 64, 0));
+    WarningList = MakeNoteList(this, QStringLiteral("WarningList"), {30, 495}, 740, 4, QColor(128, 64, 0));
 
     Command3->hide();
     Command4->hide();
@@ -107,7 +135,11 @@ void Form11::Calculate() {
     Command1->hide();
     Command2->hide();
     Label2->hide();
-    const ColumnResult& result = result_.emplace(CalculateColumn(state_));
+    QElapsedTimer timer;
+    timer.start();
+    column_ = std::make_shared<HeldColumn>(HeldColumn{CalculateColumn(state_), std::nullopt});
+    platform_.diagnostics.Timing(QStringLiteral("column calculated"), timer.elapsed());
+    const ColumnResult& result = column_->result;
     StoreColumnResult(result, state_);
     if (result.stop == CalcStop::InputDataError || result.stop == CalcStop::AntoineError) {
         ShowStop(result);
@@ -115,7 +147,7 @@ void Form11::Calculate() {
     }
     ShowResults();
     ShowNote(ReasonLabel, StopReasonText(result.reason));
-    ShowNote(WarningLabel, WarningsLine(result.warnings));
+    ShowWarnings(result.warnings);
     Command3->setVisible(!state_.InputError);
     Command4->show();
     Command5->show();
@@ -135,9 +167,24 @@ void Form11::AskAlfaAndCalculate() {
     Calculate();
 }
 
+std::shared_ptr<const ColumnResult> Form11::Result() const {
+    if (!column_)
+        return nullptr;
+    return std::shared_ptr<const ColumnResult>(column_, &column_->result);
+}
+
 void Form11::ShowNote(QLabel* label, const std::string& text) {
-    label->setText(QString::fromStdString(text));
+    label->setText(QString::fromStdString(BindNamesToValues(text)));
     label->setVisible(!text.empty());
+}
+
+void Form11::ShowWarnings(const std::vector<HydraulicWarning>& warnings) {
+    QStringList paragraphs;
+    for (const std::string& sentence : WarningSentences(warnings)) {
+        paragraphs << QString::fromStdString(BindNamesToValues(sentence));
+    }
+    WarningList->setPlainText(paragraphs.join(QLatin1Char('\n')));
+    WarningList->setVisible(!warnings.empty());
 }
 
 void Form11::ShowStop(const ColumnResult& result) {
@@ -148,7 +195,7 @@ void Form11::ShowStop(const ColumnResult& result) {
     Label2->adjustSize();
     Label2->show();
     ShowNote(ReasonLabel, StopReasonText(result.reason));
-    WarningLabel->hide();
+    ShowWarnings({});
     Command1->hide();
     Command2->hide();
     Command3->hide();
@@ -163,7 +210,7 @@ void Form11::ShowResults() {
     surface.Cls();
     Label2->hide();
     ReasonLabel->hide();
-    WarningLabel->hide();
+    WarningList->hide();
     Command2->hide();
     Command3->hide();
     DiagramButton->hide();
@@ -197,9 +244,8 @@ void Form11::ShowResults() {
 void Form11::ShowEquilibriumGraph() {
     Surface().Cls();
     ReasonLabel->hide();
-    WarningLabel->hide();
-    DrawEquilibriumDiagram(Surface(), state_, state_.GraphLeft, state_.GraphTop, state_.GraphSize,
-                           BgrColor(0xFFFF), BgrColor(0xFF0000));
+    WarningList->hide();
+    DrawEquilibriumDiagram(Surface(), state_, GraphFrame{}, BgrColor(0xFFFF), BgrColor(0xFF0000));
     Label2->hide();
     Command1->show();
     Command2->show();
@@ -218,7 +264,9 @@ void Form11::Command2Click() {
 void Form11::Command3Click() {
     Command3->hide();
     Command3->setEnabled(false);
-    PrintReport(state_, platform_.printer, platform_.clock);
+    // The report carries the warnings of the column it prints.
+    PrintReport(state_, column_ ? column_->result.warnings : std::vector<HydraulicWarning>{},
+                platform_.printer, platform_.clock);
     Command3->show();
     Command3->setEnabled(true);
     // The focus comes back to printing, never to the buttons that leave the results.

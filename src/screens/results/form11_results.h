@@ -6,14 +6,17 @@
 #include "platform/platform.h"
 #include "platform/screen_window.h"
 #include "screens/flow/navigator.h"
+#include "screens/results/held_column.h"
 
-#include <optional>
+#include <memory>
 
 class QLabel;
+class QPlainTextEdit;
 
 namespace radirav {
 
-// The calculation window: starts the calculation and shows the results table or the stop.
+// The calculation window: starts the calculation and shows the results table or the stop. It
+// holds the calculated column, which the windows beside it read and never calculate again.
 class Form11 final : public ScreenWindow {
     Q_OBJECT
 public:
@@ -26,7 +29,8 @@ public:
     CommandButton* Command5; // end
     QLabel* Label2;
     QLabel* ReasonLabel;          // under a stop's message: where the column failed and what helps
-    QLabel* WarningLabel;         // under the results: trays outside their usual design window
+    QPlainTextEdit* WarningList;  // under the results: every warning about trays outside their usual
+                                  // design window, scrolled when there are more than it shows
     CommandButton* DiagramButton; // the column drawn, after a normal end
     CommandButton* TrayButton;    // one tray worked out step by step, after a normal end
 
@@ -40,8 +44,10 @@ public:
     void ShowResults();
     // The accepted point table as an x-y diagram on yellow, before the calculation starts.
     void ShowEquilibriumGraph();
-    // The column of the last calculation; none before one.
-    const ColumnResult* Result() const { return result_ ? &*result_ : nullptr; }
+    // The last calculation's column; null before the first.
+    std::shared_ptr<const ColumnResult> Result() const;
+    // The same column with what is worked out from it (the reflux study).
+    const std::shared_ptr<HeldColumn>& Column() const { return column_; }
 
     void Command1Click() { Calculate(); }
     void Command2Click();
@@ -56,6 +62,7 @@ protected:
 
 private:
     void ShowStop(const ColumnResult& result);
+    void ShowWarnings(const std::vector<HydraulicWarning>& warnings);
     // `text` in `label`, or the label hidden when there is none.
     static void ShowNote(QLabel* label, const std::string& text);
     // Unloads this window and every other one before the next screen.
@@ -64,7 +71,7 @@ private:
     ProgramState& state_;
     Platform platform_;
     Navigator& navigator_;
-    std::optional<ColumnResult> result_;
+    std::shared_ptr<HeldColumn> column_;
 };
 
 } // namespace radirav

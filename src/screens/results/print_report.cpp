@@ -7,10 +7,12 @@
 
 namespace radirav {
 
-void PrintReport(const ProgramState& state, Printer& printer, Clock& clock) {
+void PrintReport(const ProgramState& state, const std::vector<HydraulicWarning>& warnings, Printer& printer,
+                 Clock& clock) {
     const std::string date = FormatRussianDate(clock.Now());
     printer.SetFont(QString::fromUtf8(kReportFontName), kReportFontSize);
-    for (const ReportDocument& document : ReportDocuments(state, date, RegionalDecimalSeparator())) {
+    for (const ReportDocument& document :
+         ReportDocuments(state, date, RegionalDecimalSeparator(), warnings)) {
         for (const std::string& line : document) {
             printer.PrintLine(QString::fromStdString(line));
         }

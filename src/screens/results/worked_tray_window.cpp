@@ -70,9 +70,10 @@ using Block = std::vector<Piece>; // kept together in one column
 
 } // namespace
 
-WorkedTrayWindow::WorkedTrayWindow(const ProgramState& state, Platform platform, ColumnResult result)
+WorkedTrayWindow::WorkedTrayWindow(const ProgramState& state, Platform platform,
+                                   std::shared_ptr<const ColumnResult> column)
     : ScreenWindow(platform.screens, QStringLiteral("WorkedTray")), state_(state), platform_(platform),
-      result_(std::move(result)) {
+      column_(std::move(column)) {
     setWindowTitle(kCaption);
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     SetOuterGeometry({10, 5, kOuterWidth, kOuterHeight});
@@ -97,9 +98,9 @@ WorkedTrayWindow::WorkedTrayWindow(const ProgramState& state, Platform platform,
         MakeLabel(this, QStringLiteral("KeysNote"), {}, ScreenFont(QStringLiteral("MS Sans Serif"), 9));
     KeysNote->setText(kKeys);
 
-    FeedButton->setEnabled(result_.feedTray > 0);
+    FeedButton->setEnabled(column_->feedTray > 0);
     BottomButton->OnClick([this] { ShowTray(1); });
-    FeedButton->OnClick([this] { ShowTray(result_.feedTray); });
+    FeedButton->OnClick([this] { ShowTray(column_->feedTray); });
     TopButton->OnClick([this] { ShowTray(LastTray()); });
     PrintButton->OnClick([this] { PrintButtonClick(); });
     CopyButton->OnClick([this] { CopyButtonClick(); });
@@ -120,14 +121,15 @@ WorkedTrayWindow::WorkedTrayWindow(const ProgramState& state, Platform platform,
 }
 
 int WorkedTrayWindow::LastTray() const {
-    if (result_.stop == CalcStop::None)
-        return result_.requiredTrays;
-    return static_cast<int>(result_.trays.size()) + (result_.stoppedTray ? 1 : 0);
+    if (column_->stop == CalcStop::None)
+        return column_->requiredTrays;
+    return static_cast<int>(column_->trays.size()) + (column_->stoppedTray ? 1 : 0);
 }
 
 void WorkedTrayWindow::ShowTray(int number) {
     tray_ = std::clamp(number, 1, std::max(1, LastTray()));
-    if (const std::optional<WorkedTray> worked = WorkTray(state_, result_, tray_, RegionalDecimalSeparator()))
+    if (const std::optional<WorkedTray> worked =
+            WorkTray(state_, *column_, tray_, RegionalDecimalSeparator()))
         worked_ = *worked;
     TrayBox->setText(QString::number(tray_));
     TrayBox->selectAll();
@@ -162,8 +164,8 @@ bool WorkedTrayWindow::PickTrayByKey(int key, const QString& text) {
     // F for the feed tray, on the Latin layout or on the Russian one (the same key types А).
     const bool feedKey =
         key == Qt::Key_F || text.compare(QStringLiteral("а"), Qt::CaseInsensitive) == 0 || key == 0x0410;
-    if (feedKey && result_.feedTray > 0) {
-        ShowTray(result_.feedTray);
+    if (feedKey && column_->feedTray > 0) {
+        ShowTray(column_->feedTray);
         return true;
     }
     return false;

@@ -7,6 +7,8 @@
 #include "platform/screen_window.h"
 #include "report/worked_tray.h"
 
+#include <memory>
+
 class QLabel;
 
 namespace radirav {
@@ -15,11 +17,13 @@ namespace radirav {
 // formula with the tray's numbers and the result, the hydraulic steps against their usual
 // windows. The student picks the tray with the arrows, PgUp/PgDn (ten trays), Home and End (the
 // bottom and the top), F (the feed tray) or a typed number and Enter; prints the sheet, copies it
-// as text, and closes the window with Escape. Works on its own copy of the column.
+// as text, and closes the window with Escape. Reads the trays of the column the results window
+// holds; nothing is calculated again.
 class WorkedTrayWindow final : public ScreenWindow {
     Q_OBJECT
 public:
-    WorkedTrayWindow(const ProgramState& state, Platform platform, ColumnResult result);
+    WorkedTrayWindow(const ProgramState& state, Platform platform,
+                     std::shared_ptr<const ColumnResult> column);
 
     TextBox* TrayBox; // the tray's number as typed
     CommandButton* BottomButton;
@@ -55,7 +59,7 @@ private:
 
     const ProgramState& state_;
     Platform platform_;
-    ColumnResult result_;
+    std::shared_ptr<const ColumnResult> column_;
     int tray_ = 0;
     WorkedTray worked_;
 };

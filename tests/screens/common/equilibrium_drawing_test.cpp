@@ -96,7 +96,8 @@ TEST(EquilibriumDiagram, FrameGridLabelsMarksAndTheWideFirstSegment) {
     EnterPointX(state, 3, "0.7");
     EnterPointY(state, 3, "0.9");
     DrawingSurface surface;
-    DrawEquilibriumDiagram(surface, state, 450, 45, 300, kWhite, kBlue);
+    const PlottedPoints plotted =
+        DrawEquilibriumDiagram(surface, state, GraphFrame{450, 45, 300}, kWhite, kBlue);
     const DrawOp& background = surface.Ops().at(0);
     EXPECT_TRUE(background.filled && background.color == kWhite);
     EXPECT_EQ(background.from, QPointF(415, 35));
@@ -110,14 +111,14 @@ TEST(EquilibriumDiagram, FrameGridLabelsMarksAndTheWideFirstSegment) {
     ExpectTextAt(surface, " 0.2", {410, 285});
 
     // (0.5, 0.75) lies at 450 + 150, 345 - 225.
-    EXPECT_EQ(state.PointScreenX[1], 600);
-    EXPECT_EQ(state.PointScreenY[1], 120);
+    EXPECT_EQ(plotted.PointScreenX[1], 600);
+    EXPECT_EQ(plotted.PointScreenY[1], 120);
     EXPECT_EQ(LinesLike(surface, {600, 120}, {630, 105}, kGreen, 3), 1);
     EXPECT_EQ(LinesLike(surface, {630, 105}, {660, 75}, kGreen, 2), 1);
     int marks = 0;
     for (const DrawOp& op : surface.Ops()) {
         if (op.kind == DrawOp::Kind::Circle) {
-            EXPECT_EQ(op.from, QPointF(state.PointScreenX[marks + 1], state.PointScreenY[marks + 1]));
+            EXPECT_EQ(op.from, QPointF(plotted.PointScreenX[marks + 1], plotted.PointScreenY[marks + 1]));
             EXPECT_TRUE(op.radius == 2 && op.color == kRed && op.penWidth == 2);
             ++marks;
         }
@@ -142,9 +143,10 @@ TEST_P(EquilibriumDiagramEnds, JoinTheCornersUnlessThePointsLieThere) {
     EnterPointX(state, 8, GetParam().lastX);
     EnterPointY(state, 8, GetParam().lastX);
     DrawingSurface surface;
-    DrawEquilibriumDiagram(surface, state, 450, 45, 300, kWhite, kBlue);
-    const QPointF first(state.PointScreenX[1], state.PointScreenY[1]);
-    const QPointF last(state.PointScreenX[8], state.PointScreenY[8]);
+    const PlottedPoints plotted =
+        DrawEquilibriumDiagram(surface, state, GraphFrame{450, 45, 300}, kWhite, kBlue);
+    const QPointF first(plotted.PointScreenX[1], plotted.PointScreenY[1]);
+    const QPointF last(plotted.PointScreenX[8], plotted.PointScreenY[8]);
     EXPECT_EQ(LinesLike(surface, {450, 345}, first, kGreen, 3), GetParam().fromOrigin);
     EXPECT_EQ(LinesLike(surface, last, {750, 45}, kGreen, 3), GetParam().toTopRight);
 }

@@ -81,19 +81,17 @@ struct ModeCase {
 
 class Form13Modes : public Form13Test, public ::testing::WithParamInterface<ModeCase> {};
 
-// The buttons shown and the flags the other screens read both name the editor's one mode; a new
-// editor starts idle, whatever an earlier one left behind.
+// The buttons shown and the flags both name the editor's one mode; a new editor starts idle.
 TEST_P(Form13Modes, ShowTheButtonsAndSetTheFlagsOfTheMode) {
     const ModeCase& c = GetParam();
-    state.EditMode = state.RemoveMode = state.PointPicked = true;
     Open(c.points);
-    EXPECT_FALSE(state.EditMode || state.RemoveMode || state.PointPicked) << "a new editor is idle";
+    EXPECT_FALSE(form->EditMode() || form->RemoveMode() || form->PointPicked()) << "a new editor is idle";
     c.reach(form, [this](QPoint at) { testing::ClickAt(form, at); });
     EXPECT_EQ(Visible(), c.visible);
     EXPECT_EQ(form->Command2->isEnabled(), c.quitEnabled);
-    EXPECT_EQ(state.EditMode, c.editMode);
-    EXPECT_EQ(state.RemoveMode, c.removeMode);
-    EXPECT_EQ(state.PointPicked, c.pointPicked);
+    EXPECT_EQ(form->EditMode(), c.editMode);
+    EXPECT_EQ(form->RemoveMode(), c.removeMode);
+    EXPECT_EQ(form->PointPicked(), c.pointPicked);
 }
 
 void Idle(Form13*, const std::function<void(QPoint)>&) {}
@@ -176,7 +174,7 @@ TEST_P(Form13Picking, PicksTheCellUnderTheClick) {
     EXPECT_EQ(form->Text1->isVisible(), want.row != 0);
     if (want.row == 0) {
         EXPECT_TRUE(Circles(8).empty());
-        EXPECT_FALSE(state.PointPicked);
+        EXPECT_FALSE(form->PointPicked());
         return;
     }
     // Over the cell: x column from 70, y column from 170, rows 18 high below the header at 20.
@@ -186,11 +184,12 @@ TEST_P(Form13Picking, PicksTheCellUnderTheClick) {
     EXPECT_EQ(form->Text1->text(), QString::fromUtf8(cell));
     EXPECT_EQ(form->Text1->selectedText(), QString::fromUtf8(cell));
     EXPECT_EQ(form->focusWidget(), form->Text1);
-    EXPECT_TRUE(state.PointPicked);
+    EXPECT_TRUE(form->PointPicked());
     EXPECT_TRUE(form->Label3->isHidden());
     const std::vector<DrawOp> marks = Circles(8);
     ASSERT_EQ(marks.size(), 1u);
-    EXPECT_EQ(marks[0].from, QPointF(state.PointScreenX[want.row], state.PointScreenY[want.row]));
+    EXPECT_EQ(marks[0].from,
+              QPointF(form->Plotted().PointScreenX[want.row], form->Plotted().PointScreenY[want.row]));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -418,7 +417,29 @@ TEST_F(Form13Removal, APickOfNoRowLeavesTheEditorIdleWithItsEndButton) {
     EXPECT_EQ(state.EqPointCount, 9);
     EXPECT_EQ(Visible(), (QStringList{"Command1", "Command2", "Command3", "Command4", "Command5"}));
     EXPECT_TRUE(form->Command2->isEnabled());
-    EXPECT_FALSE(state.RemoveMode);
+    EXPECT_FALSE(form->RemoveMode());
+}
+
+// The point that breaks a rule is marked in the table as the check screen marks it, red on green.
+TEST_F(Form13Test, TheFailingPointIsMarkedRedOnGreen) {
+    Open();
+    StorePointCell(state, 4, PointColumn::Y, "0.5", true); // below point 3's 0.55
+    form->RefreshEditor();
+    ASSERT_EQ(state.ErrorIndex, 4);
+    const auto& ops = form->Surface().Ops();
+    const auto bar = std::find_if(ops.begin(), ops.end(), [](const DrawOp& op) {
+        return op.kind == DrawOp::Kind::Rectangle && op.filled && op.color == QColor(0, 255, 0);
+    });
+    ASSERT_NE(bar, ops.end());
+    EXPECT_EQ(bar->from, QPointF(40, 92));
+    EXPECT_EQ(bar->to, QPointF(370, 110));
+    QStringList red;
+    for (auto op = bar; op != ops.end(); ++op) {
+        if (op->kind == DrawOp::Kind::Text && op->color == QColor(255, 0, 0)) {
+            red << op->text;
+        }
+    }
+    EXPECT_EQ(red.mid(0, 3), (QStringList{"4", "0.4", "0.5"}));
 }
 
 struct EndCase {

@@ -260,10 +260,12 @@ TEST_P(AntoineCorrection, ReplacesOnlyTheClickedLineAndChecksAtOnce) {
     EXPECT_TRUE(form->Label4->isVisible());
     std::vector<QString> expected = ListLines();
     expected[static_cast<std::size_t>(k - 1)] = Line(state.AntoineNames[k].c_str(), QString::fromUtf8(typed));
+    const QString corrected = QString::fromStdString(state.AntoineTexts[k]);
     machine.AnswerInputBoxes({QString::fromUtf8(typed)});
     ClickListRow(form->List1, k);
     ASSERT_EQ(machine.inputBoxes.size(), 7u);
     EXPECT_EQ(machine.inputBoxes.back().title, QStringLiteral("ВВОД ИСХОДНОЙ ИНФОРМАЦИИ"));
+    EXPECT_EQ(machine.inputBoxes.back().defaultText, corrected) << "the box offers the constant it corrects";
     EXPECT_EQ(machine.inputBoxes.back().positionTwips, QPoint(3000, boxTop));
     EXPECT_EQ(ListLines(), expected);
     EXPECT_TRUE(form->Command5->isVisible());

@@ -38,7 +38,8 @@ TEST_F(GraphEditorRoad, CorrectsAddsRemovesAndCalculatesTheCorrectedTable) {
     EXPECT_EQ(editor->Command1->palette().color(QPalette::Button), QColor(255, 0, 0));
 
     QTest::mouseClick(editor->Command5, Qt::LeftButton);
-    testing::ClickAt(editor, QPointF(state.PointScreenX[8] + 2, state.PointScreenY[8] - 2));
+    testing::ClickAt(editor,
+                     QPointF(editor->Plotted().PointScreenX[8] + 2, editor->Plotted().PointScreenY[8] - 2));
     ASSERT_TRUE(editor->Text1->isVisible());
     EXPECT_EQ(editor->Text1->text(), QStringLiteral("0.05826"));
     QTest::keyClicks(editor->Text1, QStringLiteral("0,5826"));

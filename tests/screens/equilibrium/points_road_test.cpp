@@ -50,9 +50,9 @@ TEST_F(PointsRoad, NineUnsortedPointsAcceptedDrawnAndCalculatedAsTheSameTableSor
     EXPECT_TRUE(form11->isVisible());
     EXPECT_TRUE(form11->Command1->isVisible());
     EXPECT_EQ(state.EquilibriumKind, 9);
-    // The diagram at the graph frame, a mark on every point.
+    // The diagram at the graph frame (450, 45), a mark on every point.
     const DrawOp& background = form11->Surface().Ops().at(0);
-    EXPECT_EQ(background.from, QPointF(state.GraphLeft - 35, state.GraphTop - 10));
+    EXPECT_EQ(background.from, QPointF(450 - 35, 45 - 10));
     int marks = 0;
     for (const DrawOp& op : form11->Surface().Ops())
         marks += op.kind == DrawOp::Kind::Circle ? 1 : 0;

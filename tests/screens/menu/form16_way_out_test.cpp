@@ -24,13 +24,13 @@ using testing::Answers;
 const QColor kEntered(128, 255, 128);
 
 // Every kind of data entered once, the column calculated with `model`.
-ProgramState CalculatedWith(EquilibriumModel model) {
+ProgramState CalculatedWith(EquilibriumSource model) {
     ProgramState state = testing::SampleWithPoints();
     StoreTypedAlfa(state, "10");
     MarkAlfaEntered(state);
     FinishPointsEntry(state);
     FinishAntoineEntry(state);
-    UseEquilibrium(state, model);
+    ApplyEquilibrium(state, model);
     return state;
 }
 
@@ -38,10 +38,10 @@ class Form16WayOut;
 
 struct WayOut {
     const char* name;
-    EquilibriumModel before;
+    EquilibriumSource before;
     std::vector<CommandButton * Form15::*> menuClicks; // ending on the data button
     std::function<void(Form16WayOut&, Form16*)> leave;
-    EquilibriumModel after;
+    EquilibriumSource after;
     int kind; // the calculation's EquilibriumKind
 };
 void PrintTo(const WayOut& c, std::ostream* os) {
@@ -104,8 +104,8 @@ TEST_P(Form16WayOut, CalculatesWithTheEquilibriumTheMenuShows) {
     // The menu now shows as chosen what was calculated with.
     menu = MenuFromResults();
     ASSERT_NE(menu, nullptr);
-    CommandButton* chosen = c.after == EquilibriumModel::Points ? menu->Command11 : menu->Command12;
-    CommandButton* mixture = c.after == EquilibriumModel::Points ? menu->Command9 : menu->Command10;
+    CommandButton* chosen = c.after == EquilibriumSource::Points ? menu->Command11 : menu->Command12;
+    CommandButton* mixture = c.after == EquilibriumSource::Points ? menu->Command9 : menu->Command10;
     for (CommandButton* button : {menu->Command7, mixture, chosen, menu->Command13}) {
         EXPECT_EQ(button->palette().color(QPalette::Button), kEntered) << button->objectName().toStdString();
     }
@@ -151,8 +151,8 @@ void CorrectConstants(Form16WayOut& road, Form16* choice) {
     QTest::mouseClick(review->Command5, Qt::LeftButton);
 }
 
-constexpr EquilibriumModel kAlfa = EquilibriumModel::ConstantAlfa, kAntoine = EquilibriumModel::Antoine,
-                           kPoints = EquilibriumModel::Points;
+constexpr EquilibriumSource kAlfa = EquilibriumSource::ConstantAlfa, kAntoine = EquilibriumSource::Antoine,
+                            kPoints = EquilibriumSource::Points;
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, Form16WayOut,

@@ -2,10 +2,10 @@
 // kind in turn through the real screens, and each recalculation equals the calculation of the
 // same input built directly (what the batch calculator computes for it).
 #include "calc/column.h"
-#include "model/editor_geometry.h"
 #include "model/entry.h"
 #include "model/equilibrium_choice.h"
 #include "model/equilibrium_points.h"
+#include "screens/common/editor_geometry.h"
 #include "screens/equilibrium/form13_graph_editor.h"
 #include "screens/equilibrium/form8_review.h"
 #include "screens/flow/screen_flow.h"

@@ -17,6 +17,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -32,6 +33,11 @@ using testing::SampleWithPoints;
 using testing::ScreenTest;
 
 const QString kExample = QStringLiteral(RADIRAV_EXAMPLES_DIR "/ethanol-water.case");
+
+// The column as the results window holds it.
+std::shared_ptr<HeldColumn> Calculated(const ProgramState& state) {
+    return std::make_shared<HeldColumn>(HeldColumn{CalculateColumn(state), std::nullopt});
+}
 
 struct Form11Case {
     std::string name;
@@ -56,7 +62,7 @@ TEST_P(DiagramButtonOfForm11, ShowsAfterANormalEndOnly) {
         ASSERT_EQ(button->isVisible(), GetParam().shown);
         for (QWidget* control :
              {static_cast<QWidget*>(form->Command3), static_cast<QWidget*>(form->Command4),
-              static_cast<QWidget*>(form->Command5), static_cast<QWidget*>(form->WarningLabel)}) {
+              static_cast<QWidget*>(form->Command5), static_cast<QWidget*>(form->WarningList)}) {
             if (control != button) {
                 EXPECT_FALSE(button->geometry().intersects(control->geometry()))
                     << control->objectName().toStdString();
@@ -87,7 +93,7 @@ class ColumnDiagramTest : public ScreenTest {
 protected:
     // The window on the state; the reflux study run at once unless it is left to run beside it.
     ColumnDiagramWindow* Open(bool studyAtOnce = true) {
-        window = new ColumnDiagramWindow(state, platform, navigator);
+        window = new ColumnDiagramWindow(state, platform, Calculated(state), navigator);
         window->show();
         if (studyAtOnce) {
             window->StudyReflux();
@@ -109,7 +115,7 @@ protected:
 
 // The example case: 59 trays, the feed on the 10th (as the batch calculator reports them).
 TEST_F(ColumnDiagramTest, DrawsTheExampleColumnWithItsTrayCountAndFeedTray) {
-    ASSERT_TRUE(LoadStartCase(state, machine, kExample));
+    ASSERT_TRUE(LoadStartCase(state, machine, machine, kExample));
     Open();
     const std::vector<QString> texts = window->Surface().Texts();
     EXPECT_NE(std::find(texts.begin(), texts.end(),
@@ -197,7 +203,8 @@ TEST_F(ColumnDiagramTest, SavedCaseReadBackGivesTheSameCalculation) {
         machine.AnswerSaveFileNames({path});
         QTest::mouseClick(window->SaveCaseButton, Qt::LeftButton);
         ProgramState reopened;
-        ASSERT_TRUE(LoadStartCase(reopened, machine, path)) << machine.messages.join('|').toStdString();
+        ASSERT_TRUE(LoadStartCase(reopened, machine, machine, path))
+            << machine.messages.join('|').toStdString();
         CalculateAndStore(prepared);
         CalculateAndStore(reopened);
         EXPECT_EQ(reopened.RequiredTrays, prepared.RequiredTrays);
@@ -254,7 +261,7 @@ TEST_P(StartCaseThatFails, SaysWhyInRussianOnOneLineAndLeavesTheStateAlone) {
     else if (!GetParam().text.empty())
         std::ofstream(path.toStdString()) << GetParam().text;
     state.StudentName = "untouched";
-    EXPECT_FALSE(LoadStartCase(state, machine, path));
+    EXPECT_FALSE(LoadStartCase(state, machine, machine, path));
     EXPECT_EQ(state.StudentName, "untouched");
     EXPECT_FALSE(state.CaseLoaded);
     ASSERT_EQ(machine.messages.size(), 1);
@@ -282,7 +289,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // `radirav FILE.case`: the start keeps the case, offers its names and shows its results.
 TEST_F(ColumnDiagramTest, TheTitleStartRunsTheLoadedCaseToItsResults) {
-    ASSERT_TRUE(LoadStartCase(state, machine, kExample));
+    ASSERT_TRUE(LoadStartCase(state, machine, machine, kExample));
     ScreenFlow flow(state, platform);
     Form1* form1 = flow.ShowTitle();
     machine.AnswerInputBoxes({QStringLiteral("петров п.п. гр. 5-12"), QStringLiteral("этанол-вода")});
@@ -299,6 +306,11 @@ TEST_F(ColumnDiagramTest, TheTitleStartRunsTheLoadedCaseToItsResults) {
     QTest::mouseClick(results->DiagramButton, Qt::LeftButton);
     QTest::mouseClick(results->DiagramButton, Qt::LeftButton);
     EXPECT_EQ(machine.screens.Loaded().size(), 2u); // one diagram, however often asked
+    // The diagram draws the column the results window holds: one calculation for both.
+    auto* diagram = LoadedScreen<ColumnDiagramWindow>();
+    ASSERT_NE(diagram, nullptr);
+    EXPECT_EQ(&diagram->Result(), results->Result().get());
+    EXPECT_EQ(machine.timings.count(QStringLiteral("column calculated")), 1);
 }
 
 // The box a text operation covers on the window.
@@ -337,7 +349,7 @@ class DiagramLabels : public ScreenTest, public ::testing::WithParamInterface<La
 TEST_P(DiagramLabels, StandClearOfOtherTextsAndOfTheLines) {
     state = GetParam().make();
     testing::RecordingNavigator navigator;
-    auto* window = new ColumnDiagramWindow(state, platform, navigator);
+    auto* window = new ColumnDiagramWindow(state, platform, Calculated(state), navigator);
     window->resize(GetParam().size);
     window->show();
     window->StudyReflux();
@@ -427,7 +439,9 @@ TEST_F(ColumnDiagramTest, StudiesTheRefluxBesideTheWindowAsAtOnce) {
     state = testing::SampleWithAlfa(10);
     Open(false);
     EXPECT_FALSE(window->Studied());
-    QTRY_VERIFY_WITH_TIMEOUT(window->Studied(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(machine.pendingTasks() == 1, 10000); // asked once the window is painted
+    EXPECT_EQ(machine.RunBackgroundTasks(), 1);
+    EXPECT_TRUE(window->Studied());
     const RefluxStudy expected = StudyRefluxOf(state);
     EXPECT_EQ(window->Range().from, expected.range.from);
     EXPECT_EQ(window->Range().to, expected.range.to);

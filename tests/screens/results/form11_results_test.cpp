@@ -8,6 +8,7 @@
 #include "support/sample_state.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
 
@@ -31,7 +32,7 @@ protected:
     // Visible controls among the buttons and the message lines.
     QStringList Visible() const {
         return testing::VisibleOf({form->Command1, form->Command2, form->Command3, form->Command4,
-                                   form->Command5, form->Label2, form->ReasonLabel, form->WarningLabel});
+                                   form->Command5, form->Label2, form->ReasonLabel, form->WarningList});
     }
 
     testing::RecordingNavigator navigator;
@@ -85,6 +86,8 @@ TEST_F(Form11Test, TrayLimitShowsTheRedLineAndNoPrinting) {
     EXPECT_EQ(Visible(), (QStringList{"Command4", "Command5", "ReasonLabel"}));
     EXPECT_TRUE(form->ReasonLabel->text().contains(QStringLiteral("исчерпывающей части")))
         << "the stripping pinch";
+    EXPECT_TRUE(form->ReasonLabel->text().contains(QStringLiteral("y\u00A0=\u00A00.")))
+        << "the composition is bound to its name: " << form->ReasonLabel->text().toStdString();
     EXPECT_EQ(machine.beeps, 1);
     EXPECT_TRUE(state.InputError);
     const std::vector<DrawOp>& ops = form->Surface().Ops();
@@ -154,19 +157,33 @@ INSTANTIATE_TEST_SUITE_P(
                                "Параметры уравнения Антуана введены с ошибкой !!!  "}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Form11Test, TraysOutsideTheirDesignWindowGetOneWarningLineUnderTheButtons) {
+// 121 trays, the rectifying ones nearly dry: three warnings, each to be read on the screen, where
+// the list scrolls, and on paper.
+TEST_F(Form11Test, EveryWarningIsShownUnderTheButtonsAndPrinted) {
     ProgramState prepared = SampleWithPoints();
-    EnterParamValue(prepared, param::kR, "15"); // 121 trays, the rectifying ones nearly dry
+    EnterParamValue(prepared, param::kR, "15");
     Open(std::move(prepared));
+    const QRect buttons[] = {form->Command3->geometry(), form->Command4->geometry(),
+                             form->Command5->geometry()};
     QTest::mouseClick(form->Command1, Qt::LeftButton);
-    ASSERT_TRUE(form->WarningLabel->isVisible());
-    EXPECT_TRUE(form->WarningLabel->text().startsWith(QStringLiteral("Внимание! На тарелках")));
-    EXPECT_TRUE(form->WarningLabel->text().contains(QStringLiteral("укрепляющей части")));
-    const QRect warning = form->WarningLabel->geometry();
-    EXPECT_GT(warning.top(), form->Command5->geometry().bottom());
-    EXPECT_LE(form->WarningLabel->heightForWidth(warning.width()), warning.height()) << "warning clipped";
-    EXPECT_LE(warning.bottom(), form->height());
+    ASSERT_TRUE(form->WarningList->isVisible());
+    const QStringList shown = form->WarningList->toPlainText().split(QLatin1Char('\n'));
+    ASSERT_EQ(shown.size(), 3);
+    for (const QString& warning : shown) {
+        EXPECT_TRUE(warning.startsWith(QStringLiteral("Внимание! На тарелках"))) << warning.toStdString();
+    }
+    EXPECT_TRUE(shown[2].contains(QStringLiteral("время пребывания"))) << "the last one too";
+    const QRect list = form->WarningList->geometry();
+    EXPECT_GT(list.top(), form->Command5->geometry().bottom());
+    EXPECT_LE(list.bottom(), form->height());
+    EXPECT_EQ(form->Command3->geometry(), buttons[0]);
+    EXPECT_EQ(form->Command4->geometry(), buttons[1]);
+    EXPECT_EQ(form->Command5->geometry(), buttons[2]);
     EXPECT_FALSE(form->ReasonLabel->isVisible());
+
+    QTest::mouseClick(form->Command3, Qt::LeftButton);
+    const QStringList lastPage = machine.printedDocuments.back();
+    EXPECT_EQ(lastPage.filter(QStringLiteral("Внимание!")).size(), 3) << "every warning on paper";
 }
 
 TEST_F(Form11Test, PrintButtonStepsAsideWhileTheReportPrints) {

@@ -33,14 +33,15 @@ TEST_P(PrintedReport, PrintsEveryDocumentDatedByTheClock) {
     ProgramState state = GetParam().make();
     state.StudentName = "Иванов И.и. Гр. 5-12";
     state.SystemName = "Этанол-вода";
-    CalculateAndStore(state);
+    const ColumnResult result = CalculateAndStore(state);
     testing::ScriptedPlatform machine;
-    PrintReport(state, machine, machine);
+    PrintReport(state, result.warnings, machine, machine);
 
     EXPECT_EQ(machine.printerFont, QStringLiteral("Courier New Cyr"));
     EXPECT_EQ(machine.printerFontSize, 10);
     EXPECT_EQ(machine.reportsEnded, 1);
-    const std::vector<ReportDocument> expected = ReportDocuments(state, kDate, RegionalDecimalSeparator());
+    const std::vector<ReportDocument> expected =
+        ReportDocuments(state, kDate, RegionalDecimalSeparator(), result.warnings);
     ASSERT_EQ(expected.size(), GetParam().documents);
     ASSERT_EQ(machine.printedDocuments.size(), expected.size());
     for (std::size_t d = 0; d < expected.size(); ++d) {

@@ -10,6 +10,14 @@
 // "Yr", "Alfa") and the x-y diagram whose plotted points the mouse picks.
 namespace radirav {
 
+// Where the x-y diagram of the points stands on the screen that draws it, in that screen's
+// drawing units: the frame's left and top corner and its side. Set once, at program start.
+struct GraphFrame {
+    int GraphLeft = 450;
+    int GraphTop = 45;
+    int GraphSize = 300;
+};
+
 inline constexpr int TableLeft = 40;
 inline constexpr int TableTop = 20;
 inline constexpr int NumberColumnWidth = 30;
@@ -34,8 +42,14 @@ struct ScreenPoint {
 // ties to even, kept inside the 16-bit range for coordinates far outside 0..1.
 ScreenPoint ToScreen(float x, float y, int left, int top, int size);
 
-// The first plotted point (1..N, from PointScreenX/Y) within the tolerance of the click; 0: none.
-int PickPlottedPoint(const ProgramState& state, int x, int y);
+// Where the diagram drew each point (1..count), so that a click can pick it.
+struct PlottedPoints {
+    Table1<int, kEqSlots> PointScreenX, PointScreenY;
+    int count = 0;
+};
+
+// The first plotted point (1..count) within the tolerance of the click; 0: none.
+int PickPlottedPoint(const PlottedPoints& points, int x, int y);
 
 struct TableCell {
     int row = 0; // point number, 0: none

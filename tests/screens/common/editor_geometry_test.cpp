@@ -1,4 +1,4 @@
-#include "model/editor_geometry.h"
+#include "screens/common/editor_geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -34,14 +34,14 @@ INSTANTIATE_TEST_SUITE_P(
                       ScreenCase{"FarOutsideStaysInSixteenBits", 1e30f, -1e30f, 450, 45, 300, 32767, 32767}),
     [](const auto& info) { return std::string(info.param.name); });
 
-ProgramState TwoPlottedPoints() {
-    ProgramState state;
-    state.EqPointCount = 2;
-    state.PointScreenX[1] = 500;
-    state.PointScreenY[1] = 300;
-    state.PointScreenX[2] = 506;
-    state.PointScreenY[2] = 296;
-    return state;
+PlottedPoints TwoPlottedPoints() {
+    PlottedPoints points;
+    points.count = 2;
+    points.PointScreenX[1] = 500;
+    points.PointScreenY[1] = 300;
+    points.PointScreenX[2] = 506;
+    points.PointScreenY[2] = 296;
+    return points;
 }
 
 struct PickCase {

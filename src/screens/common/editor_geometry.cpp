@@ -1,4 +1,4 @@
-#include "model/editor_geometry.h"
+#include "screens/common/editor_geometry.h"
 
 #include "model/val.h"
 
@@ -54,10 +54,10 @@ ScreenPoint ToScreen(float x, float y, int left, int top, int size) {
     return {RoundToInt16(sx), RoundToInt16(sy)};
 }
 
-int PickPlottedPoint(const ProgramState& state, int x, int y) {
-    for (int i = 1; i <= state.EqPointCount; ++i) {
-        if (std::abs(state.PointScreenX[i] - x) < kPickTolerance &&
-            std::abs(state.PointScreenY[i] - y) < kPickTolerance)
+int PickPlottedPoint(const PlottedPoints& points, int x, int y) {
+    for (int i = 1; i <= points.count; ++i) {
+        if (std::abs(points.PointScreenX[i] - x) < kPickTolerance &&
+            std::abs(points.PointScreenY[i] - y) < kPickTolerance)
             return i;
     }
     return 0;
