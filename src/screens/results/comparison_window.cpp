@@ -2,6 +2,7 @@
 
 #include "platform/fonts.h"
 #include "report/history_text.h"
+#include "report/line_breaks.h"
 #include "report/report_text.h"
 
 #include <QHeaderView>
@@ -24,8 +25,11 @@ const QRect kOuterGeometry{40, 40, 900, 540};
 constexpr int kMinimumWidth = 560, kMinimumHeight = 300;
 constexpr int kMargin = 10, kButtonWidth = 150, kButtonHeight = 32;
 
-// Columns of the history rows; the changes and the outcome share what the numbers leave.
+// Columns of the history rows. The numbers are as wide as their headings; the changes and the
+// outcome share what they leave, the outcome the larger part: warnings run longer than changes.
 enum Column { kNumber, kChanges, kTrays, kFeed, kOutcome };
+constexpr int kChangesShare = 40; // per cent
+constexpr int kLeastTextWidth = 120;
 
 } // namespace
 
@@ -47,6 +51,10 @@ ComparisonWindow::ComparisonWindow(const ProgramState& state, Platform platform,
     Table->setTabKeyNavigation(false);
     Table->setWordWrap(true);
     Table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // The columns always fill the width; the scroll bar for the rows always stands, so that its
+    // coming and going never changes the width the rows were fitted to.
+    Table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Table->verticalHeader()->hide();
     Table->installEventFilter(this);
 
@@ -84,24 +92,33 @@ void ComparisonWindow::FillTable() {
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             const bool words = c == kChanges || c == kOutcome;
             item->setTextAlignment(Qt::AlignTop | (words ? Qt::AlignLeft : Qt::AlignHCenter));
-            if (words)
+            if (words) {
+                // Wrapped where the results window wraps its warnings, never between a name and its value.
+                item->setText(QString::fromStdString(BindNamesToValues(text.toStdString())));
                 item->setToolTip(text);
+            }
             Table->setItem(r, c, item);
         }
     }
-    QHeaderView* columns = Table->horizontalHeader();
-    for (const int c : {kNumber, kTrays, kFeed})
-        columns->setSectionResizeMode(c, QHeaderView::ResizeToContents);
-    for (const int c : {kChanges, kOutcome})
-        columns->setSectionResizeMode(c, QHeaderView::Stretch);
-    // The stretched columns change width with the window, and the wrapped rows' heights with them.
-    connect(columns, &QHeaderView::sectionResized, this, [this] { FitRows(); });
+    // The window shares the width out itself whenever the table's inside changes size.
+    Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     if (Table->rowCount() > 0)
         Table->setCurrentCell(Table->rowCount() - 1, kNumber);
 }
 
-void ComparisonWindow::FitRows() {
+void ComparisonWindow::FitColumnsAndRows() {
+    int numbers = 0;
+    for (const int c : {kNumber, kTrays, kFeed}) {
+        Table->resizeColumnToContents(c);
+        numbers += Table->columnWidth(c);
+    }
+    const int words = Table->viewport()->width() - numbers;
+    const int changes = std::max(kLeastTextWidth, words * kChangesShare / 100);
+    Table->setColumnWidth(kChanges, changes);
+    Table->setColumnWidth(kOutcome, std::max(kLeastTextWidth, words - changes));
     Table->resizeRowsToContents();
+    // The scroll range follows the new heights now rather than after the view's own delay.
+    Table->doItemsLayout();
     if (Table->currentIndex().isValid())
         Table->scrollTo(Table->currentIndex());
 }
@@ -123,7 +140,6 @@ void ComparisonWindow::PlaceControls() {
 void ComparisonWindow::resizeEvent(QResizeEvent* event) {
     ScreenWindow::resizeEvent(event);
     PlaceControls();
-    FitRows();
 }
 
 void ComparisonWindow::PrintButtonClick() {
@@ -156,6 +172,17 @@ bool ComparisonWindow::WindowKey(QKeyEvent* event) {
 }
 
 bool ComparisonWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Once the view has taken its new size in.
+    if (watched == Table->viewport() && event->type() == QEvent::Resize && !fitPending_) {
+        fitPending_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                fitPending_ = false;
+                FitColumnsAndRows();
+            },
+            Qt::QueuedConnection);
+    }
     // The table would copy its current cell alone and take Escape for itself.
     if (watched == Table && event->type() == QEvent::KeyPress && WindowKey(static_cast<QKeyEvent*>(event)))
         return true;

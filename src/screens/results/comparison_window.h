@@ -40,14 +40,16 @@ protected:
 private:
     void FillTable();
     void PlaceControls();
-    // Rows as high as their wrapped texts at the columns' present widths, the current row in view.
-    void FitRows();
+    // Columns shared out over the table's inside, rows as high as their wrapped texts, the
+    // current row in view.
+    void FitColumnsAndRows();
     // Escape closes, Ctrl+C copies; true when `event` was one of them.
     bool WindowKey(QKeyEvent* event);
 
     const ProgramState& state_;
     Platform platform_;
     std::vector<CalculationRecord> records_;
+    bool fitPending_ = false; // the table is fitted once its inside has settled
 };
 
 } // namespace radirav
