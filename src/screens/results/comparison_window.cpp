@@ -57,6 +57,7 @@ ComparisonWindow::ComparisonWindow(const ProgramState& state, Platform platform,
     Table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Table->verticalHeader()->hide();
     Table->installEventFilter(this);
+    Table->viewport()->installEventFilter(this);
 
     const QFont buttonFont = ScreenFont(QStringLiteral("MS Sans Serif"), 10, true);
     PrintButton = MakeButton(this, QStringLiteral("PrintButton"), kPrintCaption, {}, buttonFont);
