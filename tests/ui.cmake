@@ -136,7 +136,10 @@ if(X11_FOUND AND X11_XTest_FOUND)
     screens/display/comparison_display_test.cpp
   )
   target_include_directories(radirav_display_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-  target_precompile_headers(radirav_display_tests PRIVATE <gtest/gtest.h> <QTest> <QApplication> <QWidget>)
+  # The window tests' GoogleTest and Qt headers, parsed once for both (which asks for the same
+  # definitions).
+  target_compile_definitions(radirav_display_tests PRIVATE RADIRAV_EXAMPLES_DIR="${PROJECT_SOURCE_DIR}/examples")
+  target_precompile_headers(radirav_display_tests REUSE_FROM radirav_ui_tests)
   target_link_libraries(radirav_display_tests PRIVATE radirav_test_platform Qt6::Test X11::X11 X11::Xtst
                         radirav_warnings)
   add_test(NAME RadiravDisplayTests
