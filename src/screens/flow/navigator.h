@@ -47,6 +47,8 @@ public:
     virtual void ShowColumnDiagram() = 0;
     // Tray `tray` of the calculated column worked out step by step, beside the results.
     virtual void ShowWorkedTray(int tray) = 0;
+    // The session's calculations side by side, beside the results: what changed and what it gave.
+    virtual void CompareCalculations() = 0;
 };
 
 } // namespace radirav

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/calculation_history.h"
 #include "model/program_state.h"
 #include "platform/platform.h"
 #include "screens/flow/navigator.h"
@@ -16,6 +17,7 @@ class Form11;
 class Form15;
 class ColumnDiagramWindow;
 class WorkedTrayWindow;
+class ComparisonWindow;
 class ScreenWindow;
 
 // Who opens whom: the one place that knows every screen. Every hand-over unloads whatever the
@@ -53,6 +55,10 @@ public:
     void EndProgram() override;
     void ShowColumnDiagram() override;
     void ShowWorkedTray(int tray) override;
+    void CompareCalculations() override;
+
+    // Every calculation the results window has made since the program started.
+    const CalculationHistory& History() const { return history_; }
 
 private:
     // Unloads every screen but `next` (and `alsoKept`), then gives `next` back.
@@ -76,6 +82,9 @@ private:
     QPointer<Form11> results_;     // holds the calculated column the diagram and the worked tray read
     QPointer<ColumnDiagramWindow> columnDiagram_;
     QPointer<WorkedTrayWindow> workedTray_;
+    QPointer<ComparisonWindow> comparison_;
+    // The session's calculations, in memory only: no input, never in a case file.
+    CalculationHistory history_;
 };
 
 } // namespace radirav

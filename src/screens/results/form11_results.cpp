@@ -33,6 +33,7 @@ const QString kChangeCaption = QStringLiteral("Изменение исходно
 const QString kEndCaption = QStringLiteral("Окончание расчёта");
 const QString kDiagramCaption = QStringLiteral("Диаграмма и\nпрофиль колонны");
 const QString kTrayCaption = QStringLiteral("Расчёт тарелки");
+const QString kCompareCaption = QStringLiteral("Сравнить расчёты");
 
 QFont ButtonFont() {
     return ScreenFont(QStringLiteral("MS Sans Serif"), 10, true);
@@ -98,6 +99,9 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     // Under it, level with the end button.
     TrayButton =
         MakeButton(this, QStringLiteral("TrayButton"), kTrayCaption, {540, 450, 200, 32}, ButtonFont());
+    // Left of the end button, where neither the table, the stop's message nor the warnings reach.
+    CompareButton =
+        MakeButton(this, QStringLiteral("CompareButton"), kCompareCaption, {40, 450, 200, 32}, ButtonFont());
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setTextFormat(Qt::PlainText);
@@ -114,6 +118,7 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     Command5->hide();
     DiagramButton->hide();
     TrayButton->hide();
+    CompareButton->hide();
     Label2->hide();
 
     Command1->OnClick([this] { Command1Click(); });
@@ -123,6 +128,7 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     Command5->OnClick([this] { Command5Click(); });
     DiagramButton->OnClick([this] { DiagramButtonClick(); });
     TrayButton->OnClick([this] { TrayButtonClick(); });
+    CompareButton->OnClick([this] { CompareButtonClick(); });
 }
 
 void Form11::PrepareForDirectResults() {
@@ -141,6 +147,9 @@ void Form11::Calculate() {
     platform_.diagnostics.Timing(QStringLiteral("column calculated"), timer.elapsed());
     const ColumnResult& result = column_->result;
     StoreColumnResult(result, state_);
+    emit Calculated(result);
+    // A stop is worth comparing with the calculations before it, as a finished column is.
+    CompareButton->show();
     if (result.stop == CalcStop::InputDataError || result.stop == CalcStop::AntoineError) {
         ShowStop(result);
         return;

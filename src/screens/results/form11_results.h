@@ -33,6 +33,7 @@ public:
                                   // design window, scrolled when there are more than it shows
     CommandButton* DiagramButton; // the column drawn, after a normal end
     CommandButton* TrayButton;    // one tray worked out step by step, after a normal end
+    CommandButton* CompareButton; // the session's calculations side by side, after any outcome
 
     // For callers that calculate straight away: results caption, no start or graph buttons.
     void PrepareForDirectResults();
@@ -56,6 +57,11 @@ public:
     void Command5Click();
     void DiagramButtonClick() { navigator_.ShowColumnDiagram(); }
     void TrayButtonClick() { navigator_.ShowWorkedTray(1); }
+    void CompareButtonClick() { navigator_.CompareCalculations(); }
+
+signals:
+    // Once for every calculation this window makes, its input still in the state.
+    void Calculated(const radirav::ColumnResult& result);
 
 protected:
     void OnCloseRequested() override;
