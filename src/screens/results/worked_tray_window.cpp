@@ -32,6 +32,7 @@ const QString kKeys =
 // The window with its frame, pixels, and the smallest it may be made: as the column diagram.
 constexpr int kOuterWidth = 1240, kOuterHeight = 740;
 constexpr int kMinimumWidth = 900, kMinimumHeight = 560;
+constexpr int kCascadeLeft = 40, kCascadeTop = 35;
 // The design's inside, against which the window's own size scales the text.
 constexpr double kDesignWidth = 1240, kDesignHeight = 710;
 
@@ -76,7 +77,9 @@ WorkedTrayWindow::WorkedTrayWindow(const ProgramState& state, Platform platform,
       column_(std::move(column)) {
     setWindowTitle(kCaption);
     setMinimumSize(kMinimumWidth, kMinimumHeight);
-    SetOuterGeometry({10, 5, kOuterWidth, kOuterHeight});
+    // Cascaded over the diagram, whose title bar and left edge stay in sight to bring it back and
+    // click another tray.
+    SetOuterGeometry({kCascadeLeft, kCascadeTop, kOuterWidth, kOuterHeight});
     Surface().SetFontFamily(InstalledFamily(QStringLiteral("Arial")));
     Surface().SetBackColor(Qt::white);
 
