@@ -44,10 +44,10 @@ BENCHMARK(RefreshEditorTwentyPoints)->Unit(benchmark::kMicrosecond);
 void ColumnDiagramResize(benchmark::State& bench) {
     ProgramState state = testing::SampleWithPoints();
     QtPlatform machine;
-    ColumnDiagramWindow window(
-        state, machine.Get(), std::make_shared<HeldColumn>(HeldColumn{CalculateColumn(state), std::nullopt}));
+    ColumnDiagramWindow window(state, machine.Get(),
+                               std::make_shared<HeldColumn>(HeldColumn{CalculateColumn(state), {}}));
     window.show(); // a hidden window takes its size only when shown
-    window.StudyReflux();
+    window.StudyNow();
     bool large = false;
     QImage picture(1920, 1061, QImage::Format_RGB32);
     for (auto _ : bench) {

@@ -44,6 +44,8 @@ add_library(radirav_ui STATIC
   screens/equilibrium/form9_antoine_question.cpp
   screens/results/column_diagram_window.cpp
   screens/results/column_diagram_drawing.cpp
+  screens/results/diagram_pen.cpp
+  screens/results/study_drawing.cpp
   platform/picture_file.cpp
 )
 set_target_properties(radirav_ui PROPERTIES AUTOMOC ON)
