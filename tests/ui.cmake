@@ -131,6 +131,7 @@ if(X11_FOUND AND X11_XTest_FOUND)
     screens/display/window_frames_display_test.cpp
     screens/display/focus_display_test.cpp
     screens/display/correction_display_test.cpp
+    screens/display/study_display_test.cpp
   )
   target_include_directories(radirav_display_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_precompile_headers(radirav_display_tests PRIVATE <gtest/gtest.h> <QTest> <QApplication> <QWidget>)

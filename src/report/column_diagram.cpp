@@ -258,7 +258,7 @@ ColumnDiagramLayout LayOutColumnDiagram(double width, double height, const Colum
     const double rightLeft = l.diagram.Right() + gap;
     const double rightWidth = std::max(100.0, width - rightLeft - rightMargin);
     const double textLeft = rightLeft - 40 * u, textWidth = width - 12 * u - textLeft;
-    const double controlRow = 28 * u, titleRow = 28 * u, wordsHeight = 34 * u, figuresHeight = 32 * u;
+    const double controlRow = 28 * u, titleRow = 28 * u, wordsHeight = 46 * u, figuresHeight = 32 * u;
     const double studyLegendHeight = 2 * legendRow + 6 * u;
     const double fixed = top + tickRows + legendRow + 8 * u + controlRow + titleRow + tickRows +
                          studyLegendHeight + wordsHeight + 2 * u + figuresHeight + 6 * u + bottomRow;

@@ -18,6 +18,10 @@ bool WaitUntil(const std::function<bool()>& done, int milliseconds = 3000);
 // student's finger sends it, whatever group the keyboard is in.
 void PressKey(const char* latin);
 
+// Moves the pointer to `where` (global coordinates) and presses and releases the left button
+// there, as a student's hand does.
+void ClickAt(QPoint where);
+
 // The 0-based XKB group the keyboard is locked to, -1 without an X display.
 int KeyboardGroup();
 
