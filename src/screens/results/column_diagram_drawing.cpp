@@ -92,7 +92,18 @@ void DrawInset(Pen& pen, const ColumnPicture& p, const BottomInset& inset) {
     labels.AvoidBox(pen.Text(l.inset.left + pen.U(6), l.inset.top + pen.U(4),
                              InsetTitle(pen, l.inset.width - pen.U(12)), kAxisColor));
     const PlotFrame f = l.InsetFrame(inset);
-    Axes(pen, labels, f, LogTicks(inset.xFrom, inset.xTo), LogTicks(inset.yFrom, inset.yTo), {}, {}, 8);
+    // An end tick across whose number would touch its neighbour's is left out.
+    std::vector<double> xTicks = LogTicks(inset.xFrom, inset.xTo);
+    pen.Font(8);
+    const auto crowded = [&](double a, double b) {
+        return std::fabs(f.ScreenX(a) - f.ScreenX(b)) <
+               (pen.Width(TickNumber(a)) + pen.Width(TickNumber(b))) / 2 + pen.U(4);
+    };
+    if (xTicks.size() > 2 && xTicks.back() == inset.xTo && crowded(xTicks.back(), xTicks[xTicks.size() - 2]))
+        xTicks.pop_back();
+    if (xTicks.size() > 2 && xTicks.front() == inset.xFrom && crowded(xTicks[0], xTicks[1]))
+        xTicks.erase(xTicks.begin());
+    Axes(pen, labels, f, xTicks, LogTicks(inset.yFrom, inset.yTo), {}, {}, 8);
 
     const double low = std::min(inset.xFrom, inset.yFrom), high = std::max(inset.xTo, inset.yTo);
     Curve(pen, labels, f, {{low, low}, {high, high}}, kDiagonalColor, 1);
