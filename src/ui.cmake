@@ -3,6 +3,7 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Svg Concurrent)
 
 add_library(radirav_ui STATIC
   platform/background_tasks.cpp
+  platform/clipboard.cpp
   platform/clock.cpp
   platform/diagnostics.cpp
   platform/dialogs.cpp
@@ -46,6 +47,7 @@ add_library(radirav_ui STATIC
   screens/results/column_diagram_drawing.cpp
   screens/results/diagram_pen.cpp
   screens/results/study_drawing.cpp
+  screens/results/comparison_window.cpp
   platform/picture_file.cpp
 )
 set_target_properties(radirav_ui PROPERTIES AUTOMOC ON)

@@ -25,6 +25,7 @@ add_executable(radirav_ui_tests
   screens/results/form11_results_test.cpp
   screens/results/print_report_test.cpp
   screens/results/column_diagram_window_test.cpp
+  screens/results/comparison_window_test.cpp
   screens/road_test.cpp
   screens/common/equilibrium_drawing_test.cpp
   screens/common/editor_geometry_test.cpp
@@ -47,6 +48,7 @@ add_executable(radirav_ui_tests
   screens/flow/hand_over_test.cpp
   screens/flow/end_question_test.cpp
   screens/flow/kept_input_test.cpp
+  screens/flow/calculation_history_road_test.cpp
   screens/menu/form16_way_out_test.cpp
 )
 set_target_properties(radirav_ui_tests PROPERTIES AUTOMOC ON)
@@ -132,9 +134,13 @@ if(X11_FOUND AND X11_XTest_FOUND)
     screens/display/focus_display_test.cpp
     screens/display/correction_display_test.cpp
     screens/display/study_display_test.cpp
+    screens/display/comparison_display_test.cpp
   )
   target_include_directories(radirav_display_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-  target_precompile_headers(radirav_display_tests PRIVATE <gtest/gtest.h> <QTest> <QApplication> <QWidget>)
+  # The window tests' GoogleTest and Qt headers, parsed once for both (which asks for the same
+  # definitions).
+  target_compile_definitions(radirav_display_tests PRIVATE RADIRAV_EXAMPLES_DIR="${PROJECT_SOURCE_DIR}/examples")
+  target_precompile_headers(radirav_display_tests REUSE_FROM radirav_ui_tests)
   target_link_libraries(radirav_display_tests PRIVATE radirav_test_platform Qt6::Test X11::X11 X11::Xtst
                         radirav_warnings)
   add_test(NAME RadiravDisplayTests

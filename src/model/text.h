@@ -9,6 +9,8 @@
 namespace radirav {
 
 std::size_t CharCount(std::string_view text);
+// The code point `cp` appended to `out` in UTF-8.
+void AppendUtf8(std::string& out, char32_t cp);
 std::string Spaces(std::size_t count);
 
 // Typed numbers: empty becomes "0"; the Russian layout's "ю"/"Ю" and "б"/"Б", which sit on the

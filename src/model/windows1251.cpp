@@ -1,5 +1,7 @@
 #include "model/windows1251.h"
 
+#include "model/text.h"
+
 #include <array>
 #include <utility>
 
@@ -79,19 +81,6 @@ private:
     bool latin_ = false, cyrillic_ = false, firstUpper_ = false;
     int letters_ = 0, laterUpper_ = 0;
 };
-
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 } // namespace
 

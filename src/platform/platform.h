@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/background_tasks.h"
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "platform/dialogs.h"
@@ -16,9 +17,9 @@ namespace radirav {
 
 // Everything a screen reaches outside itself: the other screens, the student (boxes and beep),
 // the keyboard, the printer, the clock, the end of the program, where the input is kept, files,
-// work beside the screen thread, timing lines and the desktop's size. Built once by main (or by a
-// test from its scripted doubles) and handed to every screen by value; the referenced objects
-// outlive the screens.
+// work beside the screen thread, timing lines, the desktop's size and its clipboard. Built once by
+// main (or by a test from its scripted doubles) and handed to every screen by value; the
+// referenced objects outlive the screens.
 struct Platform {
     ScreenList& screens;
     Dialogs& dialogs;
@@ -31,6 +32,7 @@ struct Platform {
     BackgroundTasks& tasks;
     Diagnostics& diagnostics;
     ScreenGeometry& screen;
+    Clipboard& clipboard;
 };
 
 } // namespace radirav

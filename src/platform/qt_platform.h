@@ -5,8 +5,8 @@
 
 namespace radirav {
 
-// The real machine: Qt dialogs, the system printer or a PDF file, the local clock, the files
-// and the thread pool.
+// The real machine: Qt dialogs, the system printer or a PDF file, the local clock, the files,
+// the thread pool and the system clipboard.
 // Declared after the QApplication so that the windows still loaded go before it.
 class QtPlatform {
 public:
@@ -15,8 +15,8 @@ public:
     QtPlatform& operator=(const QtPlatform&) = delete;
 
     Platform Get() {
-        return {screens_,   dialogs_, keyboard_, printer_,     clock_, programEnd_,
-                lastInput_, files_,   tasks_,    diagnostics_, screen_};
+        return {screens_,   dialogs_, keyboard_, printer_,     clock_,  programEnd_,
+                lastInput_, files_,   tasks_,    diagnostics_, screen_, clipboard_};
     }
 
 private:
@@ -30,6 +30,7 @@ private:
     QtBackgroundTasks tasks_;
     StderrDiagnostics diagnostics_;
     QtScreenGeometry screen_;
+    QtClipboard clipboard_;
     ScreenList screens_; // last member: its windows go first
 };
 

@@ -27,4 +27,11 @@ std::vector<HistoryRow> HistoryRows(const std::vector<CalculationRecord>& record
 // pastes them.
 std::string HistoryCopyText(const std::vector<CalculationRecord>& records);
 
+// The comparison on paper, one print document in the report's fixed-pitch font: the student and
+// `dateText` as the report heads its page, the system, a title, then the table with every cell
+// broken between words inside its column, no line wider than the report's results table.
+std::vector<std::string> HistoryPrintLines(const ProgramState& state,
+                                           const std::vector<CalculationRecord>& records,
+                                           const std::string& dateText);
+
 } // namespace radirav

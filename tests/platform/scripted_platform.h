@@ -18,7 +18,8 @@ namespace radirav::testing {
 // student, the keyboard, the printer and the program's end is recorded. A question the script
 // has no answer for fails the running test and answers empty, so nothing waits for a person.
 // Files are the real ones (a test names them in its own folder), each read and write recorded;
-// work beside the screen thread waits until the test runs it; timing lines are recorded.
+// work beside the screen thread waits until the test runs it; timing lines and what goes to the
+// clipboard are recorded.
 class ScriptedPlatform final : public Dialogs,
                                public KeyboardLayout,
                                public Printer,
@@ -28,11 +29,14 @@ class ScriptedPlatform final : public Dialogs,
                                public Files,
                                public BackgroundTasks,
                                public Diagnostics,
-                               public ScreenGeometry {
+                               public ScreenGeometry,
+                               public Clipboard {
 public:
     ScriptedPlatform();
 
-    Platform Get() { return {screens, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this}; }
+    Platform Get() {
+        return {screens, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this, *this};
+    }
 
     // Answers for the coming input boxes in order; std::nullopt stands for a cancelled box.
     void AnswerInputBoxes(std::vector<std::optional<QString>> answers);
@@ -61,6 +65,7 @@ public:
     void Run(QObject& receiver, std::function<void()> work, std::function<void()> done) override;
     void Timing(const QString& what, long long milliseconds) override;
     QRect Available() override { return availableGeometry; }
+    void SetText(const QString& text) override { copiedTexts << text; }
 
     // Runs the waiting background work in the order it came, each delivered at once unless its
     // receiver is gone. How many were delivered.
@@ -87,6 +92,7 @@ public:
     std::vector<std::string> keptInputs; // case texts, the latest last
     QStringList readPaths, writtenPaths; // files read and written (or tried), in order
     QStringList timings;                 // the `what` of each timing line
+    QStringList copiedTexts;             // put on the clipboard, in order
     int pendingTasks() const { return static_cast<int>(tasks_.size()); }
     QRect availableGeometry; // the primary screen's, unless a test sets another
     DateTimeParts now{2026, 12, 7, 14, 35, 12};

@@ -53,9 +53,11 @@ public:
         }
     }
 
-    // Files, work beside the screen thread and the desktop are the real ones; no timing lines.
+    // Files, work beside the screen thread, the desktop and its clipboard are the real ones; no
+    // timing lines.
     Platform Get() {
-        return {screens, *this, *this, *this, *this, *this, *this, files_, tasks_, diagnostics_, screen_};
+        return {screens, *this,  *this,  *this,        *this,   *this,
+                *this,   files_, tasks_, diagnostics_, screen_, clipboard_};
     }
 
     std::optional<QString> AskInput(const InputBoxRequest& request) override {
@@ -130,6 +132,7 @@ private:
     QtBackgroundTasks tasks_;
     StderrDiagnostics diagnostics_;
     QtScreenGeometry screen_;
+    QtClipboard clipboard_;
     std::mt19937& random_;
     bool trace_ = qEnvironmentVariableIsSet("RADIRAV_MONKEY_TRACE");
     std::map<QString, QString> right_;

@@ -30,6 +30,7 @@ public:
     }
     void EndProgram() override { Ask(QStringLiteral("EndProgram")); }
     void ShowColumnDiagram() override { Ask(QStringLiteral("ShowColumnDiagram")); }
+    void CompareCalculations() override { Ask(QStringLiteral("CompareCalculations")); }
 
     QStringList asked;
     // Runs on every request, after it is written down, e.g. to show a stand-in screen.

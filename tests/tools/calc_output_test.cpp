@@ -1,5 +1,6 @@
 #include "calc_output.h"
 #include "model/case_file.h"
+#include "support/text_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -110,13 +111,7 @@ TEST(CsvField, QuotesOnlyWhatWouldSplitOrLoseTheField) {
     EXPECT_EQ(CsvField(" x"), "\" x\"");
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
+using testing::Lines;
 
 TEST(Summary, KeepsGoingPastBadFilesAndReportsTheWorstStatus) {
     const auto folder =

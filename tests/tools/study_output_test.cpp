@@ -1,6 +1,7 @@
 #include "model/case_file.h"
 #include "study_output.h"
 #include "support/test_names.h"
+#include "support/text_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -75,13 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
         RequestCase{"one tray type twice", "", "TRAY=K,K", false, nullptr}),
     [](const auto& info) { return testing::CaseName(info.param.name); });
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
+using testing::Lines;
 
 TEST(StudyCsv, StoppedRowsLeaveTheirCountsEmptyAndWorkingOnesCarryNTimesRPlusOne) {
     const ProgramState state = Case("");

@@ -45,6 +45,8 @@ public:
     virtual void EndProgram() = 0;
     // The calculated column drawn beside the results: diagram, tray profile, reflux study.
     virtual void ShowColumnDiagram() = 0;
+    // The session's calculations side by side, beside the results: what changed and what it gave.
+    virtual void CompareCalculations() = 0;
 };
 
 } // namespace radirav

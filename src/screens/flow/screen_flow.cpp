@@ -11,6 +11,7 @@
 #include "screens/menu/form15_change_menu.h"
 #include "screens/menu/form16_reentry_choice.h"
 #include "screens/results/column_diagram_window.h"
+#include "screens/results/comparison_window.h"
 #include "screens/results/form11_results.h"
 
 #include <QElapsedTimer>
@@ -120,8 +121,13 @@ void ScreenFlow::CorrectAntoineConstants() {
 }
 
 Form11* ScreenFlow::ResultsWindow() {
-    results_ = HandOverTo(new Form11(state_, platform_, *this));
-    return results_.data();
+    Form11* form11 = HandOverTo(new Form11(state_, platform_, *this));
+    // Whichever road calls for the calculation (straight away, from the graph, after ALFA), the
+    // window makes it and the history notes it, once.
+    QObject::connect(form11, &Form11::Calculated, form11,
+                     [this](const ColumnResult& result) { history_.Add(state_, result); });
+    results_ = form11;
+    return form11;
 }
 
 void ScreenFlow::CalculateAndShow() {
@@ -213,6 +219,19 @@ void ScreenFlow::ShowColumnDiagram() {
         columnDiagram_ = new ColumnDiagramWindow(state_, platform_, results->Column());
         columnDiagram_->ReportOpenTime(clicked);
         columnDiagram_->show();
+    });
+}
+
+void ScreenFlow::CompareCalculations() {
+    Carry([&] {
+        // One comparison at a time beside the results: a second click brings the open one forward.
+        if (ComparisonWindow* open = Loaded(comparison_)) {
+            open->raise();
+            open->activateWindow();
+            return;
+        }
+        comparison_ = new ComparisonWindow(state_, platform_, history_.Records());
+        comparison_->show();
     });
 }
 

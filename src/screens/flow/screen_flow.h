@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/calculation_history.h"
 #include "model/program_state.h"
 #include "platform/platform.h"
 #include "screens/flow/navigator.h"
@@ -15,6 +16,7 @@ class Form8;
 class Form11;
 class Form15;
 class ColumnDiagramWindow;
+class ComparisonWindow;
 class ScreenWindow;
 
 // Who opens whom: the one place that knows every screen. Every hand-over unloads whatever the
@@ -51,6 +53,10 @@ public:
     void OpenReentryChoice(EquilibriumData data) override;
     void EndProgram() override;
     void ShowColumnDiagram() override;
+    void CompareCalculations() override;
+
+    // Every calculation the results window has made since the program started.
+    const CalculationHistory& History() const { return history_; }
 
 private:
     // Unloads every screen but `next` (and `alsoKept`), then gives `next` back.
@@ -73,6 +79,9 @@ private:
     QPointer<Form15> menu_;        // the change-input menu, kept hidden while a group is changed
     QPointer<Form11> results_;     // holds the calculated column the diagram draws
     QPointer<ColumnDiagramWindow> columnDiagram_;
+    QPointer<ComparisonWindow> comparison_;
+    // The session's calculations, in memory only: no input, never in a case file.
+    CalculationHistory history_;
 };
 
 } // namespace radirav

@@ -32,6 +32,7 @@ const QString kPrintCaption = QStringLiteral("  Печать результат�
 const QString kChangeCaption = QStringLiteral("Изменение исходной информации");
 const QString kEndCaption = QStringLiteral("Окончание расчёта");
 const QString kDiagramCaption = QStringLiteral("Диаграмма и\nпрофиль колонны");
+const QString kCompareCaption = QStringLiteral("Сравнить расчёты");
 
 QFont ButtonFont() {
     return ScreenFont(QStringLiteral("MS Sans Serif"), 10, true);
@@ -94,6 +95,9 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     // Right of the print and change buttons, where the results leave the window empty.
     DiagramButton =
         MakeButton(this, QStringLiteral("DiagramButton"), kDiagramCaption, {540, 350, 200, 82}, ButtonFont());
+    // Left of the end button, where neither the table, the stop's message nor the warnings reach.
+    CompareButton =
+        MakeButton(this, QStringLiteral("CompareButton"), kCompareCaption, {40, 450, 200, 32}, ButtonFont());
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setTextFormat(Qt::PlainText);
@@ -109,6 +113,7 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     Command4->hide();
     Command5->hide();
     DiagramButton->hide();
+    CompareButton->hide();
     Label2->hide();
 
     Command1->OnClick([this] { Command1Click(); });
@@ -117,6 +122,7 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     Command4->OnClick([this] { Command4Click(); });
     Command5->OnClick([this] { Command5Click(); });
     DiagramButton->OnClick([this] { DiagramButtonClick(); });
+    CompareButton->OnClick([this] { CompareButtonClick(); });
 }
 
 void Form11::PrepareForDirectResults() {
@@ -135,6 +141,9 @@ void Form11::Calculate() {
     platform_.diagnostics.Timing(QStringLiteral("column calculated"), timer.elapsed());
     const ColumnResult& result = column_->result;
     StoreColumnResult(result, state_);
+    emit Calculated(result);
+    // A stop is worth comparing with the calculations before it, as a finished column is.
+    CompareButton->show();
     if (result.stop == CalcStop::InputDataError || result.stop == CalcStop::AntoineError) {
         ShowStop(result);
         return;

@@ -32,6 +32,7 @@ public:
     QPlainTextEdit* WarningList;  // under the results: every warning about trays outside their usual
                                   // design window, scrolled when there are more than it shows
     CommandButton* DiagramButton; // the column drawn, after a normal end
+    CommandButton* CompareButton; // the session's calculations side by side, after any outcome
 
     // For callers that calculate straight away: results caption, no start or graph buttons.
     void PrepareForDirectResults();
@@ -55,6 +56,11 @@ public:
     void Command4Click();
     void Command5Click();
     void DiagramButtonClick() { navigator_.ShowColumnDiagram(); }
+    void CompareButtonClick() { navigator_.CompareCalculations(); }
+
+signals:
+    // Once for every calculation this window makes, its input still in the state.
+    void Calculated(const radirav::ColumnResult& result);
 
 protected:
     void OnCloseRequested() override;

@@ -70,7 +70,7 @@ TEST(CorrectionOnTheDisplay, EnterKeepsTheValueAndEscapeAddsNothing) {
     testing::ScriptedPlatform machine;
     QtDialogs dialogs;
     const Platform platform{machine.screens, dialogs, machine, machine, machine, machine,
-                            machine,         machine, machine, machine, machine};
+                            machine,         machine, machine, machine, machine, machine};
     ScreenFlow flow(state, platform);
     BoxFingers fingers;
 

@@ -57,6 +57,18 @@ void ClickAt(QPoint where) {
     QTest::qWait(30);
 }
 
+void PressKeyWith(const char* modifier, const char* latin) {
+    Display* display = XDisplay();
+    if (display == nullptr)
+        return;
+    const KeyCode held = XKeysymToKeycode(display, XStringToKeysym(modifier));
+    XTestFakeKeyEvent(display, held, True, CurrentTime);
+    PressKey(latin);
+    XTestFakeKeyEvent(display, held, False, CurrentTime);
+    XFlush(display);
+    QTest::qWait(30);
+}
+
 int KeyboardGroup() {
     Display* display = XDisplay();
     if (display == nullptr)

@@ -17,6 +17,8 @@ bool WaitUntil(const std::function<bool()>& done, int milliseconds = 3000);
 // an X key name such as "Tab", "space", "Return") on the us layout: the key alone, as a
 // student's finger sends it, whatever group the keyboard is in.
 void PressKey(const char* latin);
+// The same with `modifier` (an X key name such as "Control_L") held down: Ctrl+C, say.
+void PressKeyWith(const char* modifier, const char* latin);
 
 // Moves the pointer to `where` (global coordinates) and presses and releases the left button
 // there, as a student's hand does.

@@ -33,7 +33,7 @@ TEST(StudyOnTheDisplay, AChosenInputIsStudiedBesideTheWindowAndAClickedPointShow
     testing::ScriptedPlatform machine;
     QtBackgroundTasks tasks;
     const Platform platform{machine.screens, machine, machine, machine, machine, machine,
-                            machine,         machine, tasks,   machine, machine};
+                            machine,         machine, tasks,   machine, machine, machine};
     ScreenFlow flow(state, platform);
     flow.CalculateAndShow();
     auto* results = LoadedWindow<Form11>(machine);
