@@ -13,7 +13,7 @@ namespace radirav {
 // kept with the result. The column is never calculated again for them.
 struct HeldColumn {
     ColumnResult result;
-    // At most one study of each input, the reflux study among them.
+    // The reflux study, and beside it the study of the last other input asked for.
     std::vector<InputStudy> studies;
 
     const InputStudy* StudyOf(StudiedInput input) const {
@@ -21,9 +21,13 @@ struct HeldColumn {
                                         [input](const InputStudy& study) { return study.input == input; });
         return found == studies.end() ? nullptr : &*found;
     }
-    // Keeps `study` in place of the one of its input.
+    // Keeps `study` in place of the one of its input; a study of another input than R takes the
+    // place of the last such one.
     void Keep(InputStudy study) {
-        std::erase_if(studies, [&](const InputStudy& held) { return held.input == study.input; });
+        std::erase_if(studies, [&](const InputStudy& held) {
+            return held.input == study.input ||
+                   (held.input != kStudiedReflux && study.input != kStudiedReflux);
+        });
         studies.push_back(std::move(study));
     }
 };

@@ -541,7 +541,8 @@ TEST_F(ColumnDiagramTest, AChosenInputIsStudiedAndAClickShowsTheColumnThere) {
     EXPECT_TRUE(window->ColumnFigures->toPlainText().isEmpty());
 }
 
-// Arrowing through the box while a study runs studies the input it stops at, not each one passed.
+// Arrowing through the box while a study runs studies the input it stops at, not each one passed;
+// the result holds the reflux study and the latest other one.
 TEST_F(ColumnDiagramTest, OnlyTheLastInputChosenWhileAStudyRunsIsStudied) {
     state = SampleWithPoints();
     Open(false);
@@ -552,6 +553,12 @@ TEST_F(ColumnDiagramTest, OnlyTheLastInputChosenWhileAStudyRunsIsStudied) {
     FinishStudies();
     EXPECT_NE(window->Study(), nullptr);
     window->Choose(feed);
+    EXPECT_EQ(window->Study(), nullptr);
+    // The result keeps the reflux study and one other beside it: the latest.
+    FinishStudies();
+    window->Choose(kStudiedReflux);
+    EXPECT_NE(window->Study(), nullptr);
+    window->Choose(xf);
     EXPECT_EQ(window->Study(), nullptr);
 }
 
