@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/checks.h"
+#include "model/equilibrium_choice.h"
 #include "model/program_state.h"
 #include "model/sample_data.h"
 
@@ -65,6 +66,27 @@ inline ProgramState SampleWithAntoine(const std::string& trayType = "K") {
     state.EquilibriumKind = kKindAntoine;
     state.AntoineMode = true;
     state.TrayType = trayType;
+    return state;
+}
+
+// The sample as the entry screens leave it: ALFA = 10 typed and accepted, the points or the
+// Antoine constants entered to their end.
+inline ProgramState SampleEnteredWithAlfa10() {
+    ProgramState state = SampleWithAlfa(10.0);
+    StoreTypedAlfa(state, "10");
+    MarkAlfaEntered(state);
+    return state;
+}
+
+inline ProgramState SampleEnteredWithPoints() {
+    ProgramState state = SampleWithPoints();
+    FinishPointsEntry(state);
+    return state;
+}
+
+inline ProgramState SampleEnteredWithAntoine() {
+    ProgramState state = SampleWithAntoine();
+    FinishAntoineEntry(state);
     return state;
 }
 

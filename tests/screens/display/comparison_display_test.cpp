@@ -33,9 +33,7 @@ template <typename T> T* Shown(const ScreenList& screens) {
 // change menu and recalculated, the trays switched and recalculated, then the comparison from
 // the keyboard alone: Tab to its button, Space, Ctrl+C, Escape back to the results as they were.
 TEST(ComparisonOnTheDisplay, ListsThreeCalculationsWithTheTwoChanges) {
-    ProgramState state = testing::SampleWithAlfa(10.0);
-    StoreTypedAlfa(state, "10");
-    MarkAlfaEntered(state);
+    ProgramState state = testing::SampleEnteredWithAlfa10();
     testing::ScriptedPlatform machine;
     QtClipboard clipboard;
     Platform platform = machine.Get();

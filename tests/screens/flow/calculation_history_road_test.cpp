@@ -85,31 +85,12 @@ TEST_P(HistoryRoad, NotesEachCalculationOnceWithWhatChanged) {
     }
 }
 
-ProgramState WithAlfa() {
-    ProgramState state = testing::SampleWithAlfa(10.0);
-    StoreTypedAlfa(state, "10");
-    MarkAlfaEntered(state);
-    return state;
-}
-
-ProgramState WithPoints() {
-    ProgramState state = testing::SampleWithPoints();
-    FinishPointsEntry(state);
-    return state;
-}
-
-ProgramState WithAntoine() {
-    ProgramState state = testing::SampleWithAntoine();
-    FinishAntoineEntry(state);
-    return state;
-}
-
 using R = HistoryRoad;
 
 INSTANTIATE_TEST_SUITE_P(
     Roads, HistoryRoad,
     ::testing::Values(HistoryRoadCase{"recalculated from the menu on the other trays",
-                                      WithAlfa,
+                                      testing::SampleEnteredWithAlfa10,
                                       [](R& r) {
                                           r.Press(&Form11::Command4);
                                           r.Press(&Form15::Command5);
@@ -118,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                                       2,
                                       {{ChangedInput::TrayType, 0, "K", "S"}}},
                       HistoryRoadCase{"a general parameter corrected from the menu",
-                                      WithAlfa,
+                                      testing::SampleEnteredWithAlfa10,
                                       [](R& r) {
                                           r.Press(&Form11::Command4);
                                           r.Press(&Form15::Command2);
@@ -129,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                                       2,
                                       {{ChangedInput::Parameter, param::kF, "2.78", "3.1"}}},
                       HistoryRoadCase{"ALFA typed from the menu",
-                                      WithAlfa,
+                                      testing::SampleEnteredWithAlfa10,
                                       [](R& r) {
                                           r.Press(&Form11::Command4);
                                           r.Press(&Form15::Command8, {QStringLiteral("12")});
@@ -137,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
                                       2,
                                       {{ChangedInput::Alfa, 0, "10", "12"}}},
                       HistoryRoadCase{"ALFA refused and the program ended",
-                                      WithAlfa,
+                                      testing::SampleEnteredWithAlfa10,
                                       [](R& r) {
                                           r.Press(&Form11::Command4);
                                           r.Answer({}, {false});
@@ -146,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                                       1,
                                       {}},
                       HistoryRoadCase{"points corrected in the editor",
-                                      WithPoints,
+                                      testing::SampleEnteredWithPoints,
                                       [](R& r) {
                                           r.Press(&Form11::Command4);
                                           r.Press(&Form15::Command11);
@@ -156,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                                       2,
                                       {}},
                       HistoryRoadCase{"a new table calculated from its graph",
-                                      WithPoints,
+                                      testing::SampleEnteredWithPoints,
                                       [](R& r) {
                                           r.Answer(testing::EightPointAnswers());
                                           r.flow.EnterEquilibriumPoints();
@@ -166,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
                                       2,
                                       {{ChangedInput::Points, 0, "", "", 15, 8}}},
                       HistoryRoadCase{"an Antoine constant corrected",
-                                      WithAntoine,
+                                      testing::SampleEnteredWithAntoine,
                                       [](R& r) {
                                           r.Press(&Form11::Command4);
                                           r.Press(&Form15::Command12);
@@ -177,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
                                       2,
                                       {{ChangedInput::AntoineConstant, 1, "23", "23.5"}}},
                       HistoryRoadCase{"the windows beside the results and the print",
-                                      WithAlfa,
+                                      testing::SampleEnteredWithAlfa10,
                                       [](R& r) {
                                           r.Press(&Form11::DiagramButton);
                                           r.Press(&Form11::CompareButton);

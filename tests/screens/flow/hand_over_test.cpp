@@ -89,36 +89,17 @@ TEST_P(HandOverRoad, LoadsOnlyTheWindowsTheStudentWorksWith) {
     EXPECT_EQ(machine.programEnds, 0);
 }
 
-ProgramState WithAlfa() {
-    ProgramState state = testing::SampleWithAlfa(10.0);
-    StoreTypedAlfa(state, "10");
-    MarkAlfaEntered(state);
-    return state;
-}
-
-ProgramState WithPoints() {
-    ProgramState state = testing::SampleWithPoints();
-    FinishPointsEntry(state);
-    return state;
-}
-
-ProgramState WithAntoine() {
-    ProgramState state = testing::SampleWithAntoine();
-    FinishAntoineEntry(state);
-    return state;
-}
-
 const QStringList kResults{"Form11"}, kMenu{"Form15"}, kEditor{"Form13"};
 
 INSTANTIATE_TEST_SUITE_P(
     Roads, HandOverRoad,
     ::testing::Values(
         Road{"diagram beside the results goes with them",
-             WithAlfa,
+             testing::SampleEnteredWithAlfa10,
              {Press("diagram", &Form11::DiagramButton, {"Form11", "ColumnDiagram"}),
               Press("menu", &Form11::Command4, kMenu), Press("recalculate", &Form15::Command13, kResults)}},
         Road{"group changed from the menu",
-             WithAlfa,
+             testing::SampleEnteredWithAlfa10,
              {Press("menu", &Form11::Command4, kMenu),
               Press("rectifying section", &Form15::Command3, {"Form15", "Form4"}),
               {"retype a line",
@@ -130,35 +111,35 @@ INSTANTIATE_TEST_SUITE_P(
               Press("end of corrections", &Form4::Command3, kMenu),
               Press("recalculate", &Form15::Command13, kResults)}},
         Road{"points corrected through the re-entry choice",
-             WithPoints,
+             testing::SampleEnteredWithPoints,
              {Press("menu", &Form11::Command4, kMenu), Press("equilibrium data", &Form15::Command11, {"Form16"}),
               Press("correct them", &Form16::Command2, kEditor),
               Press("end of changes", &Form13::Command1, kResults),
               Press("menu again", &Form11::Command4, kMenu)}},
         Road{"points typed anew through the re-entry choice",
-             WithPoints,
+             testing::SampleEnteredWithPoints,
              {Press("menu", &Form11::Command4, kMenu), Press("equilibrium data", &Form15::Command11, {"Form16"}),
               Press("new points", &Form16::Command1, kEditor, EightPointAnswers()),
               Press("end of changes", &Form13::Command1, kResults)}},
         Road{"points typed for the first time from the menu",
-             WithAlfa,
+             testing::SampleEnteredWithAlfa10,
              {Press("menu", &Form11::Command4, kMenu), Press("not constant", &Form15::Command7, kMenu),
               Press("non-ideal", &Form15::Command9, kMenu),
               Press("equilibrium data", &Form15::Command11, kEditor, EightPointAnswers()),
               Press("end of changes", &Form13::Command1, kResults)}},
         Road{"failing points go back to the check with its question",
-             WithPoints,
+             testing::SampleEnteredWithPoints,
              {Press("menu", &Form11::Command4, kMenu), Press("equilibrium data", &Form15::Command11, {"Form16"}),
               Press("new points", &Form16::Command1, kEditor, EightPointAnswers(true)),
               Press("end of changes", &Form13::Command1, {"Form10", "Form12"}),
               Press("correct them", &Form12::Command1, kEditor)}},
         Road{"Antoine constants typed anew",
-             WithAntoine,
+             testing::SampleEnteredWithAntoine,
              {Press("menu", &Form11::Command4, kMenu), Press("Antoine constants", &Form15::Command12, {"Form16"}),
               Press("new constants", &Form16::Command3, {"Form8"}, testing::SampleAntoineAnswers()),
               Press("accept", &Form8::Command3, kResults)}},
         Road{"Antoine constants corrected",
-             WithAntoine,
+             testing::SampleEnteredWithAntoine,
              {Press("menu", &Form11::Command4, kMenu), Press("Antoine constants", &Form15::Command12, {"Form16"}),
               Press("correct them", &Form16::Command4, {"Form8"}),
               {"retype A1",
@@ -168,16 +149,16 @@ INSTANTIATE_TEST_SUITE_P(
                },
                {"Form8"}},
               Press("end of corrections", &Form8::Command5, kResults)}},
-        Road{"ALFA from the menu", WithAlfa,
+        Road{"ALFA from the menu", testing::SampleEnteredWithAlfa10,
              {Press("menu", &Form11::Command4, kMenu),
               Press("ALFA", &Form15::Command8, kResults, {QStringLiteral("12")})}},
         Road{"re-entry choice closed",
-             WithPoints,
+             testing::SampleEnteredWithPoints,
              {Press("menu", &Form11::Command4, kMenu), Press("equilibrium data", &Form15::Command11, {"Form16"}),
               {"title-bar close", [](HandOverRoad& road) { road.CloseWindow<Form16>(); }, kMenu},
               Press("recalculate", &Form15::Command13, kResults)}},
         Road{"check screen, graph and editor of a first entry",
-             WithPoints,
+             testing::SampleEnteredWithPoints,
              {{"points typed",
                [](HandOverRoad& road) {
                    road.Answer(EightPointAnswers());
@@ -196,7 +177,7 @@ protected:
 
 TEST_P(EndedRoad, PointCountRefusedOpensNoEditor) {
     const bool entered = GetParam();
-    state = entered ? WithPoints() : WithAlfa();
+    state = entered ? testing::SampleEnteredWithPoints() : testing::SampleEnteredWithAlfa10();
     flow.OpenChangeMenu();
     auto* menu = LoadedScreen<Form15>();
     ASSERT_NE(menu, nullptr);

@@ -45,9 +45,7 @@ protected:
 };
 
 TEST_F(MenuEquilibriumRoad, ParameterTraysAntoineAndPointsEachRecalculateAsTheBatchCalculatorWould) {
-    state = testing::SampleWithAlfa(10.0);
-    StoreTypedAlfa(state, "10");
-    MarkAlfaEntered(state);
+    state = testing::SampleEnteredWithAlfa10();
     flow.CalculateAndShow();
     ProgramState expected = testing::SampleWithAlfa(10.0);
     ExpectResultsOf(expected, "first calculation");
