@@ -44,8 +44,10 @@ BENCHMARK(RefreshEditorTwentyPoints)->Unit(benchmark::kMicrosecond);
 void ColumnDiagramResize(benchmark::State& bench) {
     ProgramState state = testing::SampleWithPoints();
     QtPlatform machine;
+    testing::RecordingNavigator navigator;
     ColumnDiagramWindow window(state, machine.Get(),
-                               std::make_shared<HeldColumn>(HeldColumn{CalculateColumn(state), {}}));
+                               std::make_shared<HeldColumn>(HeldColumn{CalculateColumn(state), {}}),
+                               navigator);
     window.show(); // a hidden window takes its size only when shown
     window.StudyNow();
     bool large = false;

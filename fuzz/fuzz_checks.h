@@ -84,10 +84,10 @@ inline bool SpellsNonFinite(std::string_view text) {
 inline void CheckPhysicalTrays(const std::vector<TrayRecord>& trays) {
     for (std::size_t i = 0; i < trays.size(); ++i) {
         const TrayRecord& tray = trays[i];
-        Require(tray.x >= 0 && tray.x <= 1 && tray.y >= 0 && tray.y <= 1,
+        Require(tray.x >= 0 && tray.x <= 1 && tray.yOut >= 0 && tray.yOut <= 1,
                 "a finished column keeps every mole fraction inside 0..1");
         if (i + 1 < trays.size())
-            Require(tray.y <= trays[i + 1].yStar * (1 + 1e-5),
+            Require(tray.yOut <= trays[i + 1].yStar * (1 + 1e-5),
                     "no tray sends up more than the equilibrium with its inlet liquid");
     }
 }

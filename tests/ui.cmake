@@ -25,6 +25,7 @@ add_executable(radirav_ui_tests
   screens/results/form11_results_test.cpp
   screens/results/print_report_test.cpp
   screens/results/column_diagram_window_test.cpp
+  screens/results/worked_tray_window_test.cpp
   screens/results/comparison_window_test.cpp
   screens/road_test.cpp
   screens/common/equilibrium_drawing_test.cpp
@@ -132,6 +133,7 @@ if(X11_FOUND AND X11_XTest_FOUND)
     screens/display/keyboard_layout_display_test.cpp
     screens/display/window_frames_display_test.cpp
     screens/display/focus_display_test.cpp
+    screens/display/worked_tray_display_test.cpp
     screens/display/correction_display_test.cpp
     screens/display/study_display_test.cpp
     screens/display/comparison_display_test.cpp

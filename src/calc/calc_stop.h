@@ -44,6 +44,7 @@ enum class StopCause {
     LiquidOutsideRange, // the liquid of a tray outside 0..1
     BeyondEquilibrium,  // the vapour leaving a tray richer than the equilibrium with its inlet liquid
     // The tray limit.
+    NoSeparation, // alpha so near 1 that even total reflux needs more than 300 trays
     Pinch,        // the trays stall where an operating line meets the equilibrium curve
     TraysWorkDry, // the trays stall because their efficiency vanished
     TooManyTrays, // still enriching at tray 300
@@ -63,6 +64,7 @@ struct StopReason {
     std::optional<double> tableEnd;  // x of the last tabulated point, when that liquid lies past it
     double reflux = 0;               // R of the input
     double boilUp = 0;               // b of the balance
+    double alfa = 0, lambda = 0;     // volatility and mass transfer factor of a tray that stopped
 };
 
 // The stop a cause ends the calculation with.

@@ -5,6 +5,7 @@
 #include "calc/properties.h"
 #include "calc/tray_model.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -35,6 +36,8 @@ SectionParams LoadSection(const ProgramState& state, int first, double phi12, do
             phi21};
 }
 
+constexpr TrayRecord kBlankTray{};
+
 // Rounding of single-precision compositions: a vapour this close to the equilibrium with the
 // inlet liquid has reached it, as trays creeping into a pinch do.
 constexpr double kEquilibriumTolerance = 1e-5;
@@ -47,7 +50,7 @@ public:
 
     ColumnResult Run() {
         result_.reason.reflux = R_;
-        result_.trays.reserve(64);
+        result_.trays.reserve(kMaxTrays); // one allocation, whatever the column needs
         StopCause cause = Prepare();
         if (cause == StopCause::None)
             cause = StepTrays();
@@ -114,11 +117,13 @@ private:
         // Stripping section: V = b W, L = V + W; operating line x = k1 y + k0.
         V_ = mb.b * mb.W;
         L_ = V_ + mb.W;
-        section_ = stripping;
+        section_ = TraySection(stripping, column_);
         temperature_ = stripping.temperature;
         k1_ = static_cast<float>(mb.b / (mb.b + 1.0));
         k0_ = static_cast<float>(mb.xW / (mb.b + 1.0));
         L_ = static_cast<float>((stripping.entrainment + 1.0) * L_);
+        result_.column = column_;
+        result_.stripping = {stripping, k1_, k0_};
 
         // A column needs both products and vapour from the reboiler.
         if (!(mb.P > 0.0f))
@@ -150,31 +155,41 @@ private:
         float x = result_.balance.xW;
         float y = x;
         int column = 1;
-        TrayRow row{};
         for (int n = 1;; ++n) {
+            // Written in place, from a copy of a blank record: cheaper than zeroing a new one.
+            TrayRecord& tray = result_.trays.emplace_back(kBlankTray);
+            tray.number = n;
+            tray.section = result_.feedTray > 0 ? ColumnSection::Rectifying : ColumnSection::Stripping;
+            tray.V = V_;
+            tray.L = L_;
             double alfa = 0;
-            if (const StopCause cause = equilibrium_.RelativeVolatility(x, temperature_, alfa);
-                cause != StopCause::None)
-                return Fail(cause, n, x);
+            const StopCause volatility = equilibrium_.RelativeVolatility(x, temperature_, alfa);
+            tray.T = temperature_;
+            if (volatility != StopCause::None) {
+                tray.x = x;
+                tray.yIn = y;
+                tray.stoppedAt = TrayStep::Volatility;
+                return StopOnTray(tray, volatility, x);
+            }
             lastAlfa_ = alfa;
 
-            const TrayConditions tray{x, alfa, V_, L_, temperature_};
-            const float yIn = y;
-            float yStar = 0;
-            const TrayFault fault = ComputeTray(tray, section_, column_, y, row, &yStar);
+            const TrayFault fault = ComputeTray(tray, section_, x, y, alfa);
             // The tray below against the equilibrium with the liquid flowing onto it, which is the
             // liquid of this tray.
-            if (n > 1 && ExceedsEquilibrium(yIn, yStar)) [[unlikely]]
-                return StopBeyondEquilibrium(n - 1, yIn, x, yStar);
+            if (n > 1 && ExceedsEquilibrium(y, tray.yStar)) [[unlikely]] {
+                const double yStarIn = tray.yStar;
+                result_.trays.pop_back();
+                return StopBeyondEquilibrium(n - 1, y, x, yStarIn);
+            }
             if (fault)
-                return Fail(fault.cause, n, fault.value);
+                return StopOnTray(tray, fault.cause, fault.value);
+            y = tray.yOut;
             // No tray sends up more than the pure component, nor less than nothing (an efficiency
             // above 1 overshooting a curve that lies under the operating line).
             if (y > 1.0f)
-                return Fail(StopCause::VapourAboveOne, n, y, 1.0, row[13]);
+                return StopOnTray(tray, StopCause::VapourAboveOne, y, 1.0, tray.Ea);
             if (y < 0.0f)
-                return Fail(StopCause::VapourBelowZero, n, y, 0.0, row[13]);
-            Record(n, x, yStar, y, row);
+                return StopOnTray(tray, StopCause::VapourBelowZero, y, 0.0, tray.Ea);
 
             bool top = false;
             if (y > xP) {
@@ -187,7 +202,7 @@ private:
                 column = 2;
             }
             if (n == 1 || n == result_.feedTray || n == result_.requiredTrays)
-                Store(row, column);
+                Store(tray, column);
             if (n == result_.feedTray)
                 SwitchToRectifying();
 
@@ -195,7 +210,7 @@ private:
             const float xTray = x;
             x = static_cast<float>(static_cast<double>(y) * k1_ + k0_);
             if (!std::isfinite(x) || x < 0.0f)
-                return Fail(StopCause::LiquidOutsideRange, n + 1, x, 0.0);
+                return StopOnLiquid(n + 1, x, y, 0.0);
             if (n == kMaxTrays) {
                 result_.requiredTrays = kMaxTrays;
                 break; // the limit ends the loop like the top does
@@ -205,7 +220,7 @@ private:
                 // found there bounds nothing; the last tray's temperature stays as it was. A
                 // curve that rises with x (constant ALFA, an ideal mixture) bounds a vapour no
                 // richer than the tray's own equilibrium when the inlet liquid is the richer one.
-                const bool bounded = equilibrium_.RisesWithX() && y <= yStar && x >= xTray;
+                const bool bounded = equilibrium_.RisesWithX() && y <= tray.yStar && x >= xTray;
                 float scratchTemperature = temperature_;
                 if (!bounded && x < 1.0f &&
                     equilibrium_.RelativeVolatility(x, scratchTemperature, alfa) == StopCause::None) {
@@ -215,7 +230,7 @@ private:
                 break;
             }
             if (x > 1.0f)
-                return Fail(StopCause::LiquidOutsideRange, n + 1, x, 1.0);
+                return StopOnLiquid(n + 1, x, y, 1.0);
         }
         if (result_.feedTray == 1)
             CopyColumn(2, 1);
@@ -226,6 +241,31 @@ private:
         return result_.requiredTrays == kMaxTrays ? StopCause::TooManyTrays : StopCause::None;
     }
 
+    // A stop on the last tray begun: it leaves the whole ones, as far as it was calculated.
+    [[gnu::cold, gnu::noinline]] StopCause StopOnTray(TrayRecord& tray, StopCause cause, double value,
+                                                      double bound = 0, double efficiency = 0) {
+        const int n = tray.number;
+        result_.stoppedTray = tray;
+        result_.trays.pop_back();
+        result_.reason.alfa = result_.stoppedTray->alfa;
+        result_.reason.lambda = result_.stoppedTray->lambda;
+        return Fail(cause, n, value, bound, efficiency);
+    }
+
+    // The liquid that tray n would hold lies outside 0..1: the tray stops at its first step.
+    [[gnu::cold, gnu::noinline]] StopCause StopOnLiquid(int n, float x, float yIn, double bound) {
+        TrayRecord& tray = result_.stoppedTray.emplace();
+        tray.number = n;
+        tray.section = result_.feedTray > 0 ? ColumnSection::Rectifying : ColumnSection::Stripping;
+        tray.stoppedAt = TrayStep::Liquid;
+        tray.x = x;
+        tray.yIn = yIn;
+        tray.V = V_;
+        tray.L = L_;
+        tray.T = temperature_;
+        return Fail(StopCause::LiquidOutsideRange, n, x, bound);
+    }
+
     // No tray can send up a vapour richer than the equilibrium yStarIn with the liquid that
     // enters it, however its liquid is mixed.
     static bool ExceedsEquilibrium(float y, double yStarIn) {
@@ -234,8 +274,12 @@ private:
 
     // The stop of a tray n, the last one recorded, that exceeds it: kept out of the tray loop.
     [[gnu::cold, gnu::noinline]] StopCause StopBeyondEquilibrium(int n, float y, float xIn, double yStarIn) {
-        const float efficiency = result_.trays.back().efficiency;
-        result_.trays.pop_back(); // the trays kept are whole ones
+        const float efficiency = result_.trays.back().Ea;
+        // The trays kept are whole ones; the one that exceeds it is whole but impossible.
+        result_.stoppedTray = std::move(result_.trays.back());
+        result_.trays.pop_back();
+        result_.reason.alfa = result_.stoppedTray->alfa;
+        result_.reason.lambda = result_.stoppedTray->lambda;
         result_.reason.inletLiquid = xIn;
         // Past its last point a table is only extrapolated: that, not the tray, is then at fault.
         if (const std::optional<float> tableEnd = equilibrium_.TableEnd(); tableEnd && xIn > *tableEnd)
@@ -249,18 +293,25 @@ private:
     StopCause ExplainTrayLimit() {
         const auto& trays = result_.trays;
         const TrayRecord& last = trays.back();
-        const double gain = static_cast<double>(last.y) - trays[trays.size() - 2].y;
-        const double meanGain = (static_cast<double>(last.y) - result_.balance.xW) / kMaxTrays;
+        const double gain = static_cast<double>(last.yOut) - trays[trays.size() - 2].yOut;
+        const double meanGain = (static_cast<double>(last.yOut) - result_.balance.xW) / kMaxTrays;
         StopReason& reason = result_.reason;
         reason.tray = kMaxTrays;
         reason.section = last.section;
-        reason.value = last.y;
+        reason.value = last.yOut;
         reason.bound = result_.balance.xP;
-        reason.efficiency = last.efficiency;
+        reason.efficiency = last.Ea;
+        if (last.yOut <= result_.balance.xP) {
+            if (const double stages = MinimumStagesAtTotalReflux(); stages > kMaxTrays) {
+                reason.value = largestAlfa_;
+                reason.bound = stages;
+                return StopCause::NoSeparation;
+            }
+        }
         if (!(gain < 0.01 * meanGain))
             return StopCause::TooManyTrays;
-        if (last.efficiency < 0.01f) {
-            reason.value = last.clearLiquidHeight;
+        if (last.Ea < 0.01f) {
+            reason.value = last.h;
             return StopCause::TraysWorkDry;
         }
         if (last.section == ColumnSection::Rectifying && options_.explainTrayLimit)
@@ -268,29 +319,51 @@ private:
         return StopCause::Pinch;
     }
 
+    // Fenske's number of equilibrium stages from xW to xP at total reflux, with the largest
+    // volatility the column meets (its trays', the table's points between xW and xP, and the
+    // liquid at xP): no reflux ratio does with fewer. Infinite where alpha never exceeds 1; none
+    // (0) for a pure product, which no finite column makes whatever the volatility, so the
+    // volatility is not to blame.
+    double MinimumStagesAtTotalReflux() {
+        const double xW = result_.balance.xW, xP = result_.balance.xP;
+        double alfa = 0;
+        for (const TrayRecord& tray : result_.trays)
+            alfa = std::max(alfa, tray.alfa);
+        if (state_.EquilibriumKind != kKindConstantAlfa && state_.EquilibriumKind != kKindAntoine) {
+            for (int i = 1; i <= std::min(state_.EqPointCount, kMaxEqPoints); ++i) {
+                if (state_.EqX[i] >= xW && state_.EqX[i] <= xP)
+                    alfa = std::max(alfa, static_cast<double>(state_.EqAlfa[i]));
+            }
+        }
+        float temperature = section_.params.temperature;
+        if (double top = 0; EquilibriumModel(state_).RelativeVolatility(result_.balance.xP, temperature,
+                                                                        top) == StopCause::None)
+            alfa = std::max(alfa, top);
+        largestAlfa_ = alfa;
+        if (!(alfa > 1.0))
+            return std::numeric_limits<double>::infinity();
+        if (!(xW > 0.0 && xP < 1.0))
+            return 0.0;
+        return std::log(xP / (1.0 - xP) * ((1.0 - xW) / xW)) / std::log(alfa);
+    }
+
     // Above the feed tray: rectifying parameters, operating line x = ((R + 1) y - xP) / R,
     // L = R P and V = L + P.
     void SwitchToRectifying() {
         const float P = result_.balance.P;
-        section_ = rectifying_;
+        section_ = TraySection(rectifying_, column_);
         temperature_ = rectifying_.temperature;
         k0_ = static_cast<float>(-static_cast<double>(result_.balance.xP) / R_);
         k1_ = static_cast<float>((R_ + 1.0) / R_);
         L_ = R_ * P;
         V_ = L_ + P;
         L_ = static_cast<float>((rectifying_.entrainment + 1.0) * L_);
+        result_.rectifying = {rectifying_, k1_, k0_};
     }
 
-    // Called before the position tests of tray n, so a feed tray found means a tray above it.
-    void Record(int n, float x, float yStar, float y, const TrayRow& row) {
-        const auto section = result_.feedTray > 0 ? ColumnSection::Rectifying : ColumnSection::Stripping;
-        // Rows of the tray model: w, F, q, h, tau, ... Ea last.
-        result_.trays.push_back({n, x, y, yStar, row[13], row[0], row[1], row[3], row[2], row[4], section});
-    }
-
-    void Store(const TrayRow& row, int column) {
+    void Store(const TrayRecord& tray, int column) {
         for (int i = 1; i <= kResultRows; ++i)
-            result_.trayResults(i, column) = row[static_cast<std::size_t>(i - 1)];
+            result_.trayResults(i, column) = tray.*kResultRowQuantities[static_cast<std::size_t>(i - 1)];
     }
 
     void CopyColumn(int from, int to) {
@@ -304,12 +377,22 @@ private:
     const float R_;
     ColumnResult result_;
     ColumnConstants column_;
-    SectionParams section_, rectifying_;
+    SectionParams rectifying_;
+    TraySection section_; // the parameters the trays now use
     float V_ = 0, L_ = 0, k0_ = 0, k1_ = 0, ys_ = 0, temperature_ = 0;
     double lastAlfa_ = std::numeric_limits<double>::quiet_NaN(); // none before the first tray
+    double largestAlfa_ = 0;
 };
 
 } // namespace
+
+const TrayRecord* ColumnResult::Tray(int number) const {
+    if (number >= 1 && number <= static_cast<int>(trays.size()))
+        return &trays[static_cast<std::size_t>(number - 1)];
+    if (stoppedTray && stoppedTray->number == number)
+        return &*stoppedTray;
+    return nullptr;
+}
 
 ColumnResult CalculateColumn(const ProgramState& state, const ColumnOptions& options) {
     return ColumnStepper(state, options).Run();

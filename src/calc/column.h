@@ -2,6 +2,7 @@
 
 #include "calc/calc_stop.h"
 #include "calc/hydraulics.h"
+#include "calc/tray_model.h"
 #include "calc/tray_record.h"
 #include "model/program_state.h"
 
@@ -20,8 +21,16 @@ struct MaterialBalance {
     float ys = 0; // vapour composition where the two operating lines meet
 };
 
+// One section as its trays used it: the tray model's parameters and the operating line that
+// gives the liquid on a tray from the vapour entering it, x = k1 y + k0.
+struct SectionSetup {
+    SectionParams params;
+    float k1 = 0, k0 = 0;
+};
+
 // Everything one calculation finds. On a stop the tray table and counts hold what they held
-// at that moment, and `trays` ends with the last whole tray.
+// at that moment, `trays` ends with the last whole tray, and a stop on a tray leaves that tray
+// as far as it was calculated in `stoppedTray`, naming the step that stopped it.
 struct ColumnResult {
     CalcStop stop = CalcStop::None;
     StopReason reason;
@@ -32,7 +41,21 @@ struct ColumnResult {
     float trayTemperature = 0;      // of the last tray, deg C
     std::optional<double> lastAlfa; // volatility of the last tray (Antoine and tabulated kinds)
     std::vector<TrayRecord> trays;
+    std::optional<TrayRecord> stoppedTray;
+    ColumnConstants column;
+    SectionSetup stripping, rectifying;     // the rectifying section once the feed tray is found
     std::vector<HydraulicWarning> warnings; // after a normal end only
+
+    const SectionSetup& Section(ColumnSection section) const {
+        return section == ColumnSection::Rectifying ? rectifying : stripping;
+    }
+    // Tray `number` as calculated, whole or up to its stop; none when the column never got there.
+    const TrayRecord* Tray(int number) const;
+    // Whether the column calculated `step` of `tray` (one of its own): every step of a whole tray,
+    // the steps up to the one that stopped it of the tray a stop names.
+    bool Reached(const TrayRecord& tray, TrayStep step) const {
+        return !stoppedTray || &tray != &*stoppedTray || step <= tray.stoppedAt;
+    }
 };
 
 struct ColumnOptions {

@@ -15,6 +15,7 @@ CalcStop StopOf(StopCause cause) {
     case StopCause::AntoineVolatility:
     case StopCause::AntoineNoBubblePoint:
         return CalcStop::AntoineError;
+    case StopCause::NoSeparation:
     case StopCause::Pinch:
     case StopCause::TraysWorkDry:
     case StopCause::TooManyTrays:

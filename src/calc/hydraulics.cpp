@@ -36,30 +36,24 @@ HydraulicRange UsualRange(HydraulicQuantity quantity, bool bubbleCap) {
 namespace {
 
 std::array<float, 4> ValuesOf(const TrayRecord& tray) {
-    return {tray.clearLiquidHeight, tray.fFactor, tray.weirLoad, tray.residenceTime};
+    return {tray.h, tray.F, tray.q, tray.tau};
 }
 
 // Whether every tray lies inside every window: the common case, told apart in one pass over the
-// smallest and largest value of each quantity (taken in the order the record holds them, F, h,
-// q, tau, which lets the compiler keep the four in one vector register).
+// smallest and largest value of each quantity, the four side by side in one vector register.
 bool AllInside(const std::vector<TrayRecord>& trays, const std::array<HydraulicRange, 4>& ranges) {
     if (trays.empty())
         return true;
-    auto inRecordOrder = [](const TrayRecord& t) {
-        return std::array<float, 4>{t.fFactor, t.clearLiquidHeight, t.weirLoad, t.residenceTime};
-    };
-    std::array<float, 4> low = inRecordOrder(trays.front()), high = low;
+    std::array<float, 4> low = ValuesOf(trays.front()), high = low;
     for (const TrayRecord& tray : trays) {
-        const std::array<float, 4> v = inRecordOrder(tray);
+        const std::array<float, 4> v = ValuesOf(tray);
         for (std::size_t i = 0; i < 4; ++i) {
-            low[i] = v[i] < low[i] ? v[i] : low[i];
-            high[i] = v[i] > high[i] ? v[i] : high[i];
+            low[i] = low[i] < v[i] ? low[i] : v[i];
+            high[i] = high[i] > v[i] ? high[i] : v[i];
         }
     }
-    // ranges come in HydraulicQuantity order: h, F, q, tau.
-    constexpr std::array<std::size_t, 4> kRecordSlot{1, 0, 2, 3};
     for (std::size_t q = 0; q < ranges.size(); ++q) {
-        if (!(low[kRecordSlot[q]] >= ranges[q].low && high[kRecordSlot[q]] <= ranges[q].high))
+        if (!(low[q] >= ranges[q].low && high[q] <= ranges[q].high))
             return false;
     }
     return true;

@@ -17,9 +17,18 @@ inline float MeanMolarMass(float moleFraction, float m1, float m2) {
 // returns 0; below -50 the result is 0 without the flag. The flag is always cleared first.
 float AntoinePressure(float a, float b, float c, float temperatureC, bool& exponentTooLarge);
 
-// Ideal-gas vapour density, kg/m3: PRES * M / (R T) with 1/R = 0.01603 kmol K / (mm Hg m3).
+// PRES / R, kmol/(m3 K): the reciprocal of the gas constant is 0.01603 kmol K / (mm Hg m3)
+// (R = 62.36 mm Hg m3 / (kmol K)).
+inline double MolarDensityFactor(float pressureMmHg) {
+    return pressureMmHg * 0.01603;
+}
+
+// Ideal-gas vapour density, kg/m3: PRES * M / (R T), T in kelvin.
+inline double VaporDensity(double molarDensityFactor, float molarMass, float temperatureC) {
+    return molarDensityFactor * molarMass / (temperatureC + 273.15);
+}
 inline double VaporDensity(float y, float temperatureC, float pressureMmHg, float m1, float m2) {
-    return pressureMmHg * 0.01603 * MeanMolarMass(y, m1, m2) / (temperatureC + 273.15);
+    return VaporDensity(MolarDensityFactor(pressureMmHg), MeanMolarMass(y, m1, m2), temperatureC);
 }
 
 } // namespace radirav

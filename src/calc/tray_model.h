@@ -1,8 +1,7 @@
 #pragma once
 
 #include "calc/calc_stop.h"
-
-#include <array>
+#include "calc/tray_record.h"
 
 namespace radirav {
 
@@ -28,16 +27,22 @@ struct ColumnConstants {
     bool bubbleCap = true;       // tray type "K"; otherwise sieve trays
 };
 
-// The fourteen performance parameters of a tray, in the order of the result labels:
-// w, F, q, h, tau, lambda, Pe, Sc, NL, NG, NOG, EOG, EMV, Ea.
-using TrayRow = std::array<float, 14>;
+// A section ready for its trays: its parameters, the column-wide values, and the parts of the
+// tray model's expressions that depend on them alone, worked out once for every tray of the
+// section. Each is the leading part of its expression as the model evaluates it, so a tray comes
+// out to the last bit as if it were worked from scratch.
+struct TraySection {
+    TraySection() = default;
+    TraySection(const SectionParams& params, const ColumnConstants& column);
 
-struct TrayConditions {
-    float x = 0;           // liquid mole fraction on the tray
-    double alfa = 0;       // local relative volatility
-    float vapourFlow = 0;  // V, kmol/s
-    float liquidFlow = 0;  // L, kmol/s, entrainment included
-    float temperature = 0; // tray temperature, deg C
+    SectionParams params;
+    ColumnConstants column;
+    double densityFactor = 0;   // PRES * 0.01603 of rho_v = PRES * 0.01603 * M / (T + 273.15)
+    double heightBase = 0;      // the weir's part of the clear liquid height
+    double mixingWeir = 0;      // the weir's part of DE on bubble caps
+    double vapourUnitsBase = 0; // the weir's part of NG
+    double liquidDiffusion = 0; // sqrt(DX)
+    double flowPathSquared = 0; // S * S / LS / LS, the flow path S / LS squared
 };
 
 // Equilibrium vapour y* = alpha x / (1 + (alpha - 1) x), evaluated as x alpha k with the
@@ -56,11 +61,12 @@ struct TrayFault {
     explicit operator bool() const { return cause != StopCause::None; }
 };
 
-// One tray: the performance parameters and the vapour leaving it (y in: vapour entering from
-// below; y out: vapour leaving). Any value outside its physical domain, or not finite, is a
-// fault (each one an input-data stop). `yStar`, when given, receives the equilibrium vapour of the
-// tray's liquid, set before any fault.
-TrayFault ComputeTray(const TrayConditions& tray, const SectionParams& section, const ColumnConstants& column,
-                      float& y, TrayRow& row, float* yStar = nullptr);
+// The tray model on the liquid x of a tray, the vapour yIn entering it from below and the
+// liquid's volatility alfa (passed by value, in registers: each tray waits for the one below),
+// with T, V and L of `tray` set: records the three and fills every quantity from k to the vapour
+// leaving, in order. Any value outside its physical domain, or not finite, is a fault (each one
+// an input-data stop); the tray then names the step in `stoppedAt`, and the quantities after it
+// are left as they were. y* is set before any fault.
+TrayFault ComputeTray(TrayRecord& tray, const TraySection& section, float x, float yIn, double alfa);
 
 } // namespace radirav

@@ -125,12 +125,12 @@ ColumnDiagram BuildColumnDiagram(const ProgramState& state, const ColumnResult& 
         d.steps.push_back({profile.front().x, d.xW});
     for (std::size_t i = 0; i < profile.size(); ++i) {
         const TrayRecord& tray = profile[i];
-        d.steps.push_back({tray.x, tray.y});
-        d.pseudoEquilibrium.push_back({tray.x, tray.y});
+        d.steps.push_back({tray.x, tray.yOut});
+        d.pseudoEquilibrium.push_back({tray.x, tray.yOut});
         if (tray.number == column.feedTray)
-            d.feedStep = PlotPoint{tray.x, tray.y};
+            d.feedStep = PlotPoint{tray.x, tray.yOut};
         if (i + 1 < profile.size())
-            d.steps.push_back({profile[i + 1].x, tray.y});
+            d.steps.push_back({profile[i + 1].x, tray.yOut});
     }
     d.inset = BuildBottomInset(state, d);
     return d;
@@ -309,6 +309,46 @@ ColumnDiagramLayout LayOutColumnDiagram(double width, double height, const Colum
                        l.inset.height - 45 * u};
     }
     return l;
+}
+
+namespace {
+
+double DistanceToSegment(PlotPoint p, PlotPoint a, PlotPoint b) {
+    const double dx = b.x - a.x, dy = b.y - a.y, length = dx * dx + dy * dy;
+    const double t = length > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length, 0.0, 1.0) : 0.0;
+    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
+// The staircase's corners are (x1, xW), (x1, y1), (x2, y1), (x2, y2), ...: segments 2n - 2 and
+// 2n - 1 (from 0) are the rise and the run of tray n.
+std::optional<int> StepAt(const Polyline& steps, const PlotFrame& frame, PlotPoint where, double reach) {
+    std::optional<int> tray;
+    double nearest = reach;
+    for (std::size_t i = 1; i < steps.size(); ++i) {
+        const double d = DistanceToSegment(where, frame.Screen(steps[i - 1]), frame.Screen(steps[i]));
+        if (d <= nearest) {
+            nearest = d;
+            tray = static_cast<int>((i - 1) / 2) + 1;
+        }
+    }
+    return tray;
+}
+
+} // namespace
+
+std::optional<int> TrayAt(const ColumnDiagram& diagram, const ColumnDiagramLayout& layout, int trays,
+                          PlotPoint where, double reach) {
+    const Box at{where.x, where.y, 0, 0};
+    if (diagram.inset && layout.inset.width > 0 && layout.inset.Contains(at))
+        return StepAt(diagram.steps, layout.InsetFrame(*diagram.inset), where, reach);
+    if (layout.diagram.Grown(reach).Contains(at))
+        return StepAt(diagram.steps, layout.DiagramFrame(), where, reach);
+    if (trays >= 1 && layout.profile.Grown(reach).Contains(at)) {
+        const PlotFrame frame = layout.ProfileFrame(trays);
+        const long nearest = std::lround((where.x - frame.left) / frame.width * (frame.xTo - frame.xFrom));
+        return static_cast<int>(std::clamp<long>(nearest, 1, trays));
+    }
+    return std::nullopt;
 }
 
 } // namespace radirav

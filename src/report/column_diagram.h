@@ -83,4 +83,9 @@ ColumnDiagramLayout LayOutColumnDiagram(double width, double height, const Colum
 // the x axis at xW, xF and xP) and the diagonal included: what the inset must not hide.
 std::vector<Polyline> DiagramLines(const ColumnDiagram& diagram);
 
+// The tray a click at `where` (drawing units) points at: the nearest step of the staircase within
+// `reach`, in the inset where it shows them, or the nearest tray along the profile; none elsewhere.
+std::optional<int> TrayAt(const ColumnDiagram& diagram, const ColumnDiagramLayout& layout, int trays,
+                          PlotPoint where, double reach);
+
 } // namespace radirav

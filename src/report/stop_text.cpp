@@ -1,5 +1,6 @@
 #include "report/stop_text.h"
 
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -45,6 +46,18 @@ std::string Suffix(ColumnSection section) {
 }
 
 const char* kEfficiencyAdvice = "Проверьте коэффициенты диффузии DY, DX и размеры тарелок.";
+
+// A Murphree efficiency above 1 comes from a liquid that crosses the tray unmixed while the
+// equilibrium line is steep against the operating line (lambda = m V / L). From five times as
+// steep on (the program's own mark; a column usually works near 1) it is the volatility that
+// drives the efficiency past 1, and the advice says so.
+std::string OvershootAdvice(const StopReason& r) {
+    if (r.lambda < 5.0)
+        return kEfficiencyAdvice;
+    return "Равновесная линия здесь в λ = " + Approx(r.lambda) +
+           " раза круче рабочей (летучесть α = " + Approx(r.alfa) +
+           "): дело в летучести. Проверьте ALFA или равновесные данные у этого состава.";
+}
 
 } // namespace
 
@@ -118,10 +131,10 @@ std::string StopReasonText(const StopReason& r) {
                     "этой части колонны.";
     case StopCause::VapourAboveOne:
         return at + "мольная доля пара " + x + " больше 1 при КПД тарелки " + Approx(r.efficiency) +
-               ": такой тарелки не бывает. " + kEfficiencyAdvice;
+               ": такой тарелки не бывает. " + OvershootAdvice(r);
     case StopCause::VapourBelowZero:
         return at + "мольная доля пара " + x + " меньше 0 при КПД тарелки " + Approx(r.efficiency) +
-               ": КПД выше 1 перешагнул равновесную кривую. " + kEfficiencyAdvice;
+               ": КПД выше 1 перешагнул равновесную кривую. " + OvershootAdvice(r);
     case StopCause::LiquidOutsideRange:
         return at + "мольная доля жидкости " + x +
                " вне 0..1: рабочая линия вышла за диаграмму. Проверьте R, "
@@ -132,9 +145,17 @@ std::string StopReasonText(const StopReason& r) {
                    "), богаче последней точки таблицы равновесия (x = " + Approx(*r.tableEnd) +
                    "): за ней летучесть лишь экстраполируется. Добавьте точки до состава дистиллята.";
         const auto [y, yStar] = Distinct(r.value, r.bound);
-        return at + "пар (y = " + y +
-               ") богаче равновесного с жидкостью, стекающей на тарелку (y* = " + yStar + "), при КПД " +
-               Approx(r.efficiency) + ": такой тарелки не бывает. " + kEfficiencyAdvice;
+        const std::string richer = at + "пар (y = " + y +
+                                   ") богаче равновесного с жидкостью, стекающей на тарелку (y* = " + yStar +
+                                   ")";
+        // A tray no better than equilibrium stays below its own y*: the curve itself falls.
+        if (r.efficiency <= 1.0)
+            return richer + ", хотя КПД тарелки " + Approx(r.efficiency) +
+                   " не больше 1: равновесный пар беднеет, когда жидкость богатеет. Дело в летучести: "
+                   "проверьте равновесные данные у x = " +
+                   Approx(r.inletLiquid) + ".";
+        return richer + ", при КПД " + Approx(r.efficiency) + ": такой тарелки не бывает. " +
+               OvershootAdvice(r);
     }
     case StopCause::Pinch:
         if (!Rectifying(r.section))
@@ -152,9 +173,26 @@ std::string StopReasonText(const StopReason& r) {
                " части работают почти без жидкости (светлый слой " + x + " м, КПД " + Approx(r.efficiency) +
                " на тарелке 300) и не доводят пар до дистиллята. Чаще всего помогает: " +
                LessVapour(r.section) + ".";
-    case StopCause::TooManyTrays:
-        return "Пар обогащается, но за 300 тарелок доходит лишь до y = " + x + " (КПД тарелки 300 — " +
-               Approx(r.efficiency) + "). Увеличьте флегмовое число R.";
+    case StopCause::TooManyTrays: {
+        const auto [y, xP] = Distinct(r.value, r.bound);
+        if (r.value > r.bound)
+            return "Пар доходит до состава дистиллята лишь на тарелке 300 (y = " + y + " при xP = " + xP +
+                   "), последней, которую рассчитывает программа. Увеличьте флегмовое число R, чтобы "
+                   "колонне хватило меньшего числа тарелок.";
+        return "Пар обогащается, но за 300 тарелок доходит лишь до y = " + y +
+               " при составе дистиллята xP = " + xP + " (КПД тарелки 300 — " + Approx(r.efficiency) +
+               "). Увеличьте флегмовое число R.";
+    }
+    case StopCause::NoSeparation: {
+        const std::string stages =
+            r.bound >= 1e6 ? std::string("больше миллиона") : Approx(std::ceil(r.bound), 7);
+        return "Относительная летучесть в колонне не больше α = " + Distinct(r.value, 1.0).first +
+               ": она почти равна 1. Даже при бесконечном флегмовом числе и тарелках, работающих как "
+               "теоретические, число тарелок по уравнению Фенске — " +
+               stages +
+               ", а программа рассчитывает до 300. Ни флегмовое число, ни нагрузка куба не помогут: такие "
+               "компоненты ректификацией не разделяются.";
+    }
     }
     return {};
 }
@@ -170,6 +208,42 @@ std::string Trays(const HydraulicWarning& w) {
 
 } // namespace
 
+bool FarOutside(double value, double bound, bool below) {
+    return below ? value <= bound / 10.0 : value >= bound * 10.0;
+}
+
+std::string RangeConsequence(HydraulicQuantity quantity, bool below, bool far) {
+    const char* cannotWork = ", тарелка с таким режимом работать не может.";
+    switch (quantity) {
+    case HydraulicQuantity::ClearLiquidHeight:
+        if (far)
+            return std::string(below ? ": жидкости на тарелке почти нет"
+                                     : ": такой слой жидкости не удержит ни одна тарелка") +
+                   cannotWork;
+        return below ? ": тарелки работают почти без жидкости." : ": велико гидравлическое сопротивление.";
+    case HydraulicQuantity::FFactor:
+        if (far)
+            return std::string(below ? ": пара так мало, что жидкость проваливается сквозь тарелку"
+                                     : ": пар уносит с тарелки всю жидкость") +
+                   cannotWork;
+        return below ? ": пар проходит не через всю тарелку, жидкость может проваливаться."
+                     : ": велик унос жидкости, тарелки близки к захлёбыванию.";
+    case HydraulicQuantity::WeirLoad:
+        if (far)
+            return std::string(below ? ": жидкости так мало, что она не покрывает тарелку"
+                                     : ": такой поток жидкости не пропустит ни один слив") +
+                   cannotWork;
+        return below ? ": жидкость не покрывает тарелку равномерно." : ": нужна многопоточная тарелка.";
+    case HydraulicQuantity::ResidenceTime:
+        if (far)
+            return std::string(below ? ": жидкость проскакивает тарелку, не встретив пара"
+                                     : ": жидкость стоит на тарелке") +
+                   cannotWork;
+        return below ? ": жидкость не успевает контактировать с паром." : ": жидкость почти застаивается.";
+    }
+    return {};
+}
+
 std::string WarningText(const HydraulicWarning& w) {
     // "falls to 0.8 mm (below 10 mm)" or "reaches 3.3 (above 2.5)".
     auto reach = [&](double value, double bound, const std::string& unit) {
@@ -177,22 +251,19 @@ std::string WarningText(const HydraulicWarning& w) {
                (w.below ? " (меньше " : " (больше ") + Approx(bound) + unit + ")";
     };
     const std::string on = "На " + Trays(w);
+    const std::string consequence =
+        RangeConsequence(w.quantity, w.below, FarOutside(w.extreme, w.bound, w.below));
     switch (w.quantity) {
     case HydraulicQuantity::ClearLiquidHeight:
         return on + " светлый слой жидкости" + reach(1000.0 * w.extreme, 1000.0 * w.bound, " мм") +
-               (w.below ? ": тарелки работают почти без жидкости."
-                        : ": велико гидравлическое сопротивление.");
+               consequence;
     case HydraulicQuantity::FFactor:
-        return on + " F-фактор пара" + reach(w.extreme, w.bound, "") +
-               (w.below ? ": пар проходит не через всю тарелку, жидкость может проваливаться."
-                        : ": велик унос жидкости, тарелки близки к захлёбыванию.");
+        return on + " F-фактор пара" + reach(w.extreme, w.bound, "") + consequence;
     case HydraulicQuantity::WeirLoad:
         return on + " нагрузка на слив" + reach(3600.0 * w.extreme, 3600.0 * w.bound, " м3/(м ч)") +
-               (w.below ? ": жидкость не покрывает тарелку равномерно." : ": нужна многопоточная тарелка.");
+               consequence;
     case HydraulicQuantity::ResidenceTime:
-        return on + " время пребывания жидкости" + reach(w.extreme, w.bound, " с") +
-               (w.below ? ": жидкость не успевает контактировать с паром."
-                        : ": жидкость почти застаивается.");
+        return on + " время пребывания жидкости" + reach(w.extreme, w.bound, " с") + consequence;
     }
     return {};
 }
@@ -243,6 +314,8 @@ std::string StopCauseName(StopCause cause) {
         return "состав жидкости вне 0..1";
     case StopCause::BeyondEquilibrium:
         return "пар богаче равновесного";
+    case StopCause::NoSeparation:
+        return "летучесть почти 1: разделения нет";
     case StopCause::Pinch:
         return "пинч (рабочая линия касается равновесной)";
     case StopCause::TraysWorkDry:

@@ -47,8 +47,8 @@ TEST_P(ColumnThatCannotExist, StopsAndSaysWhere) {
     EXPECT_EQ(result.reason.tableEnd.has_value(), std::string(c.name) == "TableEndingShortOfTheDistillate");
     EXPECT_TRUE(result.warnings.empty()) << "a stopped column has no warnings";
     for (const TrayRecord& tray : result.trays) {
-        EXPECT_GE(tray.y, 0.0f) << tray.number;
-        EXPECT_LE(tray.y, 1.0f) << tray.number;
+        EXPECT_GE(tray.yOut, 0.0f) << tray.number;
+        EXPECT_LE(tray.yOut, 1.0f) << tray.number;
     }
 }
 
@@ -110,6 +110,15 @@ INSTANTIATE_TEST_SUITE_P(
                  ColumnSection::Rectifying,
                  0,
                  std::nullopt},
+        // Fenske at total reflux needs some 1e8 equilibrium stages: neither R nor Q can help.
+        StopCase{"VolatilityNearOneSeparatesNothing",
+                 [] { return testing::SampleWithAlfa(1.0000001); },
+                 {},
+                 CalcStop::TrayLimit,
+                 StopCause::NoSeparation,
+                 ColumnSection::Stripping,
+                 300,
+                 1.0000001},
         StopCase{"Alfa3PinchesTheStrippingLine",
                  [] { return testing::SampleWithAlfa(3.0); },
                  {},
@@ -140,6 +149,16 @@ INSTANTIATE_TEST_SUITE_P(
                  StopCause::BeyondEquilibrium,
                  ColumnSection::Rectifying,
                  9,
+                 std::nullopt},
+        // Refused by the general check. No finite column makes a pure distillate whatever the
+        // volatility, so the limit is not blamed on alpha.
+        StopCase{"PureDistillateIsNotBlamedOnTheVolatility",
+                 Points,
+                 {{param::kXP, "1"}},
+                 CalcStop::TrayLimit,
+                 StopCause::Pinch,
+                 ColumnSection::Rectifying,
+                 300,
                  std::nullopt},
         // Refused by the general check; a state that bypasses it still gets no column.
         StopCase{"FeedAsPoorAsTheBottomsLeavesNoDistillate",
@@ -215,14 +234,14 @@ TEST(HydraulicWarnings, GatherTheTraysOfOneSectionAndTheirExtreme) {
     for (int i = 0; i < 6; ++i) {
         trays[i].number = i + 1;
         trays[i].section = i < 3 ? ColumnSection::Stripping : ColumnSection::Rectifying;
-        trays[i].clearLiquidHeight = 0.03f;
-        trays[i].fFactor = 1.5f;
-        trays[i].weirLoad = 0.005f;
-        trays[i].residenceTime = 5.0f;
+        trays[i].h = 0.03f;
+        trays[i].F = 1.5f;
+        trays[i].q = 0.005f;
+        trays[i].tau = 5.0f;
     }
-    trays[3].clearLiquidHeight = 0.008f; // rectifying trays 4 and 6 nearly dry, 6 the driest
-    trays[5].clearLiquidHeight = 0.004f;
-    trays[1].fFactor = 2.6f; // above the bubble-cap window, inside the sieve one
+    trays[3].h = 0.008f; // rectifying trays 4 and 6 nearly dry, 6 the driest
+    trays[5].h = 0.004f;
+    trays[1].F = 2.6f; // above the bubble-cap window, inside the sieve one
     const std::vector<HydraulicWarning> bubbleCap = CheckHydraulics(trays, true);
     ASSERT_EQ(bubbleCap.size(), 2u);
     EXPECT_EQ(bubbleCap[0].quantity, HydraulicQuantity::ClearLiquidHeight);
@@ -257,10 +276,10 @@ TEST_P(HydraulicWindowEdges, WarnJustOutsideAndNotJustInside) {
     const BoundCase& c = GetParam();
     TrayRecord tray;
     tray.number = 1;
-    tray.clearLiquidHeight = 0.03f; // mid-window values of every quantity
-    tray.fFactor = 1.5f;
-    tray.weirLoad = 0.005f;
-    tray.residenceTime = 5.0f;
+    tray.h = 0.03f; // mid-window values of every quantity
+    tray.F = 1.5f;
+    tray.q = 0.005f;
+    tray.tau = 5.0f;
     const float inward = c.lowEdge ? 1.02f : 0.98f, outward = c.lowEdge ? 0.98f : 1.02f;
     tray.*c.value = c.bound * inward;
     EXPECT_TRUE(CheckHydraulics({tray}, c.bubbleCap).empty());
@@ -276,18 +295,16 @@ using Q = HydraulicQuantity;
 INSTANTIATE_TEST_SUITE_P(
     Literature, HydraulicWindowEdges,
     ::testing::Values(
-        BoundCase{"ClearLiquidLowCap", Q::ClearLiquidHeight, true, 0.010f, true,
-                  &TrayRecord::clearLiquidHeight},
-        BoundCase{"ClearLiquidHighSieve", Q::ClearLiquidHeight, false, 0.100f, false,
-                  &TrayRecord::clearLiquidHeight},
-        BoundCase{"FFactorLowCap", Q::FFactor, true, 0.5f, true, &TrayRecord::fFactor},
-        BoundCase{"FFactorHighCap", Q::FFactor, true, 2.5f, false, &TrayRecord::fFactor},
-        BoundCase{"FFactorLowSieve", Q::FFactor, false, 0.8f, true, &TrayRecord::fFactor},
-        BoundCase{"FFactorHighSieve", Q::FFactor, false, 3.0f, false, &TrayRecord::fFactor},
-        BoundCase{"WeirLoadLowSieve", Q::WeirLoad, false, 2.0f / 3600.0f, true, &TrayRecord::weirLoad},
-        BoundCase{"WeirLoadHighCap", Q::WeirLoad, true, 90.0f / 3600.0f, false, &TrayRecord::weirLoad},
-        BoundCase{"ResidenceLowCap", Q::ResidenceTime, true, 1.0f, true, &TrayRecord::residenceTime},
-        BoundCase{"ResidenceHighSieve", Q::ResidenceTime, false, 60.0f, false, &TrayRecord::residenceTime}),
+        BoundCase{"ClearLiquidLowCap", Q::ClearLiquidHeight, true, 0.010f, true, &TrayRecord::h},
+        BoundCase{"ClearLiquidHighSieve", Q::ClearLiquidHeight, false, 0.100f, false, &TrayRecord::h},
+        BoundCase{"FFactorLowCap", Q::FFactor, true, 0.5f, true, &TrayRecord::F},
+        BoundCase{"FFactorHighCap", Q::FFactor, true, 2.5f, false, &TrayRecord::F},
+        BoundCase{"FFactorLowSieve", Q::FFactor, false, 0.8f, true, &TrayRecord::F},
+        BoundCase{"FFactorHighSieve", Q::FFactor, false, 3.0f, false, &TrayRecord::F},
+        BoundCase{"WeirLoadLowSieve", Q::WeirLoad, false, 2.0f / 3600.0f, true, &TrayRecord::q},
+        BoundCase{"WeirLoadHighCap", Q::WeirLoad, true, 90.0f / 3600.0f, false, &TrayRecord::q},
+        BoundCase{"ResidenceLowCap", Q::ResidenceTime, true, 1.0f, true, &TrayRecord::tau},
+        BoundCase{"ResidenceHighSieve", Q::ResidenceTime, false, 60.0f, false, &TrayRecord::tau}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StopReasonText, EveryStopSaysWhy) {

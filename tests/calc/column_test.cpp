@@ -157,7 +157,7 @@ TEST(CalculateColumn, EfficiencyOvershootThatStepsBelowZeroStops) {
     EXPECT_TRUE(state.InputError);
     for (const TrayRecord& tray : result.trays) {
         EXPECT_GE(tray.x, 0.0f) << "tray " << tray.number;
-        EXPECT_GE(tray.y, 0.0f) << "tray " << tray.number;
+        EXPECT_GE(tray.yOut, 0.0f) << "tray " << tray.number;
     }
 }
 

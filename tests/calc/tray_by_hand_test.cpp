@@ -169,14 +169,17 @@ HandTray Rounded(HandTray t) {
     return t;
 }
 
-CalcStop RunTray(const HandTray& t, float& y, TrayRow& row) {
+// The tray model on the hand tray's inputs, rounded to single precision as the program holds them.
+CalcStop RunTray(const HandTray& t, TrayRecord& tray) {
     const Section& s = t.sec;
     auto f = [](double v) { return static_cast<float>(v); };
-    const TrayConditions tray{f(t.x), t.alfa, f(t.V), f(t.L), f(t.T)};
+    tray.V = f(t.V);
+    tray.L = f(t.L);
+    tray.T = f(t.T);
     const SectionParams section{f(s.LS),  f(s.HP),  f(s.S), f(s.T),  f(s.RO),
                                 f(s.mu1), f(s.mu2), f(s.e), t.phi12, t.phi21};
     const ColumnConstants column{f(DY), f(t.dx), f(PRES), f(M1), f(M2), t.bubbleCap};
-    return StopOf(ComputeTray(tray, section, column, y, row).cause);
+    return StopOf(ComputeTray(tray, TraySection(section, column), f(t.x), f(t.y), t.alfa).cause);
 }
 
 class TraysByHand : public ::testing::TestWithParam<DirectCase> {};
@@ -192,14 +195,15 @@ TEST_P(TraysByHand, AgreeWithTheCorrelationsOrStop) {
     ASSERT_GT(hand.eta, c.etaLow);
     ASSERT_LT(hand.eta, c.etaHigh);
 
-    float y = static_cast<float>(t.y);
-    TrayRow row{};
-    ASSERT_EQ(RunTray(t, y, row), c.stop);
+    TrayRecord tray;
+    ASSERT_EQ(RunTray(t, tray), c.stop);
     if (c.stop != CalcStop::None)
         return;
-    for (std::size_t i = 0; i < row.size(); ++i)
-        EXPECT_NEAR(row[i], hand.row[i], std::fabs(hand.row[i]) * c.tolerance) << kRowNames[i];
-    EXPECT_NEAR(y - t.y, hand.yOut - t.y, std::fabs(hand.yOut - t.y) * c.tolerance);
+    for (std::size_t i = 0; i < kResultRowQuantities.size(); ++i) {
+        EXPECT_NEAR(tray.*kResultRowQuantities[i], hand.row[i], std::fabs(hand.row[i]) * c.tolerance)
+            << kRowNames[i];
+    }
+    EXPECT_NEAR(tray.yOut - t.y, hand.yOut - t.y, std::fabs(hand.yOut - t.y) * c.tolerance);
 }
 
 // The sample's first tray has Pe + eta near 17; a tray four times wider (longer flow path S/LS)
@@ -235,9 +239,8 @@ TEST(TrayModel, MixingExponentJustAboveItsFloorPasses) {
             ASSERT_GT(hand.eta, 1.01e-19);
             ASSERT_LT(hand.eta, 1.04e-19);
         }
-        float y = static_cast<float>(t.y);
-        TrayRow row{};
-        EXPECT_EQ(RunTray(t, y, row), stop) << "eta " << hand.eta;
+        TrayRecord tray;
+        EXPECT_EQ(RunTray(t, tray), stop) << "eta " << hand.eta;
     }
 }
 

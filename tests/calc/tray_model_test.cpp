@@ -10,23 +10,26 @@ namespace {
 
 // A stripping-section tray of the ethanol-water sample, near the bottom of the column.
 struct TraySetup {
-    TrayConditions tray{0.00023487f, 10.0, 0.034101f, 0.18316f, 81.9f};
+    TraySetup() {
+        tray.V = 0.034101f;
+        tray.L = 0.18316f;
+        tray.T = 81.9f;
+    }
+    TrayFault Compute() { return ComputeTray(tray, TraySection(section, column), x, y, 10.0); }
+    TrayRecord tray;
+    float x = 0.00023487f, y = 0.00023487f;
     SectionParams section{0.592f, 0.04f, 0.3602f, 81.9f, 796.676f, 0.01057f, 0.0115f, 0.0432f, 1.3, 0.6};
     ColumnConstants column{0.187f, 0.0000263f, 760.0f, 46.0f, 18.0f, true};
-    float y = 0.00023487f;
 };
-
-enum Row { kW = 0, kF, kQ, kH, kTau, kLambda, kPe, kSc, kNL, kNG, kNOG, kEOG, kEMV, kEa };
 
 TEST(TrayModel, SieveTrayWithNegativeMixingCoefficientUsesPecletFifty) {
     TraySetup s;
     s.column.bubbleCap = false;
-    s.tray.vapourFlow = 0.0005f; // slow vapour: 0.0922 h + 0.00668 w^1.44 < 0.00562
-    s.tray.liquidFlow = 0.002f;
-    TrayRow row{};
-    ASSERT_EQ(StopOf(ComputeTray(s.tray, s.section, s.column, s.y, row).cause), CalcStop::None);
-    ASSERT_LT(0.0922 * row[kH] + 0.00668 * std::pow(row[kW], 1.44) - 0.00562, 0.0);
-    EXPECT_EQ(row[kPe], 50.0f);
+    s.tray.V = 0.0005f; // slow vapour: 0.0922 h + 0.00668 w^1.44 < 0.00562
+    s.tray.L = 0.002f;
+    ASSERT_EQ(StopOf(s.Compute().cause), CalcStop::None);
+    ASSERT_LT(0.0922 * s.tray.h + 0.00668 * std::pow(s.tray.w, 1.44) - 0.00562, 0.0);
+    EXPECT_EQ(s.tray.Pe, 50.0f);
 }
 
 struct StopCase {
@@ -39,21 +42,19 @@ class TrayModelStops : public ::testing::TestWithParam<StopCase> {};
 TEST_P(TrayModelStops, EndWithTheInputDataError) {
     TraySetup s;
     GetParam().spoil(s);
-    TrayRow row{};
-    EXPECT_EQ(StopOf(ComputeTray(s.tray, s.section, s.column, s.y, row).cause), CalcStop::InputDataError);
+    EXPECT_EQ(StopOf(s.Compute().cause), CalcStop::InputDataError);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Domain, TrayModelStops,
     ::testing::Values(
         StopCase{"NegativeVelocity", [](TraySetup& s) { s.section.trayArea = -0.36f; }},
-        StopCase{"NegativeDensityFromTemperatureBelowZeroKelvin",
-                 [](TraySetup& s) { s.tray.temperature = -300.0f; }},
+        StopCase{"NegativeDensityFromTemperatureBelowZeroKelvin", [](TraySetup& s) { s.tray.T = -300.0f; }},
         StopCase{"NegativeSchmidtReciprocal", [](TraySetup& s) { s.column.diffusivityVapour = -0.1f; }},
-        StopCase{"NegativeClearLiquidHeight", [](TraySetup& s) { s.tray.vapourFlow = 2.0f; }},
+        StopCase{"NegativeClearLiquidHeight", [](TraySetup& s) { s.tray.V = 2.0f; }},
         StopCase{"ZeroTrayAreaDividesByZero", [](TraySetup& s) { s.section.trayArea = 0.0f; }},
         StopCase{"ZeroWeirLengthDividesByZero", [](TraySetup& s) { s.section.weirLength = 0.0f; }},
-        StopCase{"ZeroLiquidFlow", [](TraySetup& s) { s.tray.liquidFlow = 0.0f; }},
+        StopCase{"ZeroLiquidFlow", [](TraySetup& s) { s.tray.L = 0.0f; }},
         StopCase{"NegativeLiquidDiffusivity", [](TraySetup& s) { s.column.diffusivityLiquid = -1e-5f; }},
         // Found by fuzzing: a sieve tray with a 1 cm weir and F = 7.63 keeps h = 3.5 mm but gets
         // NG = (4.6 * 0.01 + 0.776 - 0.24 * 7.63 + 105 q) sqrt(r) = -0.28.
@@ -61,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                  [](TraySetup& s) {
                      s.column.bubbleCap = false;
                      s.section.weirHeight = 0.01f;
-                     s.tray.vapourFlow = 0.12f;
+                     s.tray.V = 0.12f;
                  }}),
     [](const auto& info) { return std::string(info.param.name); });
 

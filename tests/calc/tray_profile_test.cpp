@@ -29,10 +29,10 @@ TEST_P(TrayProfile, AgreesWithTheResultTableAndTheMurphreeStep) {
     for (int column = 1; column <= 3; ++column) {
         const TrayRecord& tray = profile[static_cast<std::size_t>(trays[column - 1] - 1)];
         SCOPED_TRACE(tray.number);
-        EXPECT_EQ(tray.vapourVelocity, state.TrayResults(1, column));
-        EXPECT_EQ(tray.fFactor, state.TrayResults(2, column));
-        EXPECT_EQ(tray.clearLiquidHeight, state.TrayResults(4, column));
-        EXPECT_EQ(tray.efficiency, state.TrayResults(14, column));
+        EXPECT_EQ(tray.w, state.TrayResults(1, column));
+        EXPECT_EQ(tray.F, state.TrayResults(2, column));
+        EXPECT_EQ(tray.h, state.TrayResults(4, column));
+        EXPECT_EQ(tray.Ea, state.TrayResults(14, column));
     }
 
     // Each tray moves the vapour entering it towards y* by Ea; the bottom vapour is xW.
@@ -43,10 +43,10 @@ TEST_P(TrayProfile, AgreesWithTheResultTableAndTheMurphreeStep) {
         EXPECT_EQ(tray.section,
                   tray.number > state.FeedTray ? ColumnSection::Rectifying : ColumnSection::Stripping);
         EXPECT_GT(tray.yStar, tray.x);
-        EXPECT_NEAR(tray.y, yIn + tray.efficiency * (tray.yStar - yIn), 2e-7f);
-        yIn = tray.y;
+        EXPECT_NEAR(tray.yOut, yIn + tray.Ea * (tray.yStar - yIn), 2e-7f);
+        yIn = tray.yOut;
     }
-    EXPECT_GT(profile.back().y, result.balance.xP);
+    EXPECT_GT(profile.back().yOut, result.balance.xP);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -63,7 +63,7 @@ TEST_P(DiagramOfEachKind, EachRunEndsOnTheOperatingLineOfItsSection) {
         EXPECT_NEAR(diagram.steps[i].y, onLine(line, diagram.steps[i]), 2e-4) << "after tray " << tray;
     }
     ASSERT_TRUE(diagram.feedStep.has_value());
-    EXPECT_EQ(diagram.feedStep->y, result.trays[static_cast<std::size_t>(result.feedTray - 1)].y);
+    EXPECT_EQ(diagram.feedStep->y, result.trays[static_cast<std::size_t>(result.feedTray - 1)].yOut);
     // The feed line and both operating lines meet in one point.
     EXPECT_EQ(diagram.feedLine.back(), diagram.strippingLine.back());
     EXPECT_EQ(diagram.rectifyingLine.front(), diagram.strippingLine.back());
@@ -210,10 +210,10 @@ protected:
         std::vector<std::pair<double, double>> steps;
         for (int tray = 1; tray <= result.feedTray; ++tray) {
             const TrayRecord& t = profile[static_cast<std::size_t>(tray - 1)];
-            const double below = tray == 1 ? diagram.xW : profile[static_cast<std::size_t>(tray - 2)].y;
+            const double below = tray == 1 ? diagram.xW : profile[static_cast<std::size_t>(tray - 2)].yOut;
             const double next = profile[static_cast<std::size_t>(tray)].x;
             steps.push_back({std::fabs(frame.ScreenX(next) - frame.ScreenX(t.x)),
-                             std::fabs(frame.ScreenY(t.y) - frame.ScreenY(below))});
+                             std::fabs(frame.ScreenY(t.yOut) - frame.ScreenY(below))});
         }
         return steps;
     }

@@ -30,6 +30,7 @@ public:
     }
     void EndProgram() override { Ask(QStringLiteral("EndProgram")); }
     void ShowColumnDiagram() override { Ask(QStringLiteral("ShowColumnDiagram")); }
+    void ShowWorkedTray(int tray) override { Ask(QStringLiteral("ShowWorkedTray %1").arg(tray)); }
     void CompareCalculations() override { Ask(QStringLiteral("CompareCalculations")); }
 
     QStringList asked;

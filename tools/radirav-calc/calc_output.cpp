@@ -123,12 +123,13 @@ std::string ResultJson(const ProgramState& state, const ColumnResult& result, bo
                 {{"tray", tray.number},
                  {"section", tray.section == ColumnSection::Stripping ? "stripping" : "rectifying"},
                  {"x", Number(tray.x)},
-                 {"y", Number(tray.y)},
+                 {"y", Number(tray.yOut)},
                  {"yStar", Number(tray.yStar)},
-                 {"Ea", Number(tray.efficiency)},
-                 {"w", Number(tray.vapourVelocity)},
-                 {"F", Number(tray.fFactor)},
-                 {"h", Number(tray.clearLiquidHeight)}});
+                 {"EMV", Number(tray.EMV)},
+                 {"Ea", Number(tray.Ea)},
+                 {"w", Number(tray.w)},
+                 {"F", Number(tray.F)},
+                 {"h", Number(tray.h)}});
         }
         json["profile"] = trays;
     }

@@ -10,6 +10,7 @@
 #include "report/report_text.h"
 #include "report/stop_text.h"
 #include "study_output.h"
+#include "tray_output.h"
 #include "variants.h"
 
 #include <charconv>
@@ -26,6 +27,7 @@ namespace {
 
 constexpr const char* kHelp = R"(Использование:
   radirav-calc [--json [--profile]] ФАЙЛ.case
+  radirav-calc --tray N|feed|top [--json] ФАЙЛ.case
   radirav-calc [--json] --sweep [КОД=FROM:TO:COUNT | TRAY=K,S] ФАЙЛ.case
   radirav-calc --summary ФАЙЛ.case...
   radirav-calc --variants N --seed S --vary КОД=ОТ:ДО[,КОД=ОТ:ДО...]
@@ -45,7 +47,16 @@ constexpr const char* kHelp = R"(Использование:
    "balance": {"P", "W", "xP", "xW", "b", "ys"}}
 --profile (вместе с --json): "profile" - каждая тарелка снизу вверх:
   {"tray", "section": "stripping" | "rectifying", "x", "y" (уходящий пар), "yStar",
-   "Ea" (эффективность по Мэрфри с учётом уноса), "w" (м/с), "F" (F-фактор), "h" (м)}.
+   "EMV" (эффективность по Мэрфри), "Ea" (она же с учётом уноса), "w" (м/с), "F" (F-фактор),
+   "h" (м)}.
+
+--tray N: расчёт одной тарелки по шагам - от летучести до пара, уходящего с тарелки, каждый
+  шаг формулой, формулой с числами и результатом; N - номер снизу, feed - тарелка питания,
+  top - верхняя. С --json: {"tray": {"number", "section" ("stripping" | "rectifying"), "x",
+  "y_in", "y_out", "y_star", "alpha", "T", "V", "L", "k", "lambda", "rho_v", "w", "F", "mu_v", "r",
+  "Sc", "QL", "q", "h", "DE", "tau", "NG", "NL", "NOG", "EOG", "Pe", "g", "eta", "s", "EMV",
+  "Ea"}, "stopped_at", "stop", "error", "reason"}. Если расчёт остановился на этой тарелке,
+  тарелка рассчитана до шага, на котором он остановился ("stopped_at"; дальше null).
 
 --sweep: исследование одного параметра варианта, CSV. Вариант считается при COUNT значениях
   КОДА, поровну от FROM до TO (десятичная точка); оба конца проходят те же проверки, что в
@@ -101,7 +112,8 @@ CR LF или CR; значение в двойных кавычках берёт�
 диапазонам, что и на экранах программы.
 
 Код выхода: 0 рассчитано; 1 расчёт остановился (ошибка в исходных данных или больше 300
-тарелок; для --summary - в каком-либо файле; для --sweep - ни одна строка не рассчитана;
+тарелок; для --tray - и тарелки с таким номером в колонне нет; для --summary - в каком-либо
+файле; для --sweep - ни одна строка не рассчитана;
 для --variants - не набралось N вариантов); 2 ошибка в командной строке или в файле
 варианта (для --summary - в каком-либо файле, его строка говорит, почему).
 )";
@@ -114,7 +126,7 @@ std::string NowAsRussianDate() {
         {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec});
 }
 
-enum class Mode { Report, Sweep, Summary, Variants };
+enum class Mode { Report, Sweep, Summary, Variants, Tray };
 
 int Usage(const std::string& what) {
     std::cerr << "radirav-calc: " << what << " (см. --help)\n";
@@ -171,6 +183,7 @@ int main(int argc, char** argv) {
     Mode mode = Mode::Report;
     bool json = false;
     bool profile = false;
+    std::optional<radirav::TrayRequest> tray;
     std::optional<radirav::StudySpec> sweep;
     std::string sweepText;
     radirav::VariantsSpec variants;
@@ -186,15 +199,22 @@ int main(int argc, char** argv) {
             std::cout << "radirav-calc " RADIRAV_VERSION "\n";
             return 0;
         }
-        const bool modeOption = arg == "--sweep" || arg == "--summary" || arg == "--variants";
+        const bool modeOption =
+            arg == "--sweep" || arg == "--summary" || arg == "--variants" || arg == "--tray";
         if (modeOption && mode != Mode::Report)
-            return Usage("--sweep, --summary и --variants не сочетаются");
-        const bool takesValue =
-            arg == "--variants" || arg == "--seed" || arg == "--vary" || arg == "--equilibrium";
+            return Usage("--sweep, --summary, --variants и --tray не сочетаются");
+        const bool takesValue = arg == "--variants" || arg == "--seed" || arg == "--vary" ||
+                                arg == "--equilibrium" || arg == "--tray";
         if (takesValue && i + 1 == argc)
             return Usage("после " + arg + " нужно значение");
         if (arg == "--json") {
             json = true;
+        } else if (arg == "--tray") {
+            mode = Mode::Tray;
+            tray = radirav::ParseTrayRequest(argv[++i]);
+            if (!tray)
+                return Usage("--tray " + radirav::QuoteForMessage(argv[i]) +
+                             ": нужен номер тарелки от 1 до 300, feed или top");
         } else if (arg == "--profile") {
             profile = true;
         } else if (arg == "--sweep") {
@@ -242,8 +262,8 @@ int main(int argc, char** argv) {
         json = true; // --profile alone asks for the JSON of one case
     if (profile && mode != Mode::Report)
         return Usage("--profile - только вместе с --json");
-    if (json && mode != Mode::Report && mode != Mode::Sweep)
-        return Usage("--json - только с расчётом одного варианта или с --sweep");
+    if (json && mode != Mode::Report && mode != Mode::Sweep && mode != Mode::Tray)
+        return Usage("--json - только с расчётом одного варианта, с --sweep или с --tray");
     const bool variantOptions = seedGiven || !variants.ranges.empty() || variants.equilibrium;
     if (variantOptions && mode != Mode::Variants)
         return Usage("--seed, --vary и --equilibrium - только вместе с --variants");
@@ -269,6 +289,12 @@ int main(int argc, char** argv) {
     if (mode == Mode::Sweep)
         return RunSweep(state, sweep, sweepText, json);
     const radirav::ColumnResult result = radirav::CalculateAndStore(state);
+    if (mode == Mode::Tray) {
+        const radirav::TrayAnswer answer =
+            radirav::AnswerTrayRequest(state, result, *tray, json, NowAsRussianDate());
+        std::cout << answer.text;
+        return answer.status;
+    }
     if (json)
         std::cout << radirav::ResultJson(state, result, profile) << "\n";
     else if (result.stop == radirav::CalcStop::None)

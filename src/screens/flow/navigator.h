@@ -45,6 +45,8 @@ public:
     virtual void EndProgram() = 0;
     // The calculated column drawn beside the results: diagram, tray profile, reflux study.
     virtual void ShowColumnDiagram() = 0;
+    // Tray `tray` of the calculated column worked out step by step, beside the results.
+    virtual void ShowWorkedTray(int tray) = 0;
     // The session's calculations side by side, beside the results: what changed and what it gave.
     virtual void CompareCalculations() = 0;
 };

@@ -13,6 +13,7 @@
 #include "screens/results/column_diagram_window.h"
 #include "screens/results/comparison_window.h"
 #include "screens/results/form11_results.h"
+#include "screens/results/worked_tray_window.h"
 
 #include <QElapsedTimer>
 #include <utility>
@@ -216,9 +217,26 @@ void ScreenFlow::ShowColumnDiagram() {
         const Form11* results = Loaded(results_);
         if (results == nullptr || !results->Column())
             return;
-        columnDiagram_ = new ColumnDiagramWindow(state_, platform_, results->Column());
+        columnDiagram_ = new ColumnDiagramWindow(state_, platform_, results->Column(), *this);
         columnDiagram_->ReportOpenTime(clicked);
         columnDiagram_->show();
+    });
+}
+
+void ScreenFlow::ShowWorkedTray(int tray) {
+    Carry([&] {
+        // The trays of the column the results window holds; without it there is none to show.
+        const Form11* results = Loaded(results_);
+        if (results == nullptr || !results->Result())
+            return;
+        // One worked tray at a time beside the results: a second request turns the open one to it.
+        WorkedTrayWindow* window = Loaded(workedTray_);
+        if (window == nullptr)
+            window = workedTray_ = new WorkedTrayWindow(state_, platform_, results->Result());
+        window->ShowTray(tray);
+        window->show();
+        window->raise();
+        window->activateWindow();
     });
 }
 

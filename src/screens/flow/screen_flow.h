@@ -16,6 +16,7 @@ class Form8;
 class Form11;
 class Form15;
 class ColumnDiagramWindow;
+class WorkedTrayWindow;
 class ComparisonWindow;
 class ScreenWindow;
 
@@ -53,6 +54,7 @@ public:
     void OpenReentryChoice(EquilibriumData data) override;
     void EndProgram() override;
     void ShowColumnDiagram() override;
+    void ShowWorkedTray(int tray) override;
     void CompareCalculations() override;
 
     // Every calculation the results window has made since the program started.
@@ -77,8 +79,9 @@ private:
     QPointer<Form2> nameBackdrop_; // the general window standing behind the name questions
     QPointer<Form8> review_;       // the ideality question and the Antoine constants
     QPointer<Form15> menu_;        // the change-input menu, kept hidden while a group is changed
-    QPointer<Form11> results_;     // holds the calculated column the diagram draws
+    QPointer<Form11> results_;     // holds the calculated column the diagram and the worked tray read
     QPointer<ColumnDiagramWindow> columnDiagram_;
+    QPointer<WorkedTrayWindow> workedTray_;
     QPointer<ComparisonWindow> comparison_;
     // The session's calculations, in memory only: no input, never in a case file.
     CalculationHistory history_;

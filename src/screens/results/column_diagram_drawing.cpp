@@ -206,8 +206,8 @@ void DrawProfile(Pen& pen, const ColumnPicture& p) {
     Polyline x, y, efficiency;
     for (const TrayRecord& tray : p.result.trays) {
         x.push_back({static_cast<double>(tray.number), tray.x});
-        y.push_back({static_cast<double>(tray.number), tray.y});
-        efficiency.push_back({static_cast<double>(tray.number), tray.efficiency});
+        y.push_back({static_cast<double>(tray.number), tray.yOut});
+        efficiency.push_back({static_cast<double>(tray.number), tray.Ea});
     }
     Curve(pen, labels, f, x, kOperatingColor, pen.Stroke(2));
     Curve(pen, labels, f, y, kEquilibriumColor, pen.Stroke(2));

@@ -70,9 +70,9 @@ QString Regional(const std::string& text) {
 } // namespace
 
 ColumnDiagramWindow::ColumnDiagramWindow(ProgramState& state, Platform platform,
-                                         std::shared_ptr<HeldColumn> column)
+                                         std::shared_ptr<HeldColumn> column, Navigator& navigator)
     : ScreenWindow(platform.screens, QStringLiteral("ColumnDiagram")), state_(state), platform_(platform),
-      column_(std::move(column)), inputs_(StudiableInputs(state)) {
+      navigator_(navigator), column_(std::move(column)), inputs_(StudiableInputs(state)) {
     setWindowTitle(kCaption);
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     SetOuterGeometry({10, 5, kOuterWidth, kOuterHeight});
@@ -321,11 +321,20 @@ void ColumnDiagramWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void ColumnDiagramWindow::OnMouseDown(QPointF where, Qt::MouseButton button) {
-    const std::optional<StudyPlot> plot = PlotOfStudy();
-    if (button != Qt::LeftButton || !plot)
+    if (button != Qt::LeftButton)
         return;
-    if (const auto row = StudyRowAt(*Study(), *plot, {where.x(), where.y()}, kPickReach * layout_.unit))
-        PickRow(*row);
+    const PlotPoint at{where.x(), where.y()};
+    if (const std::optional<StudyPlot> plot = PlotOfStudy()) {
+        if (const auto row = StudyRowAt(*Study(), *plot, at, kPickReach * layout_.unit)) {
+            PickRow(*row);
+            return;
+        }
+    }
+    if (column_->result.stop != CalcStop::None)
+        return;
+    if (const std::optional<int> tray =
+            TrayAt(diagram_, layout_, column_->result.requiredTrays, at, kPickReach * layout_.unit))
+        navigator_.ShowWorkedTray(*tray);
 }
 
 void ColumnDiagramWindow::RangeButtonClick() {

@@ -8,6 +8,7 @@
 #include "platform/screen_window.h"
 #include "report/column_diagram.h"
 #include "report/study_plot.h"
+#include "screens/flow/navigator.h"
 #include "screens/results/held_column.h"
 
 #include <QElapsedTimer>
@@ -31,7 +32,8 @@ namespace radirav {
 class ColumnDiagramWindow final : public ScreenWindow {
     Q_OBJECT
 public:
-    ColumnDiagramWindow(ProgramState& state, Platform platform, std::shared_ptr<HeldColumn> column);
+    ColumnDiagramWindow(ProgramState& state, Platform platform, std::shared_ptr<HeldColumn> column,
+                        Navigator& navigator);
 
     QComboBox* StudiedInputBox; // the input the study varies
     CommandButton* RangeButton;
@@ -75,6 +77,8 @@ public:
 
 protected:
     void OnCloseRequested() override { Unload(); }
+    // A click on a step of the staircase or along the tray profile works that tray out; one on
+    // the study's plot shows the figures of the column there.
     void OnMouseDown(QPointF where, Qt::MouseButton button) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -100,6 +104,7 @@ private:
 
     ProgramState& state_;
     Platform platform_;
+    Navigator& navigator_;
     std::shared_ptr<HeldColumn> column_;
     ColumnDiagram diagram_;
     ColumnDiagramLayout layout_;

@@ -32,6 +32,7 @@ const QString kPrintCaption = QStringLiteral("  Печать результат�
 const QString kChangeCaption = QStringLiteral("Изменение исходной информации");
 const QString kEndCaption = QStringLiteral("Окончание расчёта");
 const QString kDiagramCaption = QStringLiteral("Диаграмма и\nпрофиль колонны");
+const QString kTrayCaption = QStringLiteral("Расчёт тарелки");
 const QString kCompareCaption = QStringLiteral("Сравнить расчёты");
 
 QFont ButtonFont() {
@@ -95,6 +96,9 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     // Right of the print and change buttons, where the results leave the window empty.
     DiagramButton =
         MakeButton(this, QStringLiteral("DiagramButton"), kDiagramCaption, {540, 350, 200, 82}, ButtonFont());
+    // Under it, level with the end button.
+    TrayButton =
+        MakeButton(this, QStringLiteral("TrayButton"), kTrayCaption, {540, 450, 200, 32}, ButtonFont());
     // Left of the end button, where neither the table, the stop's message nor the warnings reach.
     CompareButton =
         MakeButton(this, QStringLiteral("CompareButton"), kCompareCaption, {40, 450, 200, 32}, ButtonFont());
@@ -113,6 +117,7 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     Command4->hide();
     Command5->hide();
     DiagramButton->hide();
+    TrayButton->hide();
     CompareButton->hide();
     Label2->hide();
 
@@ -122,6 +127,7 @@ Form11::Form11(ProgramState& state, Platform platform, Navigator& navigator)
     Command4->OnClick([this] { Command4Click(); });
     Command5->OnClick([this] { Command5Click(); });
     DiagramButton->OnClick([this] { DiagramButtonClick(); });
+    TrayButton->OnClick([this] { TrayButtonClick(); });
     CompareButton->OnClick([this] { CompareButtonClick(); });
 }
 
@@ -155,6 +161,7 @@ void Form11::Calculate() {
     Command4->show();
     Command5->show();
     DiagramButton->setVisible(!state_.InputError);
+    TrayButton->setVisible(!state_.InputError);
 }
 
 void Form11::AskAlfaAndCalculate() {
@@ -202,6 +209,7 @@ void Form11::ShowStop(const ColumnResult& result) {
     Command2->hide();
     Command3->hide();
     DiagramButton->hide();
+    TrayButton->hide();
     Command4->show();
     Command5->show();
 }
@@ -215,6 +223,7 @@ void Form11::ShowResults() {
     Command2->hide();
     Command3->hide();
     DiagramButton->hide();
+    TrayButton->hide();
 
     surface.SetCurrentX(30);
     surface.SetCurrentY(20);

@@ -32,6 +32,7 @@ public:
     QPlainTextEdit* WarningList;  // under the results: every warning about trays outside their usual
                                   // design window, scrolled when there are more than it shows
     CommandButton* DiagramButton; // the column drawn, after a normal end
+    CommandButton* TrayButton;    // one tray worked out step by step, after a normal end
     CommandButton* CompareButton; // the session's calculations side by side, after any outcome
 
     // For callers that calculate straight away: results caption, no start or graph buttons.
@@ -44,7 +45,6 @@ public:
     void ShowResults();
     // The accepted point table as an x-y diagram on yellow, before the calculation starts.
     void ShowEquilibriumGraph();
-
     // The last calculation's column; null before the first.
     std::shared_ptr<const ColumnResult> Result() const;
     // The same column with what is worked out from it (the reflux study).
@@ -56,6 +56,7 @@ public:
     void Command4Click();
     void Command5Click();
     void DiagramButtonClick() { navigator_.ShowColumnDiagram(); }
+    void TrayButtonClick() { navigator_.ShowWorkedTray(1); }
     void CompareButtonClick() { navigator_.CompareCalculations(); }
 
 signals:

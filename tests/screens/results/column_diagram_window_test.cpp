@@ -51,22 +51,30 @@ void PrintTo(const Form11Case& c, std::ostream* os) {
 
 class DiagramButtonOfForm11 : public ScreenTest, public ::testing::WithParamInterface<Form11Case> {};
 
-// The button appears only after a normal end; it never covers a control of the results window.
+// The diagram's and the worked tray's buttons appear only after a normal end; they never cover a
+// control of the results window.
 TEST_P(DiagramButtonOfForm11, ShowsAfterANormalEndOnly) {
     state = GetParam().make();
     testing::RecordingNavigator navigator;
     auto* form = new Form11(state, platform, navigator);
     form->show();
     form->Calculate();
-    ASSERT_EQ(form->DiagramButton->isVisible(), GetParam().shown);
-    for (QWidget* control : {static_cast<QWidget*>(form->Command3), static_cast<QWidget*>(form->Command4),
-                             static_cast<QWidget*>(form->Command5)}) {
-        EXPECT_FALSE(form->DiagramButton->geometry().intersects(control->geometry()))
-            << control->objectName().toStdString();
+    for (CommandButton* button : {form->DiagramButton, form->TrayButton}) {
+        ASSERT_EQ(button->isVisible(), GetParam().shown);
+        for (QWidget* control :
+             {static_cast<QWidget*>(form->Command3), static_cast<QWidget*>(form->Command4),
+              static_cast<QWidget*>(form->Command5), static_cast<QWidget*>(form->WarningList)}) {
+            if (control != button) {
+                EXPECT_FALSE(button->geometry().intersects(control->geometry()))
+                    << control->objectName().toStdString();
+            }
+        }
+        EXPECT_LE(button->geometry().right(), form->width());
+        QTest::mouseClick(button, Qt::LeftButton);
     }
-    EXPECT_LE(form->DiagramButton->geometry().right(), form->width());
-    QTest::mouseClick(form->DiagramButton, Qt::LeftButton);
+    EXPECT_FALSE(form->DiagramButton->geometry().intersects(form->TrayButton->geometry()));
     EXPECT_EQ(navigator.asked.contains(QStringLiteral("ShowColumnDiagram")), GetParam().shown);
+    EXPECT_EQ(navigator.asked.contains(QStringLiteral("ShowWorkedTray 1")), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Results, DiagramButtonOfForm11,
@@ -86,7 +94,7 @@ class ColumnDiagramTest : public ScreenTest {
 protected:
     // The window on the state; the reflux study run at once unless it is left to run beside it.
     ColumnDiagramWindow* Open(bool studyAtOnce = true) {
-        window = new ColumnDiagramWindow(state, platform, Calculated(state));
+        window = new ColumnDiagramWindow(state, platform, Calculated(state), navigator);
         window->show();
         if (studyAtOnce) {
             window->StudyNow();
@@ -108,6 +116,7 @@ protected:
 
     QTemporaryDir dir;
     QPointer<ColumnDiagramWindow> window;
+    testing::RecordingNavigator navigator;
 };
 
 // The example case: 59 trays, the feed on the 10th (as the batch calculator reports them).
@@ -370,7 +379,8 @@ class DiagramLabels : public ScreenTest, public ::testing::WithParamInterface<La
 // inset's title stays in its frame.
 TEST_P(DiagramLabels, StandClearOfOtherTextsOfTheLinesAndOfTheControls) {
     state = GetParam().make();
-    auto* window = new ColumnDiagramWindow(state, platform, Calculated(state));
+    testing::RecordingNavigator navigator;
+    auto* window = new ColumnDiagramWindow(state, platform, Calculated(state), navigator);
     window->resize(GetParam().size);
     window->show();
     window->Choose(GetParam().input);
