@@ -46,10 +46,10 @@ void ColumnDiagramResize(benchmark::State& bench) {
     QtPlatform machine;
     testing::RecordingNavigator navigator;
     ColumnDiagramWindow window(state, machine.Get(),
-                               std::make_shared<HeldColumn>(HeldColumn{CalculateColumn(state), std::nullopt}),
+                               std::make_shared<HeldColumn>(HeldColumn{CalculateColumn(state), {}}),
                                navigator);
     window.show(); // a hidden window takes its size only when shown
-    window.StudyReflux();
+    window.StudyNow();
     bool large = false;
     QImage picture(1920, 1061, QImage::Format_RGB32);
     for (auto _ : bench) {

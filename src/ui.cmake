@@ -45,6 +45,8 @@ add_library(radirav_ui STATIC
   screens/equilibrium/form9_antoine_question.cpp
   screens/results/column_diagram_window.cpp
   screens/results/column_diagram_drawing.cpp
+  screens/results/diagram_pen.cpp
+  screens/results/study_drawing.cpp
   screens/results/worked_tray_window.cpp
   screens/results/comparison_window.cpp
   platform/picture_file.cpp

@@ -135,6 +135,7 @@ if(X11_FOUND AND X11_XTest_FOUND)
     screens/display/focus_display_test.cpp
     screens/display/worked_tray_display_test.cpp
     screens/display/correction_display_test.cpp
+    screens/display/study_display_test.cpp
     screens/display/comparison_display_test.cpp
   )
   target_include_directories(radirav_display_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})

@@ -87,4 +87,16 @@ InputStudy DefaultStudy(const ProgramState& state, StudiedInput input) {
     return study;
 }
 
+std::vector<StudiedInput> StudiableInputs(const ProgramState& state) {
+    std::vector<StudiedInput> inputs;
+    for (int index = 1; index <= param::kCount; ++index)
+        inputs.push_back({StudiedKind::Parameter, index});
+    for (const StudiedInput other :
+         {StudiedInput{StudiedKind::Alfa, 0}, StudiedInput{StudiedKind::TrayType, 0}}) {
+        if (IsStudiedInputRead(state, other))
+            inputs.push_back(other);
+    }
+    return inputs;
+}
+
 } // namespace radirav

@@ -41,4 +41,8 @@ inline constexpr int kDefaultStudyPoints = 200;
 // check.
 InputStudy DefaultStudy(const ProgramState& state, StudiedInput input);
 
+// The inputs a study of the case may vary, in the order of the parameter table: the 28
+// parameters, ALFA when the case has constant volatility, and the tray type.
+std::vector<StudiedInput> StudiableInputs(const ProgramState& state);
+
 } // namespace radirav

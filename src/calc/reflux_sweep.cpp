@@ -106,14 +106,4 @@ std::optional<RefluxOptimum> FindOptimumReflux(const std::vector<StudyRow>& rows
     return best;
 }
 
-RefluxStudy StudyRefluxOf(const ProgramState& state) {
-    const RefluxStudyPlan plan = PlanRefluxStudy(state);
-    RefluxStudy study;
-    study.reachesTheTop = plan.smallestReaching.has_value();
-    study.minimumReflux = plan.minimumReflux;
-    study.range = plan.range;
-    study.sweep = SweepReflux(state, study.range.from, study.range.to, kDefaultRefluxPoints);
-    return study;
-}
-
 } // namespace radirav

@@ -76,15 +76,4 @@ struct RefluxOptimum {
 std::optional<RefluxOptimum> FindOptimumReflux(const std::vector<StudyRow>& rows,
                                                std::optional<double> minimumReflux);
 
-// The reflux study of one input: minimum reflux, the range studied and the columns over it.
-struct RefluxStudy {
-    bool reachesTheTop = true; // some reflux ratio brings the column to the distillate
-    std::optional<double> minimumReflux;
-    RefluxRange range;
-    std::vector<RefluxPoint> sweep;
-};
-
-// The study over the default range of PlanRefluxStudy, kDefaultRefluxPoints columns.
-RefluxStudy StudyRefluxOf(const ProgramState& state);
-
 } // namespace radirav

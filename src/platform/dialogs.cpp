@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace radirav {
 
@@ -64,9 +65,13 @@ void QtDialogs::Beep() {
     QApplication::beep();
 }
 
-QString QtDialogs::SaveFileName(const QString& title, const QString& filter) {
+QString QtDialogs::SaveFileName(const QString& title, const QString& filter, const QString& suggestedName) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        folder = QDir::homePath();
     QString chosenFilter;
-    QString name = QFileDialog::getSaveFileName(nullptr, title, QDir::homePath(), filter, &chosenFilter);
+    QString name = QFileDialog::getSaveFileName(nullptr, title, QDir(folder).filePath(suggestedName), filter,
+                                                &chosenFilter);
     // The extension of the chosen type when the student typed none: "*.png)" -> ".png".
     const qsizetype star = chosenFilter.indexOf(QStringLiteral("*."));
     if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty() && star >= 0)

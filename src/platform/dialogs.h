@@ -30,8 +30,10 @@ public:
     virtual void ShowMessage(const QString& text, const QString& title) = 0;
     virtual void Beep() = 0;
     // A file name to write to, e.g. filter "Рисунок PNG (*.png);;Рисунок SVG (*.svg)"; empty
-    // when cancelled.
-    virtual QString SaveFileName(const QString& title, const QString& filter) = 0;
+    // when cancelled. The dialog opens in the user's documents folder with `suggestedName`
+    // (extension included) ready to keep or change.
+    virtual QString SaveFileName(const QString& title, const QString& filter,
+                                 const QString& suggestedName) = 0;
 };
 
 class QtDialogs final : public Dialogs {
@@ -40,7 +42,7 @@ public:
     bool AskYesNo(const QString& prompt, const QString& title, SafeAnswer safe) override;
     void ShowMessage(const QString& text, const QString& title) override;
     void Beep() override;
-    QString SaveFileName(const QString& title, const QString& filter) override;
+    QString SaveFileName(const QString& title, const QString& filter, const QString& suggestedName) override;
 };
 
 } // namespace radirav

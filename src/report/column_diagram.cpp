@@ -136,78 +136,179 @@ ColumnDiagram BuildColumnDiagram(const ProgramState& state, const ColumnResult& 
     return d;
 }
 
-RefluxCurves BuildRefluxCurves(const std::vector<RefluxPoint>& sweep) {
-    RefluxCurves curves;
-    bool broken = true;
-    for (const RefluxPoint& point : sweep) {
-        if (point.stop != CalcStop::None) {
-            broken = true;
-            continue;
-        }
-        if (broken) {
-            curves.trays.emplace_back();
-            curves.feed.emplace_back();
-            broken = false;
-        }
-        curves.trays.back().push_back({point.R, static_cast<double>(point.trays)});
-        curves.feed.back().push_back({point.R, static_cast<double>(point.feed)});
-        curves.maxTrays = std::max(curves.maxTrays, static_cast<double>(point.trays));
-    }
-    return curves;
-}
-
 } // namespace radirav
 
 namespace radirav {
 
-ColumnDiagramLayout LayOutColumnDiagram(double width, double height) {
-    ColumnDiagramLayout layout;
+namespace {
+
+// The inset's size as fractions of the diagram's side, largest and smallest, and its foot above
+// the x axis.
+constexpr double kInsetMaxWidth = 0.45, kInsetMaxHeight = 0.44;
+constexpr double kInsetMinWidth = 0.3, kInsetMinHeight = 0.28;
+constexpr double kInsetFoot = 0.02;
+// The smallest inset, drawing units at the designed size, that holds its title, its tick
+// numbers and a plot.
+constexpr double kInsetLeastWidth = 150, kInsetLeastHeight = 130;
+constexpr double kInsetPlaceStep = 0.005;
+
+// The stretches of x in which a line passes through the band of y from `low` to `high`, each
+// widened by `clear`.
+std::vector<std::pair<double, double>> BlockedInBand(const std::vector<Polyline>& lines, double low,
+                                                     double high, double clear) {
+    std::vector<std::pair<double, double>> blocked;
+    for (const Polyline& line : lines) {
+        for (std::size_t i = 0; i + 1 < line.size(); ++i) {
+            const PlotPoint a = line[i], b = line[i + 1];
+            double t0 = 0, t1 = 1;
+            if (a.y == b.y) {
+                if (a.y < low || a.y > high)
+                    continue;
+            } else {
+                const double ta = (low - a.y) / (b.y - a.y), tb = (high - a.y) / (b.y - a.y);
+                t0 = std::max(0.0, std::min(ta, tb));
+                t1 = std::min(1.0, std::max(ta, tb));
+                if (t0 > t1)
+                    continue;
+            }
+            const double x0 = a.x + t0 * (b.x - a.x), x1 = a.x + t1 * (b.x - a.x);
+            blocked.push_back({std::min(x0, x1) - clear, std::max(x0, x1) + clear});
+        }
+    }
+    return blocked;
+}
+
+// The inset in the diagram's data units: the largest box standing on the x axis with its
+// top-left corner under the diagonal that no line crosses. Tried for each left edge in turn;
+// the box as wide as its free stretch allows, as high as the diagonal over its left edge.
+std::optional<Box> PlaceInsetInData(const std::vector<Polyline>& lines, double clear, double leastWidth,
+                                    double leastHeight) {
+    std::optional<Box> best;
+    double bestScore = 0;
+    for (double left = kInsetPlaceStep; left < 1; left += kInsetPlaceStep) {
+        const double top = std::min(left - 2 * clear, kInsetFoot + kInsetMaxHeight);
+        const double height = top - kInsetFoot;
+        if (height < leastHeight)
+            continue;
+        double right = std::min(1 - clear, left + kInsetMaxWidth);
+        bool free = true;
+        for (const auto& [from, to] : BlockedInBand(lines, kInsetFoot, top, clear)) {
+            if (from <= left && to >= left)
+                free = false;
+            else if (from > left)
+                right = std::min(right, from);
+        }
+        const double width = right - left;
+        if (!free || width < leastWidth)
+            continue;
+        // As square as it can be, the larger of equals.
+        const double score =
+            std::min(width / kInsetMaxWidth, height / kInsetMaxHeight) + 1e-3 * width * height;
+        if (score > bestScore) {
+            bestScore = score;
+            best = Box{left, top, width, height};
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+std::vector<Polyline> DiagramLines(const ColumnDiagram& d) {
+    std::vector<Polyline> lines{d.equilibrium,   d.pseudoEquilibrium, d.rectifyingLine,
+                                d.strippingLine, d.feedLine,          d.steps,
+                                {{0, 0}, {1, 1}}};
+    for (const double x : {d.xW, d.xF, d.xP})
+        lines.push_back({{x, x}, {x, 0}});
+    return lines;
+}
+
+PlotFrame ColumnDiagramLayout::InsetFrame(const BottomInset& inset) const {
+    return {insetPlot.left, insetPlot.top, insetPlot.width, insetPlot.height,
+            inset.xFrom,    inset.xTo,     inset.yFrom,     inset.yTo,
+            true,           true};
+}
+
+PlotFrame ColumnDiagramLayout::ProfileFrame(int trays) const {
+    const double across = std::max(1, trays) + 1;
+    return {profile.left, profile.top, profile.width, profile.height, 0, across, 0, 1};
+}
+
+std::vector<Box> ColumnDiagramLayout::TextAndControls() const {
+    return {diagramBlock, profileBlock, studyBlock,    diagramLegend, profileLegend, studyLegend, studyWords,
+            studyChoice,  rangeButton,  columnFigures, savePicture,   saveCase,      saveNote,    close};
+}
+
+ColumnDiagramLayout LayOutColumnDiagram(double width, double height, const ColumnDiagram* diagram) {
+    ColumnDiagramLayout l;
     const double u = std::clamp(std::min(width / 1240.0, height / 710.0), 0.75, 2.0);
-    layout.unit = u;
-    // Above each plot its title and the axis title; below it the tick numbers and the axis
-    // title (40), then the legend (44 for two rows under the diagram, one under the others).
-    const double top = 60 * u, left = 70 * u, buttons = 48 * u, gap = 110 * u, margin = 30 * u;
-    const double side =
-        std::max(100.0, std::min(height - top - 84 * u - buttons, (width - left - gap - margin) / 1.9));
-    layout.diagram = {left, top, side, side};
-    // Under the diagonal, where no line of the diagram runs (the composition marks pass behind).
-    layout.inset = {left + 0.53 * side, top + 0.54 * side, 0.45 * side, 0.44 * side};
-    layout.insetPlot = {layout.inset.left + 48 * u, layout.inset.top + 26 * u, layout.inset.width - 64 * u,
-                        layout.inset.height - 45 * u};
-    const double rightLeft = layout.diagram.Right() + gap;
-    const double rightWidth = std::max(100.0, width - rightLeft - margin);
-    const double plots = std::max(100.0, height - buttons - top - 64 * u - 50 * u - 64 * u);
-    const double profileHeight = 0.52 * plots;
-    layout.profile = {rightLeft, top, rightWidth, profileHeight};
-    layout.reflux = {rightLeft, top + profileHeight + 114 * u, rightWidth, plots - profileHeight};
-    layout.buttonTop = height - 42 * u;
-    layout.buttonHeight = 32 * u;
-    return layout;
-}
+    l.unit = u;
+    // Design units, scaled. Above each plot its title and its y axis title; below it its tick
+    // numbers and x axis title (44), then its legend.
+    const double top = 60 * u, left = 70 * u, gap = 110 * u, rightMargin = 56 * u;
+    const double tickRows = 44 * u, legendRow = 20 * u, bottomRow = 48 * u;
+    const double side = std::max(100.0, std::min(height - top - tickRows - 3 * legendRow - bottomRow,
+                                                 (width - left - gap - rightMargin) / 1.9));
+    l.diagram = {left, top, side, side};
+    l.diagramBlock = {left - 66 * u, 4 * u, side + 66 * u + 36 * u, top - 4 * u + side + tickRows - 2 * u};
+    l.diagramLegend = {left, l.diagram.Bottom() + tickRows, side + 36 * u, 3 * legendRow};
 
-PlotFrame DiagramFrame(const ColumnDiagramLayout& l) {
-    return {l.diagram.left, l.diagram.top, l.diagram.width, l.diagram.height, 0, 1, 0, 1};
-}
+    // The right column: the profile, the study's controls, the study, its legend, its words and
+    // the figures of a column picked on it.
+    const double rightLeft = l.diagram.Right() + gap;
+    const double rightWidth = std::max(100.0, width - rightLeft - rightMargin);
+    const double textLeft = rightLeft - 40 * u, textWidth = width - 12 * u - textLeft;
+    const double controlRow = 28 * u, titleRow = 28 * u, wordsHeight = 46 * u, figuresHeight = 32 * u;
+    const double studyLegendHeight = 2 * legendRow + 6 * u;
+    const double fixed = top + tickRows + legendRow + 8 * u + controlRow + titleRow + tickRows +
+                         studyLegendHeight + wordsHeight + 2 * u + figuresHeight + 6 * u + bottomRow;
+    const double plots = std::max(100.0, height - fixed);
+    l.profile = {rightLeft, top, rightWidth, 0.42 * plots};
+    l.profileBlock = {rightLeft - 66 * u, 4 * u, width - 10 * u - (rightLeft - 66 * u),
+                      l.profile.Bottom() + tickRows - 2 * u - 4 * u};
+    l.profileLegend = {rightLeft, l.profile.Bottom() + tickRows, rightWidth, legendRow};
+    const double controlsTop = l.profileLegend.Bottom() + 8 * u;
+    const double rangeWidth = 140 * u;
+    l.rangeButton = {width - 12 * u - rangeWidth, controlsTop, rangeWidth, controlRow};
+    l.studyChoice = {textLeft, controlsTop, l.rangeButton.left - 10 * u - textLeft, controlRow};
+    l.studyTitle = {textLeft, controlsTop, textWidth, controlRow};
+    l.study = {rightLeft, controlsTop + controlRow + titleRow, rightWidth, plots - l.profile.height};
+    l.studyBlock = {l.profileBlock.left, controlsTop + controlRow + 2 * u, l.profileBlock.width,
+                    titleRow - 2 * u + l.study.height + tickRows - 2 * u};
+    l.studyLegend = {textLeft, l.study.Bottom() + tickRows, textWidth, studyLegendHeight};
+    l.studyWords = {textLeft, l.studyLegend.Bottom(), textWidth, wordsHeight};
+    l.columnFigures = {textLeft, l.studyWords.Bottom() + 2 * u, textWidth, figuresHeight};
 
-std::optional<PlotFrame> InsetFrame(const ColumnDiagramLayout& l, const ColumnDiagram& diagram) {
-    if (!diagram.inset)
-        return std::nullopt;
-    const BottomInset& inset = *diagram.inset;
-    return PlotFrame{l.insetPlot.left,
-                     l.insetPlot.top,
-                     l.insetPlot.width,
-                     l.insetPlot.height,
-                     inset.xFrom,
-                     inset.xTo,
-                     inset.yFrom,
-                     inset.yTo,
-                     true,
-                     true};
-}
+    // The bottom row: the two saves with the note of the last, and the close.
+    const double buttonTop = height - 42 * u, buttonHeight = 32 * u, saveWidth = 190 * u;
+    l.savePicture = {20 * u, buttonTop, saveWidth, buttonHeight};
+    l.saveCase = {l.savePicture.Right() + 14 * u, buttonTop, saveWidth, buttonHeight};
+    l.close = {width - 12 * u - rangeWidth, buttonTop, rangeWidth, buttonHeight};
+    l.saveNote = {l.saveCase.Right() + 12 * u, buttonTop - 1 * u, l.close.left - 24 * u - l.saveCase.Right(),
+                  buttonHeight + 2 * u};
+    l.signature = {20 * u, buttonTop, width - 32 * u, buttonHeight};
 
-PlotFrame ProfileFrame(const ColumnDiagramLayout& l, int trays) {
-    const double count = std::max(1, trays);
-    return {l.profile.left, l.profile.top, l.profile.width, l.profile.height, 0, count + 1, 0, 1};
+    // The inset: its designed place without a diagram to keep clear of, else the largest free one.
+    Box inset{0.53, 0.46, 0.45, 0.44}; // left, top, width, height in the diagram's data
+    bool placed = true;
+    if (diagram != nullptr) {
+        // The diagonal is not among the lines tried: the box keeps under it by construction.
+        std::vector<Polyline> lines = DiagramLines(*diagram);
+        std::erase(lines, Polyline{{0, 0}, {1, 1}});
+        const auto free =
+            PlaceInsetInData(lines, 6 * u / side, std::max(kInsetMinWidth, kInsetLeastWidth * u / side),
+                             std::max(kInsetMinHeight, kInsetLeastHeight * u / side));
+        placed = free.has_value();
+        if (free)
+            inset = {free->left, free->top, free->width, free->height};
+    }
+    if (placed) {
+        l.inset = {l.diagram.left + inset.left * side, l.diagram.Bottom() - inset.top * side,
+                   inset.width * side, inset.height * side};
+        l.insetPlot = {l.inset.left + 48 * u, l.inset.top + 26 * u, l.inset.width - 64 * u,
+                       l.inset.height - 45 * u};
+    }
+    return l;
 }
 
 namespace {
@@ -238,13 +339,12 @@ std::optional<int> StepAt(const Polyline& steps, const PlotFrame& frame, PlotPoi
 std::optional<int> TrayAt(const ColumnDiagram& diagram, const ColumnDiagramLayout& layout, int trays,
                           PlotPoint where, double reach) {
     const Box at{where.x, where.y, 0, 0};
-    if (const std::optional<PlotFrame> inset = InsetFrame(layout, diagram);
-        inset && layout.inset.Contains(at))
-        return StepAt(diagram.steps, *inset, where, reach);
+    if (diagram.inset && layout.inset.width > 0 && layout.inset.Contains(at))
+        return StepAt(diagram.steps, layout.InsetFrame(*diagram.inset), where, reach);
     if (layout.diagram.Grown(reach).Contains(at))
-        return StepAt(diagram.steps, DiagramFrame(layout), where, reach);
+        return StepAt(diagram.steps, layout.DiagramFrame(), where, reach);
     if (trays >= 1 && layout.profile.Grown(reach).Contains(at)) {
-        const PlotFrame frame = ProfileFrame(layout, trays);
+        const PlotFrame frame = layout.ProfileFrame(trays);
         const long nearest = std::lround((where.x - frame.left) / frame.width * (frame.xTo - frame.xFrom));
         return static_cast<int>(std::clamp<long>(nearest, 1, trays));
     }

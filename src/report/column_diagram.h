@@ -1,7 +1,6 @@
 #pragma once
 
 #include "calc/column.h"
-#include "calc/reflux_sweep.h"
 #include "model/program_state.h"
 #include "report/plot_geometry.h"
 
@@ -38,33 +37,51 @@ struct ColumnDiagram {
 // Lines of the diagram of the input `state` as calculated into `column`.
 ColumnDiagram BuildColumnDiagram(const ProgramState& state, const ColumnResult& column);
 
-// Required trays and feed tray of a reflux study as two polylines against R; points that stop
-// (tray limit, input error) are left out and break the line.
-struct RefluxCurves {
-    std::vector<Polyline> trays, feed;
-    double maxTrays = 0;
-};
-RefluxCurves BuildRefluxCurves(const std::vector<RefluxPoint>& sweep);
-
 // Where the column diagram window draws what, for an inside of `width` x `height` drawing
 // units. The design is 1240 x 710; `unit` is the window's size relative to it (within 0.75 and
-// 2), and text, gaps and button sizes grow with it.
+// 2), and text, gaps and control sizes grow with it. Every box that holds text or a control
+// stands clear of every other; a plot's box is its plot area, its tick numbers and axis titles
+// round it within its block.
 struct ColumnDiagramLayout {
     double unit = 1;
     Box diagram;   // plot area of the y-x diagram, a square
-    Box inset;     // the inset, inside the diagram's lower right, under the diagonal
+    Box inset;     // the enlarged corner of the bottoms, inside the diagram; empty without room
     Box insetPlot; // its plot area, inside it with room for its title and tick numbers
     Box profile;   // plot area of the tray profile
-    Box reflux;    // plot area of the reflux study
-    double buttonTop = 0, buttonHeight = 0;
-};
-ColumnDiagramLayout LayOutColumnDiagram(double width, double height);
+    Box study;     // plot area of the study of one input
+    // Each plot with its title, its tick numbers and its axis titles.
+    Box diagramBlock, profileBlock, studyBlock;
+    Box diagramLegend, profileLegend, studyLegend; // rows of legend entries
+    Box studyWords;                                // the study said in words, two lines
+    // Controls: the input studied and its range above the study, the figures of the column
+    // picked on its curve under its words, and the bottom row.
+    Box studyChoice, rangeButton, columnFigures;
+    Box savePicture, saveCase, saveNote, close;
+    // A saved picture carries the student, the system and the date where the bottom row stands,
+    // and the name of the input studied in the row of its choice.
+    Box signature, studyTitle;
 
-// How the window maps data into its plots: the y-x diagram, its inset (logarithmic, none without
-// one) and the tray profile of a column of `trays` trays.
-PlotFrame DiagramFrame(const ColumnDiagramLayout& layout);
-std::optional<PlotFrame> InsetFrame(const ColumnDiagramLayout& layout, const ColumnDiagram& diagram);
-PlotFrame ProfileFrame(const ColumnDiagramLayout& layout, int trays);
+    // The plot frame of the y-x diagram, and of the inset's logarithmic scales.
+    PlotFrame DiagramFrame() const {
+        return {diagram.left, diagram.top, diagram.width, diagram.height, 0, 1, 0, 1};
+    }
+    PlotFrame InsetFrame(const BottomInset& inset) const;
+    // The plot frame of the tray profile of a column of `trays` trays: tray numbers across,
+    // compositions and efficiencies 0..1 up.
+    PlotFrame ProfileFrame(int trays) const;
+
+    // Every box above that holds text or a control, the inset aside (it lies in the diagram).
+    std::vector<Box> TextAndControls() const;
+};
+
+// The layout for an inside of `width` x `height`. With `diagram`, the inset takes the largest
+// place under the diagonal that none of the diagram's lines crosses (the composition marks
+// included); without room for it the inset is left empty.
+ColumnDiagramLayout LayOutColumnDiagram(double width, double height, const ColumnDiagram* diagram = nullptr);
+
+// The lines of the diagram in its data units, the composition marks (drops from the diagonal to
+// the x axis at xW, xF and xP) and the diagonal included: what the inset must not hide.
+std::vector<Polyline> DiagramLines(const ColumnDiagram& diagram);
 
 // The tray a click at `where` (drawing units) points at: the nearest step of the staircase within
 // `reach`, in the inset where it shows them, or the nearest tray along the profile; none elsewhere.

@@ -49,6 +49,24 @@ PlotPoint At(PlotPoint a, PlotPoint b, double t) {
     return {a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
 }
 
+// Twice the signed area of the triangle a, b, c: which side of a-b the point c lies on.
+double Turn(PlotPoint a, PlotPoint b, PlotPoint c) {
+    return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+}
+
+// Whether the segments a-b and c-d cross or touch.
+bool SegmentsMeet(PlotPoint a, PlotPoint b, PlotPoint c, PlotPoint d) {
+    const double d1 = Turn(c, d, a), d2 = Turn(c, d, b), d3 = Turn(a, b, c), d4 = Turn(a, b, d);
+    if (((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0)))
+        return true;
+    const auto within = [](PlotPoint p, PlotPoint q, PlotPoint r) {
+        return std::min(p.x, q.x) <= r.x && r.x <= std::max(p.x, q.x) && std::min(p.y, q.y) <= r.y &&
+               r.y <= std::max(p.y, q.y);
+    };
+    return (d1 == 0 && within(c, d, a)) || (d2 == 0 && within(c, d, b)) || (d3 == 0 && within(a, b, c)) ||
+           (d4 == 0 && within(a, b, d));
+}
+
 } // namespace
 
 bool Box::Intersects(const Box& other) const {
@@ -197,6 +215,26 @@ std::optional<std::pair<PlotPoint, PlotPoint>> LabelPlacer::LeaderTo(const Box& 
     return std::pair{from, to};
 }
 
+int LabelPlacer::LeaderCollisions(const std::pair<PlotPoint, PlotPoint>& leader) const {
+    int count = 0;
+    for (const Box& other : boxes_)
+        count += SegmentMeetsBox(leader.first, leader.second, other.Grown(clearance_)) ? 1 : 0;
+    // Lines it crosses, the one it starts on aside: it is tried from a little past its start.
+    const double length = std::hypot(leader.second.x - leader.first.x, leader.second.y - leader.first.y);
+    if (length <= 0)
+        return count;
+    const PlotPoint start = At(leader.first, leader.second, std::min(1.0, (clearance_ + 1.5) / length));
+    for (const Polyline& line : lines_) {
+        for (std::size_t i = 0; i + 1 < line.size(); ++i) {
+            if (SegmentsMeet(start, leader.second, line[i], line[i + 1])) {
+                ++count;
+                break;
+            }
+        }
+    }
+    return count;
+}
+
 LabelPlacer::Placed LabelPlacer::Place(double width, double height, const std::vector<PlotPoint>& corners,
                                        const Polyline& named, double leaderFrom) {
     std::optional<Placed> best;
@@ -207,10 +245,8 @@ LabelPlacer::Placed LabelPlacer::Place(double width, double height, const std::v
             continue;
         const auto leader = LeaderTo(box, named, leaderFrom);
         int collisions = Collisions(box);
-        if (leader) {
-            for (const Box& other : boxes_)
-                collisions += SegmentMeetsBox(leader->first, leader->second, other) ? 1 : 0;
-        }
+        if (leader)
+            collisions += LeaderCollisions(*leader);
         if (collisions < fewest) {
             best = Placed{box, leader};
             fewest = collisions;

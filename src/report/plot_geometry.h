@@ -76,12 +76,16 @@ public:
     // and clear of everything avoided; failing that, the one inside the bounds that meets the
     // fewest things (the first of those), or the first corner. `named` is the point or the
     // segment the label names: a label farther from it than `leaderFrom` gets a leader, which
-    // must not cross an avoided box either. The label and its leader are avoided from then on.
+    // must not run under an avoided box nor cross an avoided line either. The label and its leader are
+    // avoided from then on.
     Placed Place(double width, double height, const std::vector<PlotPoint>& corners,
                  const Polyline& named = {}, double leaderFrom = 0);
 
     // How many avoided lines and boxes `box`, grown by the clearance, meets.
     int Collisions(const Box& box) const;
+    // How many avoided boxes (grown by the clearance) and lines a leader meets, the line it
+    // starts on aside.
+    int LeaderCollisions(const std::pair<PlotPoint, PlotPoint>& leader) const;
 
 private:
     std::optional<std::pair<PlotPoint, PlotPoint>> LeaderTo(const Box& box, const Polyline& named,

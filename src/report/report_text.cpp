@@ -6,6 +6,7 @@
 #include "report/results_text.h"
 #include "report/stop_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -69,6 +70,37 @@ std::string FormatRussianDate(const DateTimeParts& when) {
     std::snprintf(time, sizeof time, "%02d:%02d:%02d", when.hour, when.minute, when.second);
     return std::string(day) + kMonthsGenitive[static_cast<std::size_t>(month - 1)] + year + "г." + Spaces(8) +
            time;
+}
+
+std::string PictureSignature(const ProgramState& state, const DateTimeParts& when) {
+    std::string date = FormatRussianDate(when);
+    // The report's date stands in a column of its own; under a picture one blank is enough.
+    date.erase(std::unique(date.begin(), date.end(), [](char a, char b) { return a == ' ' && b == ' '; }),
+               date.end());
+    std::string text;
+    for (const std::string& name : {TrimBlanks(state.StudentName), TrimBlanks(state.SystemName)}) {
+        if (!name.empty())
+            text += EscapeForMessage(name) + " · ";
+    }
+    return text + date;
+}
+
+std::string SavedFileBaseName(const ProgramState& state) {
+    std::vector<std::string> names;
+    for (const std::string& name : {TrimBlanks(state.StudentName), TrimBlanks(state.SystemName)}) {
+        if (!name.empty())
+            names.push_back(name);
+    }
+    std::string base = names.empty() ? "radirav" : names.size() == 1 ? names[0] : names[0] + " - " + names[1];
+    for (char& c : base) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F ||
+            std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos)
+            c = '_';
+    }
+    // A name ending in a dot or a blank is refused or changed by some file systems.
+    while (!base.empty() && (base.back() == '.' || base.back() == ' '))
+        base.pop_back();
+    return base.empty() ? "radirav" : base;
 }
 
 std::vector<std::string> WarningSentences(const std::vector<HydraulicWarning>& warnings) {

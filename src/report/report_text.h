@@ -13,6 +13,16 @@ namespace radirav {
 // eight blanks, the time.
 std::string FormatRussianDate(const DateTimeParts& when);
 
+// What a saved picture of the calculation carries under it: the student, the system and the
+// date, "Петров П.П. гр. 5-12 · Этанол-Вода · 07 декабря 2026г. 14:35:12"; a name not given is
+// left out.
+std::string PictureSignature(const ProgramState& state, const DateTimeParts& when);
+
+// A file name for what the student saves, built from the student and the system, without the
+// extension: "Петров П.П. гр. 5-12 - Этанол-Вода". Characters no file system takes in a name
+// become "_"; without either name, "radirav".
+std::string SavedFileBaseName(const ProgramState& state);
+
 // The hydraulic warnings of a finished column as the results window and the report give them:
 // one "Внимание! ..." sentence each.
 std::vector<std::string> WarningSentences(const std::vector<HydraulicWarning>& warnings);

@@ -268,4 +268,62 @@ std::string WarningText(const HydraulicWarning& w) {
     return {};
 }
 
+std::string StopCauseName(StopCause cause) {
+    switch (cause) {
+    case StopCause::None:
+        return {};
+    case StopCause::NoDistillate:
+        return "нет дистиллята (XF <= XW)";
+    case StopCause::NoBottoms:
+        return "нет кубового остатка (XF = XP)";
+    case StopCause::NoBoilUp:
+        return "паровое число куба b <= 0";
+    case StopCause::ViscosityRatio:
+        return "отношение масс или вязкостей < 0";
+    case StopCause::BalanceNotFinite:
+        return "баланс не вычисляется";
+    case StopCause::NoUsableTable:
+        return "нет таблицы равновесия";
+    case StopCause::TableVolatility:
+        return "состав вне таблицы равновесия";
+    case StopCause::AntoineExponent:
+    case StopCause::AntoineNoPressure:
+    case StopCause::AntoineVolatility:
+    case StopCause::AntoineNoBubblePoint:
+    case StopCause::BubblePointPressure:
+        return "равновесие по Антуану не вычисляется";
+    case StopCause::VapourDensity:
+        return "скорость или плотность пара < 0";
+    case StopCause::SchmidtNumber:
+        return "число Шмидта вне области";
+    case StopCause::ClearLiquidHeight:
+        return "пар сдувает жидкость (h < 0)";
+    case StopCause::VapourTransferUnits:
+        return "NG < 0: пар вне области корреляции";
+    case StopCause::MixingModel:
+        return "модель перемешивания вне области";
+    case StopCause::NoTransfer:
+        return "тарелка без массообмена";
+    case StopCause::TrayNotFinite:
+        return "тарелка не вычисляется";
+    case StopCause::VapourAboveOne:
+        return "пар богаче чистого компонента";
+    case StopCause::VapourBelowZero:
+        return "состав пара < 0";
+    case StopCause::LiquidOutsideRange:
+        return "состав жидкости вне 0..1";
+    case StopCause::BeyondEquilibrium:
+        return "пар богаче равновесного";
+    case StopCause::NoSeparation:
+        return "летучесть почти 1: разделения нет";
+    case StopCause::Pinch:
+        return "пинч (рабочая линия касается равновесной)";
+    case StopCause::TraysWorkDry:
+        return "КПД тарелок падает до нуля";
+    case StopCause::TooManyTrays:
+        return "больше 300 тарелок";
+    }
+    return {};
+}
+
 } // namespace radirav

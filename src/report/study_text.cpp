@@ -4,6 +4,9 @@
 #include "model/message_text.h"
 #include "model/param_codes.h"
 #include "model/text.h"
+#include "report/report_text.h"
+#include "report/stop_message.h"
+#include "report/stop_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -221,6 +224,45 @@ std::string StudentRefluxText(double studentR, const RefluxOptimum& optimum) {
         return own + " равно оптимальному";
     return own + " на " + std::to_string(percent) + " % " + (ratio > 1.0 ? "больше" : "меньше") +
            " оптимального";
+}
+
+std::string StudyChoiceText(const ProgramState& state, StudiedInput input) {
+    return std::string(KeyOfStudiedInput(input)) + " — " + StudiedInputLabel(state, input);
+}
+
+std::string StudyValueMark(StudiedInput input, double value) {
+    if (input.kind == StudiedKind::TrayType)
+        return std::string("тарелки ") + (value == kSieveValue ? "ситчатые" : "колпачковые");
+    return std::string(KeyOfStudiedInput(input)) + " = " + StudyValueText(input, value);
+}
+
+std::vector<std::string> StudyWords(const InputStudy& study) {
+    if (study.input == kStudiedReflux && study.optimum)
+        return {StudentRefluxText(study.studentValue, *study.optimum), OptimumText(*study.optimum)};
+    return {WorkingText(study)};
+}
+
+std::vector<std::string> StudyColumnText(StudiedInput input, double value, const ColumnResult& column) {
+    // A value between round ones reads to four digits; the student's own as typed.
+    std::string mark = StudyValueMark(input, value);
+    if (const std::string shown = StudyValueText(input, value);
+        input.kind != StudiedKind::TrayType && shown.size() > 7)
+        mark = std::string(KeyOfStudiedInput(input)) + " = " + FourDigits(value);
+    mark += ": ";
+    if (const std::optional<std::string> message = StopMessage(column.stop)) {
+        std::vector<std::string> lines{mark + TrimBlanks(*message)};
+        if (const std::string reason = StopReasonText(column.reason); !reason.empty())
+            lines.push_back(reason);
+        return lines;
+    }
+    const std::string feed =
+        column.feedTray > 0 ? "питание на тарелке " + std::to_string(column.feedTray) : "тарелки питания нет";
+    std::vector<std::string> lines{mark + "тарелок " + std::to_string(column.requiredTrays) + ", " + feed};
+    const std::vector<std::string> warnings = WarningSentences(column.warnings);
+    if (warnings.empty())
+        lines.emplace_back("Замечаний по режиму тарелок нет.");
+    lines.insert(lines.end(), warnings.begin(), warnings.end());
+    return lines;
 }
 
 } // namespace radirav

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "calc/column.h"
 #include "calc/input_study.h"
 #include "model/program_state.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The words of a study of one input, shared by the batch calculator and the diagram window.
 namespace radirav {
@@ -44,5 +46,20 @@ std::string OptimumText(const RefluxOptimum& optimum);
 // How far the student's R lies from the optimum: "R варианта 5.25 на 27 % больше оптимального";
 // from twice the optimum on as a ratio, "R варианта 5.25 больше оптимального, R/Rопт = 3.2".
 std::string StudentRefluxText(double studentR, const RefluxOptimum& optimum);
+
+// The input as the choice of a study offers it: "F — РАСХОД ИСХОДНОЙ СМЕСИ, КГ/С".
+std::string StudyChoiceText(const ProgramState& state, StudiedInput input);
+
+// The input's value as a mark on its plot names it: "F = 2.78", "тарелки ситчатые".
+std::string StudyValueMark(StudiedInput input, double value);
+
+// The study in words under its plot: for the reflux ratio how far the student's R lies from the
+// optimum and the optimum itself; for any other input, or a reflux study without an optimum,
+// where the columns work.
+std::vector<std::string> StudyWords(const InputStudy& study);
+
+// The figures of the column of one value of the input: "F = 2.5: тарелок 45, питание на
+// тарелке 12", then the stop and why, or each hydraulic warning, or that there are none.
+std::vector<std::string> StudyColumnText(StudiedInput input, double value, const ColumnResult& column);
 
 } // namespace radirav

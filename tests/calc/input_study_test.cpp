@@ -178,3 +178,22 @@ INSTANTIATE_TEST_SUITE_P(
 
 } // namespace
 } // namespace radirav
+
+namespace radirav {
+namespace {
+
+// ALFA is offered only where the calculation reads it; the 28 parameters and the tray type always.
+TEST(StudiableInputs, OfferAlfaOnlyOnACaseOfConstantVolatility) {
+    const StudiedInput alfa{StudiedKind::Alfa, 0}, tray{StudiedKind::TrayType, 0};
+    const std::vector<StudiedInput> constant = StudiableInputs(testing::SampleWithAlfa(10));
+    const std::vector<StudiedInput> tabulated = StudiableInputs(testing::SampleWithPoints());
+    EXPECT_EQ(constant.size(), 30u);
+    EXPECT_EQ(tabulated.size(), 29u);
+    EXPECT_NE(std::find(constant.begin(), constant.end(), alfa), constant.end());
+    EXPECT_EQ(std::find(tabulated.begin(), tabulated.end(), alfa), tabulated.end());
+    EXPECT_EQ(tabulated.back(), tray);
+    EXPECT_NE(std::find(tabulated.begin(), tabulated.end(), kStudiedReflux), tabulated.end());
+}
+
+} // namespace
+} // namespace radirav

@@ -94,8 +94,9 @@ void ScriptedPlatform::AnswerSaveFileNames(std::vector<std::optional<QString>> a
     saveFileAnswers_.insert(saveFileAnswers_.end(), answers.begin(), answers.end());
 }
 
-QString ScriptedPlatform::SaveFileName(const QString& title, const QString&) {
+QString ScriptedPlatform::SaveFileName(const QString& title, const QString&, const QString& suggestedName) {
     saveFileTitles << title;
+    saveFileSuggestions << suggestedName;
     if (saveFileAnswers_.empty()) {
         ADD_FAILURE() << "save-file dialog \"" << title.toStdString()
                       << "\" but the script has no answer left";

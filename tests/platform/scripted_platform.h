@@ -48,7 +48,7 @@ public:
     bool AskYesNo(const QString& prompt, const QString& title, SafeAnswer safe) override;
     void ShowMessage(const QString& text, const QString& title) override;
     void Beep() override { ++beeps; }
-    QString SaveFileName(const QString& title, const QString& filter) override;
+    QString SaveFileName(const QString& title, const QString& filter, const QString& suggestedName) override;
     void Activate(std::uint32_t layout) override;
     void SetFont(const QString& family, int pointSize) override;
     void PrintText(const QString& text) override { openLine_ += text; }
@@ -80,6 +80,7 @@ public:
     std::vector<SafeAnswer> yesNoSafeAnswers; // of each yes/no box, in order
     QStringList messages;
     QStringList saveFileTitles;
+    QStringList saveFileSuggestions; // the names the save dialogs offered
     int beeps = 0;
     std::vector<std::uint32_t> layouts;
     QString printerFont;

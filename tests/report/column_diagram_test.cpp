@@ -188,19 +188,6 @@ INSTANTIATE_TEST_SUITE_P(
         HostileRange{"reversed", 5, 1, 6, 0}),
     [](const auto& info) { return testing::CaseName(info.param.name); });
 
-TEST(RefluxCurves, BreakWhereTheColumnStops) {
-    const std::vector<RefluxPoint> sweep{{1.0f, 300, 0, CalcStop::TrayLimit},
-                                         {1.5f, 40, 12, CalcStop::None},
-                                         {2.0f, 30, 9, CalcStop::None},
-                                         {2.5f, 0, 0, CalcStop::InputDataError},
-                                         {3.0f, 20, 7, CalcStop::None}};
-    const RefluxCurves curves = BuildRefluxCurves(sweep);
-    ASSERT_EQ(curves.trays.size(), 2u);
-    EXPECT_EQ(curves.trays[0], (Polyline{{1.5, 40}, {2.0, 30}}));
-    EXPECT_EQ(curves.feed[1], (Polyline{{3.0, 7}}));
-    EXPECT_EQ(curves.maxTrays, 40);
-}
-
 } // namespace
 } // namespace radirav
 
@@ -279,54 +266,84 @@ TEST_F(BottomInsetOfTheSample, MakesTheStrippingStepsCountableOnTheDesignedWindo
     }
 }
 
-struct LayoutSize {
+struct LayoutCase {
     std::string name;
-    double width, height;
+    double width, height; // the window's inside
+    ProgramState (*make)();
 };
-void PrintTo(const LayoutSize& size, std::ostream* os) {
-    *os << size.name;
+void PrintTo(const LayoutCase& c, std::ostream* os) {
+    *os << c.name;
 }
 
-class DiagramLayoutAt : public ::testing::TestWithParam<LayoutSize> {};
+class DiagramLayoutAt : public ::testing::TestWithParam<LayoutCase> {};
 
-// Whatever the window's size, the plots stand apart inside it, above the buttons; the inset lies
-// inside the diagram under its diagonal.
-TEST_P(DiagramLayoutAt, KeepsThePlotsApartInsideTheWindow) {
-    const LayoutSize& size = GetParam();
-    const ColumnDiagramLayout l = LayOutColumnDiagram(size.width, size.height);
+// Whatever the window's size, from an 800 x 600 screen up, every text and control has a place of
+// its own inside the window, and the inset hides no line of the diagram, the composition marks
+// included, while it stays under the diagonal.
+TEST_P(DiagramLayoutAt, GivesEveryTextAndControlItsOwnPlaceAndHidesNoLine) {
+    const LayoutCase& size = GetParam();
+    ProgramState state = size.make();
+    const ColumnResult result = CalculateColumn(state);
+    const ColumnDiagram diagram = BuildColumnDiagram(state, result);
+    const ColumnDiagramLayout l = LayOutColumnDiagram(size.width, size.height, &diagram);
     const Box window{0, 0, size.width, size.height};
-    const double u = l.unit;
-    // Each plot with its titles above and its tick numbers, axis title and legend below.
-    const auto withText = [u](const Box& b, double below) {
-        return Box{b.left - 50 * u, b.top - 40 * u, b.width + 50 * u, b.height + 40 * u + below};
-    };
-    const Box diagram = withText(l.diagram, 84 * u), profile = withText(l.profile, 64 * u),
-              reflux = withText(l.reflux, 64 * u);
-    for (const Box& b : {diagram, profile, reflux}) {
-        EXPECT_TRUE(window.Contains(b));
-        EXPECT_LE(b.Bottom(), l.buttonTop);
+    const std::vector<Box> boxes = l.TextAndControls();
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        EXPECT_TRUE(window.Contains(boxes[i])) << "box " << i;
+        EXPECT_GT(boxes[i].width, 0) << "box " << i;
+        for (std::size_t k = i + 1; k < boxes.size(); ++k)
+            EXPECT_FALSE(boxes[i].Intersects(boxes[k])) << "boxes " << i << " and " << k;
     }
-    EXPECT_FALSE(diagram.Intersects(profile));
-    EXPECT_FALSE(diagram.Intersects(reflux));
-    EXPECT_FALSE(profile.Intersects(reflux));
-    EXPECT_DOUBLE_EQ(l.diagram.width, l.diagram.height);
+    // A saved picture's signature takes the bottom row, under everything drawn.
+    EXPECT_TRUE(window.Contains(l.signature));
+    for (const Box& drawn : {l.diagramBlock, l.diagramLegend, l.profileBlock, l.studyLegend, l.studyWords})
+        EXPECT_FALSE(drawn.Intersects(l.signature));
+
+    ASSERT_GT(l.inset.width, 0);
     EXPECT_TRUE(l.diagram.Contains(l.inset));
     EXPECT_TRUE(l.inset.Contains(l.insetPlot));
-    // The inset's top-left corner, in the diagram's data, lies under the diagonal y = x.
-    const double x = (l.inset.left - l.diagram.left) / l.diagram.width;
-    const double y = (l.diagram.Bottom() - l.inset.top) / l.diagram.height;
-    EXPECT_LT(y, x - 0.05);
-    EXPECT_LE(l.buttonTop + l.buttonHeight, size.height);
+    const PlotFrame f = l.DiagramFrame();
+    EXPECT_LT(f.ScreenY((l.inset.left - f.left) / f.width), l.inset.top) << "the diagonal over its left edge";
+    for (const Polyline& line : DiagramLines(diagram)) {
+        const Polyline screen = [&] {
+            Polyline points;
+            for (const PlotPoint p : line)
+                points.push_back(f.Screen(p));
+            return points;
+        }();
+        for (std::size_t i = 0; i + 1 < screen.size(); ++i)
+            EXPECT_FALSE(SegmentMeetsBox(screen[i], screen[i + 1], l.inset))
+                << "segment from (" << line[i].x << ", " << line[i].y << ") to (" << line[i + 1].x << ", "
+                << line[i + 1].y << ")";
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Window, DiagramLayoutAt,
-                         ::testing::Values(LayoutSize{"designed", 1238, 715},
-                                           LayoutSize{"smallest", 760, 480},
-                                           LayoutSize{"maximised at 1920 by 1080", 1920, 1061},
-                                           LayoutSize{"maximised at 1366 by 768", 1366, 749},
-                                           LayoutSize{"tall 1280 by 1024", 1280, 1005},
-                                           LayoutSize{"wide and low", 1920, 600}),
-                         [](const auto& info) { return testing::CaseName(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Window, DiagramLayoutAt,
+    ::testing::Values(
+        LayoutCase{"800 by 600 screen points", 798, 574, [] { return testing::SampleWithPoints(); }},
+        LayoutCase{"800 by 600 screen alfa 10", 798, 574, [] { return testing::SampleWithAlfa(10); }},
+        LayoutCase{"default at 1024 by 768 points", 1012, 715, [] { return testing::SampleWithPoints(); }},
+        LayoutCase{"default at 1024 by 768 Antoine sieve", 1012, 715,
+                   [] { return testing::SampleWithAntoine("S"); }},
+        LayoutCase{"maximised at 1920 by 1080 points", 1920, 1057,
+                   [] { return testing::SampleWithPoints(); }},
+        LayoutCase{"maximised at 1920 by 1080 alfa 10", 1920, 1057,
+                   [] { return testing::SampleWithAlfa(10); }},
+        LayoutCase{"smallest window points", 780, 540, [] { return testing::SampleWithPoints(); }}),
+    [](const auto& info) { return testing::CaseName(info.param.name); });
+
+// With composition marks all across the lower corner there is no room: the inset is left out
+// rather than laid over a mark.
+TEST(DiagramLayout, LeavesTheInsetOutWhereItWouldHideAMark) {
+    ColumnDiagram crowded;
+    crowded.xW = 0.2;
+    crowded.xF = 0.45;
+    crowded.xP = 0.7;
+    EXPECT_EQ(LayOutColumnDiagram(1238, 715, &crowded).inset.width, 0);
+    crowded.xP = 0.99;
+    EXPECT_GT(LayOutColumnDiagram(1238, 715, &crowded).inset.width, 0);
+}
 
 TEST(DiagramLayout, GrowsWithTheWindow) {
     const ColumnDiagramLayout designed = LayOutColumnDiagram(1238, 715);
@@ -334,7 +351,7 @@ TEST(DiagramLayout, GrowsWithTheWindow) {
     EXPECT_NEAR(designed.unit, 1, 0.01);
     EXPECT_GT(maximised.unit, 1.4);
     EXPECT_GT(maximised.diagram.width, 1.4 * designed.diagram.width);
-    EXPECT_GT(maximised.inset.width, 1.4 * designed.inset.width);
+    EXPECT_GT(maximised.study.height, 1.4 * designed.study.height);
 }
 
 } // namespace

@@ -130,6 +130,23 @@ TEST(LabelPlacer, JoinsAStandingOffLabelByALeaderThatCrossesNoOtherLabel) {
     EXPECT_EQ(beside.leader->first, (PlotPoint{100, 15}));
 }
 
+// The leader of "Rmin" ran along the foot of "R = 5.25" and across its line: a leader keeps the
+// clearance of every label and crosses no line but the one it starts on.
+TEST(LabelPlacer, RunsNoLeaderUnderALabelNorAcrossAnotherLine) {
+    LabelPlacer labels({0, 0, 200, 100}, 2);
+    labels.AvoidBox({40, 44, 30, 10}); // a label ending one pixel above the first leader's path
+    const LabelPlacer::Placed under = labels.Place(10, 10, {{80, 50}, {80, 70}}, {{10, 55}}, 5);
+    EXPECT_EQ(under.box.top, 70);
+
+    LabelPlacer crossing({0, 0, 200, 100}, 2);
+    crossing.AvoidLine({{10, 0}, {10, 100}}); // the line the label names
+    crossing.AvoidLine({{50, 0}, {50, 100}}); // another mark's line
+    const LabelPlacer::Placed beside = crossing.Place(10, 10, {{80, 45}, {25, 60}}, {{10, 0}, {10, 100}}, 5);
+    EXPECT_EQ(beside.box.left, 25);
+    ASSERT_TRUE(beside.leader.has_value());
+    EXPECT_EQ(beside.leader->first.x, 10);
+}
+
 TEST(CornersAround, PutsTheLabelOnEachSideAtEachGap) {
     const std::vector<PlotPoint> corners = CornersAround({50, 50}, 20, 10, {5});
     ASSERT_EQ(corners.size(), 8u);

@@ -1,4 +1,8 @@
 #include "report/study_text.h"
+
+#include "model/entry.h"
+#include "report/report_text.h"
+#include "support/sample_state.h"
 #include "support/test_names.h"
 
 #include <gtest/gtest.h>
@@ -110,6 +114,104 @@ TEST(StudentRefluxText, SaysHowFarTheStudentsRefluxIsFromTheOptimum) {
     EXPECT_EQ(StudentRefluxText(3.0, optimum), "R варианта 3 на 25 % меньше оптимального");
     EXPECT_EQ(StudentRefluxText(4.01, optimum), "R варианта 4.01 равно оптимальному");
     EXPECT_EQ(StudentRefluxText(12.0, optimum), "R варианта 12 больше оптимального, R/Rопт = 3");
+}
+
+struct ColumnTextCase {
+    const char* name;
+    ProgramState (*make)();
+    StudiedInput input;
+    double value;
+    std::vector<std::string> starts; // what each line begins with
+};
+void PrintTo(const ColumnTextCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ColumnOfAStudy : public ::testing::TestWithParam<ColumnTextCase> {};
+
+// A picked column names its value, then its trays and feed tray (the sample's 65 and 12 with
+// sieve trays), or its stop and why; then each warning, or that there is none.
+TEST_P(ColumnOfAStudy, SaysItsTraysAndFeedTrayOrWhyItStopped) {
+    const ColumnTextCase& c = GetParam();
+    const ProgramState state = c.make();
+    const std::vector<std::string> lines =
+        StudyColumnText(c.input, c.value, CalculateWith(state, c.input, c.value));
+    ASSERT_EQ(lines.size(), c.starts.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i].rfind(c.starts[i], 0), 0u) << lines[i];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Studies, ColumnOfAStudy,
+    ::testing::Values(ColumnTextCase{"sieve trays of the sample",
+                                     [] { return testing::SampleWithPoints(); },
+                                     kTray,
+                                     kSieveValue,
+                                     {"тарелки ситчатые: тарелок 65, питание на тарелке 12",
+                                      "Замечаний по режиму тарелок нет."}},
+                      ColumnTextCase{
+                          "stripping area of three square metres",
+                          [] { return testing::SampleWithPoints(); },
+                          {StudiedKind::Parameter, param::kFirstStripping + param::kS},
+                          3,
+                          {"SIS = 3: тарелок ", "Внимание! На тарелках 1–5 исчерпывающей части F-фактор"}},
+                      ColumnTextCase{"alfa of 3 at the tray limit",
+                                     [] { return testing::SampleWithAlfa(10); },
+                                     {StudiedKind::Alfa, 0},
+                                     3,
+                                     {"ALFA = 3: ТРЕБУЕМОЕ ЧИСЛО ТАРЕЛОК > 300",
+                                      "Рабочая линия исчерпывающей части встречает равновесную кривую"}},
+                      ColumnTextCase{"feed between round values",
+                                     [] { return testing::SampleWithPoints(); },
+                                     kFeed,
+                                     2.2840703,
+                                     {"F = 2.284: тарелок ", "Замечаний по режиму тарелок нет."}}),
+    [](const auto& info) { return testing::CaseName(info.param.name); });
+
+struct FileNameCase {
+    const char* name;
+    const char* student;
+    const char* system;
+    const char* base;
+};
+void PrintTo(const FileNameCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SavedFileName : public ::testing::TestWithParam<FileNameCase> {};
+
+// Built from the student and the system, with what no file system takes in a name replaced.
+TEST_P(SavedFileName, IsBuiltFromTheStudentAndTheSystem) {
+    ProgramState state;
+    state.StudentName = GetParam().student;
+    state.SystemName = GetParam().system;
+    EXPECT_EQ(SavedFileBaseName(state), GetParam().base);
+}
+
+INSTANTIATE_TEST_SUITE_P(Saves, SavedFileName,
+                         ::testing::Values(FileNameCase{"both names", "Петров П.П. гр. 5-12", "Этанол-Вода",
+                                                        "Петров П.П. гр. 5-12 - Этанол-Вода"},
+                                           FileNameCase{"slashes and colons", "Иванов гр. 5/12", "A:B",
+                                                        "Иванов гр. 5_12 - A_B"},
+                                           FileNameCase{"trailing dot", "Сидоров С.С.", "", "Сидоров С.С"},
+                                           FileNameCase{"control character", "Ким\x07", "  ", "Ким_"},
+                                           FileNameCase{"no names", "", "", "radirav"}),
+                         [](const auto& info) { return testing::CaseName(info.param.name); });
+
+// A saved picture says whose calculation it is, of what, and when; a control character in a
+// name shows as its code.
+TEST(PictureSignature, NamesTheStudentTheSystemAndTheDate) {
+    ProgramState state;
+    state.StudentName = "Петров П.П. гр. 5-12";
+    state.SystemName = "Этанол-Вода";
+    EXPECT_EQ(PictureSignature(state, {2026, 12, 7, 14, 35, 12}),
+              "Петров П.П. гр. 5-12 · Этанол-Вода · 07 декабря 2026г. 14:35:12");
+    state.StudentName = "Ким\x1b";
+    state.SystemName.clear();
+    const std::string signature = PictureSignature(state, {2026, 1, 2, 3, 4, 5});
+    EXPECT_EQ(signature.find('\x1b'), std::string::npos);
+    EXPECT_EQ(signature.rfind("Ким", 0), 0u);
+    EXPECT_NE(signature.find("02 января 2026г."), std::string::npos);
 }
 
 } // namespace

@@ -111,7 +111,7 @@ public:
     void ShowMessage(const QString&, const QString&) override {}
     void Beep() override {}
     // Files are never written: every save dialog is cancelled.
-    QString SaveFileName(const QString&, const QString&) override { return {}; }
+    QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
     void Activate(std::uint32_t) override {}
     void SetFont(const QString&, int) override {}
     void PrintText(const QString&) override {}

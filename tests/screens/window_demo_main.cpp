@@ -3,6 +3,7 @@
 //   radirav_window_demo results [FILE.case]   the results window with the sample's table (or the
 //                                              case's input) calculated
 //   radirav_window_demo editor    the graph editor with the y of point 8 typed one place off
+//   radirav_window_demo diagram [FILE.case]   the results and the column diagram beside them
 #include "model/case_file.h"
 #include "model/equilibrium_points.h"
 #include "model/program_state.h"
@@ -36,6 +37,8 @@ int main(int argc, char* argv[]) {
         flow.OpenGraphEditor();
     } else {
         flow.CalculateAndShow();
+        if (QApplication::arguments().value(1) == QStringLiteral("diagram"))
+            flow.ShowColumnDiagram();
     }
     return QApplication::exec();
 }

@@ -1,6 +1,8 @@
 #include "screens/results/column_diagram_drawing.h"
 
 #include "platform/regional_format.h"
+#include "screens/results/diagram_pen.h"
+#include "screens/results/study_drawing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,8 +10,8 @@
 namespace radirav {
 namespace {
 
-const QColor kAxisColor(0, 0, 0);
-const QColor kGridColor(215, 215, 215);
+using namespace diagram;
+
 const QColor kInsetBorderColor(110, 110, 110);
 const QColor kEquilibriumColor(0, 0, 200);
 const QColor kPseudoColor(0, 150, 200);
@@ -17,154 +19,6 @@ const QColor kOperatingColor(200, 0, 0);
 const QColor kFeedColor(160, 0, 160);
 const QColor kStepColor(0, 120, 0);
 const QColor kFeedMarkColor(230, 120, 0);
-const QColor kDiagonalColor(120, 120, 120);
-
-// The surface with the window's unit: every size below is in design pixels times the unit.
-class Pen {
-public:
-    Pen(DrawingSurface& surface, double unit) : s_(surface), u_(unit) {}
-
-    double U(double designPixels) const { return designPixels * u_; }
-    void Font(double designPoints) { s_.SetFontSize(designPoints * u_); }
-    double Width(const QString& text) const { return s_.TextWidth(text); }
-    double Height() const { return s_.TextHeight(); }
-
-    // Text with its top-left corner at (x, y); returns the box it covers.
-    Box Text(double x, double y, const QString& text, const QColor& color) {
-        s_.SetForeColor(color);
-        s_.SetCurrentX(x);
-        s_.SetCurrentY(y);
-        const Box box{x, y, Width(text), Height()};
-        s_.PrintText(text);
-        return box;
-    }
-    Box Text(const Box& box, const QString& text, const QColor& color) {
-        return Text(box.left, box.top, text, color);
-    }
-
-    void Line(PlotPoint a, PlotPoint b, const QColor& color, int width = 1) {
-        s_.Line({a.x, a.y}, {b.x, b.y}, color, width);
-    }
-    void Lines(const Polyline& screen, const QColor& color, int width = 1) {
-        for (std::size_t i = 1; i < screen.size(); ++i)
-            Line(screen[i - 1], screen[i], color, width);
-    }
-    void Circle(PlotPoint centre, double radius, const QColor& color, int width) {
-        s_.Circle({centre.x, centre.y}, radius, color, width);
-    }
-    void Fill(const Box& box, const QColor& color) {
-        s_.Rectangle({box.left, box.top}, {box.Right(), box.Bottom()}, color, true);
-    }
-    void Outline(const Box& box, const QColor& color) {
-        s_.Rectangle({box.left, box.top}, {box.Right(), box.Bottom()}, color, false);
-    }
-    int Stroke(double designWidth) const {
-        return std::max(1, static_cast<int>(std::lround(designWidth * u_)));
-    }
-
-private:
-    DrawingSurface& s_;
-    double u_;
-};
-
-Polyline ToScreen(const PlotFrame& f, const Polyline& data) {
-    Polyline screen;
-    screen.reserve(data.size());
-    for (const PlotPoint p : data)
-        screen.push_back(f.Screen(p));
-    return screen;
-}
-
-Polyline Outline(const Box& box) {
-    return {{box.left, box.top},
-            {box.Right(), box.top},
-            {box.Right(), box.Bottom()},
-            {box.left, box.Bottom()},
-            {box.left, box.top}};
-}
-
-// A curve of the plot: drawn inside its frame only, and kept clear of the labels.
-void Curve(Pen& pen, LabelPlacer& labels, const PlotFrame& f, const Polyline& data, const QColor& color,
-           int width) {
-    for (const Polyline& piece : ClipToBox(ToScreen(f, data), f.Area().Grown(0.5))) {
-        pen.Lines(piece, color, width);
-        labels.AvoidLine(piece);
-    }
-}
-
-// Frame, grid, ticks with their numbers, and the two axis titles (x under the axis, y above it);
-// every text is kept clear of the labels.
-void Axes(Pen& pen, LabelPlacer& labels, const PlotFrame& f, const std::vector<double>& xTicks,
-          const std::vector<double>& yTicks, const QString& xTitle, const QString& yTitle,
-          double tickPoints = 9) {
-    pen.Font(tickPoints);
-    const double bottom = f.top + f.height, right = f.left + f.width;
-    for (const double t : xTicks) {
-        const double x = f.ScreenX(t);
-        pen.Line({x, f.top}, {x, bottom}, kGridColor);
-        pen.Line({x, bottom}, {x, bottom + pen.U(5)}, kAxisColor);
-        labels.AvoidLine({{x, bottom}, {x, bottom + pen.U(5)}});
-        const QString label = RegionalNumber(t);
-        labels.AvoidBox(pen.Text(x - pen.Width(label) / 2, bottom + pen.U(6), label, kAxisColor));
-    }
-    for (const double t : yTicks) {
-        const double y = f.ScreenY(t);
-        pen.Line({f.left, y}, {right, y}, kGridColor);
-        pen.Line({f.left - pen.U(5), y}, {f.left, y}, kAxisColor);
-        labels.AvoidLine({{f.left - pen.U(5), y}, {f.left, y}});
-        const QString label = RegionalNumber(t);
-        labels.AvoidBox(
-            pen.Text(f.left - pen.U(8) - pen.Width(label), y - pen.Height() / 2, label, kAxisColor));
-    }
-    pen.Outline(f.Area(), kAxisColor);
-    labels.AvoidLine(Outline(f.Area()));
-    if (!xTitle.isEmpty()) {
-        pen.Font(10);
-        labels.AvoidBox(pen.Text(right - pen.Width(xTitle), bottom + pen.U(24), xTitle, kAxisColor));
-    }
-    if (!yTitle.isEmpty()) {
-        pen.Font(10);
-        labels.AvoidBox(pen.Text(f.left - pen.U(40), f.top - pen.Height() - pen.U(4), yTitle, kAxisColor));
-    }
-}
-
-// A short sample of a line's colour and its name; returns its width.
-double LegendEntry(Pen& pen, double x, double y, const QColor& color, const QString& name) {
-    const double mid = y + pen.Height() / 2;
-    pen.Line({x, mid}, {x + pen.U(24), mid}, color, 2);
-    pen.Text(x + pen.U(30), y, name, kAxisColor);
-    return pen.U(30) + pen.Width(name);
-}
-
-// Entries left to right from (left, top), a new row whenever the next would pass `right`.
-void LegendRows(Pen& pen, double left, double top, double right,
-                const std::vector<std::pair<QColor, QString>>& entries) {
-    pen.Font(9);
-    double x = left, y = top;
-    for (const auto& [color, name] : entries) {
-        const double width = pen.U(30) + pen.Width(name);
-        if (x > left && x + width > right) {
-            x = left;
-            y += pen.U(20);
-        }
-        x += LegendEntry(pen, x, y, color, name) + pen.U(22);
-    }
-}
-
-// Draws a label where the placer put it, with its leader.
-void PlacedText(Pen& pen, const LabelPlacer::Placed& placed, const QString& text, const QColor& color,
-                const QColor& leaderColor) {
-    pen.Text(placed.box, text, color);
-    if (placed.leader)
-        pen.Line(placed.leader->first, placed.leader->second, leaderColor);
-}
-
-std::vector<double> Gaps(const Pen& pen, std::initializer_list<double> designGaps) {
-    std::vector<double> gaps;
-    for (const double g : designGaps)
-        gaps.push_back(pen.U(g));
-    return gaps;
-}
 
 // The name of a composition marked by a line from `top` dropped to `foot` on the x axis: beside
 // the foot or the top of the line, or a little off with a thin line to the foot, or else (on the
@@ -216,8 +70,18 @@ std::vector<double> LogTicks(double from, double to) {
     return ticks;
 }
 
+// The inset's title in its frame: whole when it fits, else shorter.
+QString InsetTitle(const Pen& pen, double width) {
+    for (const QString& title : {QStringLiteral("Низ колонны, логарифмические шкалы"),
+                                 QStringLiteral("Низ колонны, лог. шкалы"), QStringLiteral("Низ колонны")}) {
+        if (pen.Width(title) <= width)
+            return title;
+    }
+    return Fitted(pen, QStringLiteral("Низ колонны"), width);
+}
+
 // The corner of the bottoms on logarithmic scales, with the stripping steps and the marks of xW
-// and xF; returns nothing, everything it draws stays inside the inset's box.
+// and xF; everything it draws stays inside the inset's box.
 void DrawInset(Pen& pen, const ColumnPicture& p, const BottomInset& inset) {
     const ColumnDiagramLayout& l = p.layout;
     const ColumnDiagram& d = p.diagram;
@@ -226,9 +90,20 @@ void DrawInset(Pen& pen, const ColumnPicture& p, const BottomInset& inset) {
     LabelPlacer labels(l.inset, pen.U(2));
     pen.Font(9);
     labels.AvoidBox(pen.Text(l.inset.left + pen.U(6), l.inset.top + pen.U(4),
-                             QStringLiteral("Низ колонны, логарифмические шкалы"), kAxisColor));
-    const PlotFrame f = *InsetFrame(l, d);
-    Axes(pen, labels, f, LogTicks(inset.xFrom, inset.xTo), LogTicks(inset.yFrom, inset.yTo), {}, {}, 8);
+                             InsetTitle(pen, l.inset.width - pen.U(12)), kAxisColor));
+    const PlotFrame f = l.InsetFrame(inset);
+    // An end tick across whose number would touch its neighbour's is left out.
+    std::vector<double> xTicks = LogTicks(inset.xFrom, inset.xTo);
+    pen.Font(8);
+    const auto crowded = [&](double a, double b) {
+        return std::fabs(f.ScreenX(a) - f.ScreenX(b)) <
+               (pen.Width(TickNumber(a)) + pen.Width(TickNumber(b))) / 2 + pen.U(4);
+    };
+    if (xTicks.size() > 2 && xTicks.back() == inset.xTo && crowded(xTicks.back(), xTicks[xTicks.size() - 2]))
+        xTicks.pop_back();
+    if (xTicks.size() > 2 && xTicks.front() == inset.xFrom && crowded(xTicks[0], xTicks[1]))
+        xTicks.erase(xTicks.begin());
+    Axes(pen, labels, f, xTicks, LogTicks(inset.yFrom, inset.yTo), {}, {}, 8);
 
     const double low = std::min(inset.xFrom, inset.yFrom), high = std::max(inset.xTo, inset.yTo);
     Curve(pen, labels, f, {{low, low}, {high, high}}, kDiagonalColor, 1);
@@ -257,14 +132,14 @@ void DrawInset(Pen& pen, const ColumnPicture& p, const BottomInset& inset) {
 void DrawDiagram(Pen& pen, const ColumnPicture& p) {
     const ColumnDiagramLayout& l = p.layout;
     const ColumnDiagram& d = p.diagram;
-    const PlotFrame f = DiagramFrame(l);
-    LabelPlacer labels({0, 0, l.profile.left - pen.U(60), l.buttonTop}, pen.U(2));
+    const PlotFrame f = l.DiagramFrame();
+    LabelPlacer labels(l.diagramBlock, pen.U(2));
     pen.Font(11);
-    labels.AvoidBox(pen.Text(f.left, pen.U(8),
-                             QStringLiteral("Диаграмма y–x: %1 тарелок, питание на тарелке %2")
-                                 .arg(p.result.requiredTrays)
-                                 .arg(p.result.feedTray),
-                             kAxisColor));
+    const QString title = QStringLiteral("Диаграмма y–x: %1 тарелок, питание на тарелке %2")
+                              .arg(p.result.requiredTrays)
+                              .arg(p.result.feedTray);
+    labels.AvoidBox(
+        pen.Text(f.left, pen.U(8), Fitted(pen, title, l.diagramBlock.Right() - f.left), kAxisColor));
     const std::vector<double> ticks = AxisTicks(0, 1, 11);
     Axes(pen, labels, f, ticks, ticks, QStringLiteral("x — мольная доля НК в жидкости"),
          QStringLiteral("y — мольная доля НК в паре"));
@@ -292,20 +167,11 @@ void DrawDiagram(Pen& pen, const ColumnPicture& p) {
         pen.Circle(*feedMark, pen.U(6), kFeedMarkColor, pen.Stroke(3));
         labels.AvoidBox(Box{feedMark->x, feedMark->y, 0, 0}.Grown(pen.U(8)));
     }
-    if (d.inset) {
+    if (d.inset && l.inset.width > 0) {
         DrawInset(pen, p, *d.inset);
         labels.AvoidBox(l.inset);
     }
 
-    if (feedMark) {
-        pen.Font(9);
-        const QString text = QStringLiteral("питание, тарелка %1").arg(p.result.feedTray);
-        const double w = pen.Width(text), h = pen.Height();
-        const std::vector<PlotPoint> corners =
-            CornersAround(*feedMark, w, h, Gaps(pen, {9, 18, 30, 46, 66, 92, 124, 160}));
-        PlacedText(pen, labels.Place(w, h, corners, {*feedMark}, pen.U(12)), text, kFeedMarkColor,
-                   kFeedMarkColor);
-    }
     for (const auto& [x, name] : marks)
         CompositionLabel(pen, labels, {f.ScreenX(x), f.top + f.height}, f.Screen({x, x}), name, true);
 
@@ -316,22 +182,26 @@ void DrawDiagram(Pen& pen, const ColumnPicture& p) {
         : kind == kKindAntoine ? QStringLiteral("равновесие по Антуану, %1 мм рт. ст.")
                                      .arg(RegionalNumber(p.state.InputParams[param::kPRES].Value))
                                : QStringLiteral("равновесие по %1 точкам").arg(kind);
-    LegendRows(pen, f.left, f.top + f.height + pen.U(44), f.left + f.width + pen.U(40),
-               {{kEquilibriumColor, curve},
-                {kPseudoColor, QStringLiteral("псевдоравновесие (КПД тарелок)")},
-                {kOperatingColor, QStringLiteral("рабочие линии")},
-                {kFeedColor, QStringLiteral("линия питания")},
-                {kStepColor, QStringLiteral("ступени — реальные тарелки")}});
+    std::vector<LegendItem> legend{{kEquilibriumColor, curve},
+                                   {kPseudoColor, QStringLiteral("псевдоравновесие (КПД тарелок)")},
+                                   {kOperatingColor, QStringLiteral("рабочие линии")},
+                                   {kFeedColor, QStringLiteral("линия питания")},
+                                   {kStepColor, QStringLiteral("ступени — реальные тарелки")}};
+    // The feed tray's ring is named in the legend: the corner where it stands is crowded with
+    // steps and lines, and no label there would stand clear of them.
+    if (feedMark)
+        legend.push_back({kFeedMarkColor, QStringLiteral("питание, тарелка %1").arg(p.result.feedTray),
+                          LegendItem::Sign::Ring});
+    LegendRows(pen, l.diagramLegend, legend);
 }
 
 void DrawProfile(Pen& pen, const ColumnPicture& p) {
-    const Box& area = p.layout.profile;
-    const double trays = std::max(1, p.result.requiredTrays);
-    const PlotFrame f = ProfileFrame(p.layout, p.result.requiredTrays);
-    LabelPlacer labels(area, pen.U(2));
+    const ColumnDiagramLayout& l = p.layout;
+    const PlotFrame f = l.ProfileFrame(p.result.requiredTrays);
+    LabelPlacer labels(l.profile, pen.U(2));
     pen.Font(11);
     pen.Text(f.left, pen.U(8), QStringLiteral("Профиль колонны по тарелкам"), kAxisColor);
-    Axes(pen, labels, f, AxisTicks(0, trays + 1, 11, 1), AxisTicks(0, 1, 6),
+    Axes(pen, labels, f, AxisTicks(f.xFrom, f.xTo, 11, 1), AxisTicks(0, 1, 6),
          QStringLiteral("номер тарелки (снизу)"), QStringLiteral("x, y, КПД"));
     Polyline x, y, efficiency;
     for (const TrayRecord& tray : p.result.trays) {
@@ -355,89 +225,10 @@ void DrawProfile(Pen& pen, const ColumnPicture& p) {
         PlacedText(pen, labels.Place(w, h, corners, {anchor}, pen.U(12)), text, kFeedMarkColor,
                    kFeedMarkColor);
     }
-    LegendRows(pen, f.left, f.top + f.height + pen.U(44), f.left + f.width,
+    LegendRows(pen, l.profileLegend,
                {{kOperatingColor, QStringLiteral("x — жидкость")},
                 {kEquilibriumColor, QStringLiteral("y — пар")},
                 {kStepColor, QStringLiteral("КПД тарелки")}});
-}
-
-void DrawReflux(Pen& pen, const ColumnPicture& p) {
-    const Box& area = p.layout.reflux;
-    pen.Font(11);
-    pen.Text(area.left, area.top - pen.U(50),
-             QStringLiteral("Число тарелок и тарелка питания от флегмового числа R"), kAxisColor);
-    if (p.study == nullptr) {
-        pen.Text(area.left + pen.U(20), area.top + pen.U(20), QStringLiteral("Расчёт…"), kDiagonalColor);
-        return;
-    }
-    const RefluxStudy& study = *p.study;
-    const RefluxCurves curves = BuildRefluxCurves(study.sweep);
-    std::vector<double> yTicks = AxisTicks(0, std::max(10.0, curves.maxTrays), 6);
-    if (yTicks.back() < curves.maxTrays)
-        yTicks.push_back(2 * yTicks.back() - yTicks[yTicks.size() - 2]);
-    // The minimum reflux lies just left of the default range; the plot reaches back to show it.
-    double from = study.range.from;
-    if (study.minimumReflux) {
-        const double minimum = *study.minimumReflux;
-        if (minimum < from && minimum > from - 0.25 * (study.range.to - from))
-            from = minimum - 0.02 * (study.range.to - from);
-    }
-    const PlotFrame f{area.left, area.top, area.width, area.height, from, study.range.to, 0, yTicks.back()};
-    LabelPlacer labels(area, pen.U(2));
-    Axes(pen, labels, f, AxisTicks(from, study.range.to, 9), yTicks, QStringLiteral("флегмовое число R"),
-         QStringLiteral("тарелки"));
-    for (const Polyline& line : curves.trays)
-        Curve(pen, labels, f, line, kEquilibriumColor, pen.Stroke(2));
-    for (const Polyline& line : curves.feed)
-        Curve(pen, labels, f, line, kFeedMarkColor, pen.Stroke(2));
-
-    const double R = p.state.InputParams[param::kR].Value;
-    std::vector<std::pair<double, std::pair<QColor, QString>>> verticals{
-        {R, {kOperatingColor, QStringLiteral("R = %1").arg(RegionalNumber(R))}}};
-    if (study.minimumReflux)
-        verticals.push_back(
-            {*study.minimumReflux,
-             {kDiagonalColor,
-              QStringLiteral("Rmin = %1").arg(RegionalNumber(*study.minimumReflux, 'f', 3))}});
-    for (const auto& [value, look] : verticals) {
-        if (value >= f.xFrom && value <= f.xTo)
-            Curve(pen, labels, f, {{value, f.yFrom}, {value, f.yTo}}, look.first, pen.Stroke(2));
-    }
-    pen.Font(9);
-    for (const auto& [value, look] : verticals) {
-        if (value < f.xFrom || value > f.xTo)
-            continue;
-        const double w = pen.Width(look.second), h = pen.Height();
-        const PlotPoint anchor{f.ScreenX(value), f.top + pen.U(4)};
-        // Beside its line at any height, or else off it with a leader.
-        std::vector<PlotPoint> corners;
-        for (double down = 0; down < f.height - h; down += pen.U(6)) {
-            corners.push_back({anchor.x + pen.U(4), anchor.y + down});
-            corners.push_back({anchor.x - pen.U(4) - w, anchor.y + down});
-        }
-        for (double down = 0; down < f.height - h; down += pen.U(8)) {
-            for (double off = pen.U(16); off < pen.U(200); off += pen.U(12)) {
-                corners.push_back({anchor.x + off, anchor.y + down});
-                corners.push_back({anchor.x - off - w, anchor.y + down});
-            }
-        }
-        PlacedText(pen,
-                   labels.Place(w, h, corners, {{anchor.x, f.top}, {anchor.x, f.top + f.height}}, pen.U(12)),
-                   look.second, look.first, look.first);
-    }
-
-    const double legendY = f.top + f.height + pen.U(44);
-    pen.Font(9);
-    const QString minimum =
-        !study.reachesTheTop ? QStringLiteral("ни одно R не доводит колонну до дистиллята за 300 тарелок")
-        : study.minimumReflux
-            ? QStringLiteral("Rmin = %1 (асимптота)").arg(RegionalNumber(*study.minimumReflux, 'f', 3))
-            : QStringLiteral("Rmin не найдено");
-    const double minimumLeft = f.left + f.width - pen.Width(minimum);
-    pen.Text(minimumLeft, legendY, minimum, kDiagonalColor);
-    LegendRows(pen, f.left, legendY, minimumLeft - pen.U(20),
-               {{kEquilibriumColor, QStringLiteral("требуемое число тарелок")},
-                {kFeedMarkColor, QStringLiteral("тарелка питания")}});
 }
 
 } // namespace
@@ -447,7 +238,13 @@ void DrawColumnPicture(DrawingSurface& surface, const ColumnPicture& picture) {
     Pen pen(surface, picture.layout.unit);
     DrawDiagram(pen, picture);
     DrawProfile(pen, picture);
-    DrawReflux(pen, picture);
+    DrawStudy(pen, picture);
+    if (!picture.signature.isEmpty()) {
+        const Box& row = picture.layout.signature;
+        pen.Font(9);
+        pen.Text(row.left, row.top + (row.height - pen.Height()) / 2,
+                 Fitted(pen, picture.signature, row.width), kAxisColor);
+    }
 }
 
 } // namespace radirav

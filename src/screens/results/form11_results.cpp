@@ -143,7 +143,7 @@ void Form11::Calculate() {
     Label2->hide();
     QElapsedTimer timer;
     timer.start();
-    column_ = std::make_shared<HeldColumn>(HeldColumn{CalculateColumn(state_), std::nullopt});
+    column_ = std::make_shared<HeldColumn>(HeldColumn{CalculateColumn(state_), {}});
     platform_.diagnostics.Timing(QStringLiteral("column calculated"), timer.elapsed());
     const ColumnResult& result = column_->result;
     StoreColumnResult(result, state_);

@@ -46,6 +46,17 @@ void PressKey(const char* latin) {
     QTest::qWait(30);
 }
 
+void ClickAt(QPoint where) {
+    Display* display = XDisplay();
+    if (display == nullptr)
+        return;
+    XTestFakeMotionEvent(display, -1, where.x(), where.y(), CurrentTime);
+    XTestFakeButtonEvent(display, 1, True, CurrentTime);
+    XTestFakeButtonEvent(display, 1, False, CurrentTime);
+    XFlush(display);
+    QTest::qWait(30);
+}
+
 void PressKeyWith(const char* modifier, const char* latin) {
     Display* display = XDisplay();
     if (display == nullptr)

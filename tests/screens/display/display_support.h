@@ -20,6 +20,10 @@ void PressKey(const char* latin);
 // The same with `modifier` (an X key name such as "Control_L") held down: Ctrl+C, say.
 void PressKeyWith(const char* modifier, const char* latin);
 
+// Moves the pointer to `where` (global coordinates) and presses and releases the left button
+// there, as a student's hand does.
+void ClickAt(QPoint where);
+
 // The 0-based XKB group the keyboard is locked to, -1 without an X display.
 int KeyboardGroup();
 

@@ -51,12 +51,12 @@ TEST_F(WorkedTrayTest, OpensFromTheResultsAndFromTheDiagramAndGoesWithThem) {
     QTest::mouseClick(LoadedScreen<Form11>()->DiagramButton, Qt::LeftButton);
     auto* diagram = LoadedScreen<ColumnDiagramWindow>();
     ASSERT_NE(diagram, nullptr);
-    const PlotFrame profile = ProfileFrame(diagram->Layout(), 59);
+    const PlotFrame profile = diagram->Layout().ProfileFrame(59);
     testing::ClickAt(diagram, QPointF(profile.ScreenX(40), profile.ScreenY(0.5)));
     EXPECT_EQ(window->Tray(), 40);
     // A step of the staircase: the rise of the feed tray, halfway up.
     const ColumnDiagram& d = diagram->Diagram();
-    const PlotFrame frame = DiagramFrame(diagram->Layout());
+    const PlotFrame frame = diagram->Layout().DiagramFrame();
     const PlotPoint below = d.steps[2 * 10 - 2], top = d.steps[2 * 10 - 1];
     const PlotPoint rise = frame.Screen({top.x, (below.y + top.y) / 2});
     testing::ClickAt(diagram, QPointF(rise.x, rise.y));
