@@ -206,7 +206,7 @@ std::string MinimumRefluxText(double minimumReflux) {
 }
 
 std::string OptimumText(const RefluxOptimum& optimum) {
-    std::string text = "оптимальное флегмовое число " + StudyValueText(kStudiedReflux, optimum.R) +
+    std::string text = "оптимальное флегмовое число " + FourDigits(optimum.R) +
                        " (наименьшее N·(R + 1) = " + FourDigits(optimum.traysTimesRefluxPlusOne) +
                        " при N = " + std::to_string(optimum.trays) + ")";
     if (optimum.ratioToMinimum)
