@@ -33,11 +33,11 @@ class StudyRequests : public ::testing::TestWithParam<RequestCase> {};
 TEST_P(StudyRequests, AreReadAndCheckedAsACaseFileChecksItsValues) {
     const RequestCase& c = GetParam();
     const StudyRequest request = ParseStudyRequest(c.request);
-    ASSERT_EQ(request.spec.has_value(), c.readable) << request.error.value_or("");
+    ASSERT_EQ(request.range.has_value(), c.readable) << request.error.value_or("");
     EXPECT_EQ(request.error.has_value(), !c.readable);
-    if (!request.spec)
+    if (!request.range)
         return;
-    const std::optional<std::string> fault = StudyRequestFault(Case(c.caseText), *request.spec);
+    const std::optional<std::string> fault = StudyRequestFault(Case(c.caseText), *request.range);
     if (c.fault == nullptr)
         EXPECT_FALSE(fault) << *fault;
     else
@@ -81,9 +81,9 @@ using testing::Lines;
 TEST(StudyCsv, StoppedRowsLeaveTheirCountsEmptyAndWorkingOnesCarryNTimesRPlusOne) {
     const ProgramState state = Case("");
     const StudyRequest request = ParseStudyRequest("R=4:20:5");
-    ASSERT_TRUE(request.spec);
+    ASSERT_TRUE(request.range);
     std::ostringstream out;
-    WriteStudyCsv(state, StudyInput(state, request.spec->input, request.spec->values), out);
+    WriteStudyCsv(state, StudyInput(state, request.range->input, request.range->values), out);
     const std::vector<std::string> lines = Lines(out.str());
     ASSERT_EQ(lines.size(), 11u);
     EXPECT_EQ(lines[5], "R,trays,feed,Ea_feed,warnings,stop,N*(R+1)");
@@ -135,9 +135,9 @@ TEST(StudyJson, DefaultRefluxStudyOfAFeedOf5_51NamesItsWindowMinimumAndOptimum) 
 TEST(StudyJson, TrayTypesAreNamedByTheirLetters) {
     const ProgramState state = Case("TRAY = S\n");
     const StudyRequest request = ParseStudyRequest("TRAY=K,S");
-    ASSERT_TRUE(request.spec);
-    const auto json =
-        nlohmann::json::parse(StudyJson(state, StudyInput(state, request.spec->input, request.spec->values)));
+    ASSERT_TRUE(request.range);
+    const auto json = nlohmann::json::parse(
+        StudyJson(state, StudyInput(state, request.range->input, request.range->values)));
     EXPECT_EQ(json["student_value"], "S");
     EXPECT_EQ(json["working"], nlohmann::json::parse(R"(["K", "S"])"));
     EXPECT_EQ(json["rows"][1]["value"], "S");

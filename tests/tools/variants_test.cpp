@@ -22,7 +22,7 @@ ProgramState Example() {
     return loaded.state;
 }
 
-VariantsSpec Spec(int count, std::uint64_t seed, const std::string& vary) {
+VariantsOrder Order(int count, std::uint64_t seed, const std::string& vary) {
     VaryList list = ParseVaryList(vary);
     EXPECT_FALSE(list.error) << *list.error;
     return {count, seed, list.ranges, std::nullopt};
@@ -39,9 +39,9 @@ std::string ValueText(const std::string& caseText, const std::string& key) {
 
 TEST(Variants, SameSeedGivesByteIdenticalFilesAndAnotherSeedOthers) {
     const ProgramState base = Example();
-    const VariantsResult first = MakeVariants(base, Spec(5, 42, "XF=0.05:0.15,R=4:8"));
-    const VariantsResult again = MakeVariants(base, Spec(5, 42, "XF=0.05:0.15,R=4:8"));
-    const VariantsResult other = MakeVariants(base, Spec(5, 43, "XF=0.05:0.15,R=4:8"));
+    const VariantsResult first = MakeVariants(base, Order(5, 42, "XF=0.05:0.15,R=4:8"));
+    const VariantsResult again = MakeVariants(base, Order(5, 42, "XF=0.05:0.15,R=4:8"));
+    const VariantsResult other = MakeVariants(base, Order(5, 43, "XF=0.05:0.15,R=4:8"));
     ASSERT_FALSE(first.error) << *first.error;
     ASSERT_EQ(first.variants.size(), 5u);
     ASSERT_EQ(again.variants.size(), 5u);
@@ -58,7 +58,7 @@ TEST(Variants, SameSeedGivesByteIdenticalFilesAndAnotherSeedOthers) {
 // 0.0600 + 70 and 0.0600 + 48 ten-thousandths, both columns that build without a warning. Any
 // machine must give these files.
 TEST(Variants, DrawsFollowThePublishedGenerator) {
-    const VariantsResult made = MakeVariants(Example(), Spec(2, 0, "XF=0.06:0.08"));
+    const VariantsResult made = MakeVariants(Example(), Order(2, 0, "XF=0.06:0.08"));
     ASSERT_FALSE(made.error) << *made.error;
     EXPECT_EQ(made.rejected, 0);
     EXPECT_EQ(ValueText(made.variants[0].text, "XF"), "0.067");
@@ -67,7 +67,7 @@ TEST(Variants, DrawsFollowThePublishedGenerator) {
 
 // The instructor's class: thirty tasks, each a column that builds, inside the ranges, no two alike.
 TEST(Variants, ThirtyVariantsAllCalculateToANormalEndInsideTheirRanges) {
-    const VariantsSpec numbers = Spec(30, 2026, "XF=0.05:0.2,R=4.5:9,F=2:3.5");
+    const VariantsOrder numbers = Order(30, 2026, "XF=0.05:0.2,R=4.5:9,F=2:3.5");
     const VariantsResult made = MakeVariants(Example(), numbers);
     ASSERT_FALSE(made.error) << *made.error;
     ASSERT_EQ(made.variants.size(), 30u);
@@ -98,14 +98,14 @@ TEST(Variants, ThirtyVariantsAllCalculateToANormalEndInsideTheirRanges) {
 
 TEST(Variants, ChosenEquilibriumIsWrittenIntoEveryFile) {
     const ProgramState base = Example();
-    VariantsSpec spec = Spec(3, 5, "R=5:8");
-    spec.equilibrium = EquilibriumSource::Antoine;
-    const VariantsResult antoine = MakeVariants(base, spec);
+    VariantsOrder order = Order(3, 5, "R=5:8");
+    order.equilibrium = EquilibriumSource::Antoine;
+    const VariantsResult antoine = MakeVariants(base, order);
     ASSERT_FALSE(antoine.error) << *antoine.error;
     EXPECT_NE(antoine.variants[0].text.find("\nANTOINE = 23 1200 -120 12 1100 -145\n"), std::string::npos);
     EXPECT_EQ(antoine.variants[0].text.find("POINT"), std::string::npos);
 
-    VariantsSpec alfa = Spec(3, 5, "R=5:8,ALFA=8:12");
+    VariantsOrder alfa = Order(3, 5, "R=5:8,ALFA=8:12");
     alfa.equilibrium = EquilibriumSource::ConstantAlfa;
     const VariantsResult constant = MakeVariants(base, alfa);
     ASSERT_FALSE(constant.error) << *constant.error;
@@ -114,14 +114,14 @@ TEST(Variants, ChosenEquilibriumIsWrittenIntoEveryFile) {
     EXPECT_LE(value, 12.0);
 }
 
-struct RefusedSpec {
+struct RefusedOrder {
     const char* name;
     std::string vary;
     std::optional<EquilibriumSource> equilibrium;
     std::string message;
 };
 
-class RefusedVariants : public ::testing::TestWithParam<RefusedSpec> {};
+class RefusedVariants : public ::testing::TestWithParam<RefusedOrder> {};
 
 TEST_P(RefusedVariants, SayWhyInRussian) {
     const VaryList list = ParseVaryList(GetParam().vary);
@@ -129,8 +129,8 @@ TEST_P(RefusedVariants, SayWhyInRussian) {
         EXPECT_EQ(*list.error, GetParam().message);
         return;
     }
-    VariantsSpec spec{3, 1, list.ranges, GetParam().equilibrium};
-    const VariantsResult made = MakeVariants(Example(), spec);
+    VariantsOrder order{3, 1, list.ranges, GetParam().equilibrium};
+    const VariantsResult made = MakeVariants(Example(), order);
     ASSERT_TRUE(made.error);
     EXPECT_EQ(*made.error, GetParam().message);
     EXPECT_TRUE(made.variants.empty());
@@ -140,39 +140,39 @@ TEST_P(RefusedVariants, SayWhyInRussian) {
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, RefusedVariants,
     ::testing::Values(
-        RefusedSpec{"TrayTypeIsNoNumber",
-                    "TRAY=K:S",
-                    {},
-                    "--vary «TRAY»: не код параметра (F, XF, ... EIS) и не ALFA"},
-        RefusedSpec{"NoEquals",
-                    "XF",
-                    {},
-                    "--vary «XF»: нужно КОД=ОТ:ДО с десятичной точкой (запятая разделяет параметры), "
-                    "например XF=0.05:0.15"},
-        RefusedSpec{"UnknownCode", "XY=1:2", {}, "--vary «XY»: не код параметра (F, XF, ... EIS) и не ALFA"},
-        RefusedSpec{
+        RefusedOrder{"TrayTypeIsNoNumber",
+                     "TRAY=K:S",
+                     {},
+                     "--vary «TRAY»: не код параметра (F, XF, ... EIS) и не ALFA"},
+        RefusedOrder{"NoEquals",
+                     "XF",
+                     {},
+                     "--vary «XF»: нужно КОД=ОТ:ДО с десятичной точкой (запятая разделяет параметры), "
+                     "например XF=0.05:0.15"},
+        RefusedOrder{"UnknownCode", "XY=1:2", {}, "--vary «XY»: не код параметра (F, XF, ... EIS) и не ALFA"},
+        RefusedOrder{
             "ExponentNotAccepted",
             "DX=1e-5:2e-5",
             {},
             "--vary DX: «1e-5» не десятичное число (точка, не больше 9 знаков после неё, без порядка)"},
-        RefusedSpec{"DecimalComma",
-                    "R=4,5:6",
-                    {},
-                    "--vary «R=4»: нужно КОД=ОТ:ДО с десятичной точкой (запятая разделяет параметры), "
-                    "например XF=0.05:0.15"},
-        RefusedSpec{
+        RefusedOrder{"DecimalComma",
+                     "R=4,5:6",
+                     {},
+                     "--vary «R=4»: нужно КОД=ОТ:ДО с десятичной точкой (запятая разделяет параметры), "
+                     "например XF=0.05:0.15"},
+        RefusedOrder{
             "BoundOutsideTheRange", "XF=0.5:1.2", {}, "--vary XF: «1.2» вне диапазона; допустимо 0 < XF < 1"},
-        RefusedSpec{"BoundsReversed", "R=8:4", {}, "--vary R: начало 8 больше конца 4"},
-        RefusedSpec{"CodeTwice", "R=4:5,r=5:6", {}, "--vary R: задан дважды"},
-        RefusedSpec{
+        RefusedOrder{"BoundsReversed", "R=8:4", {}, "--vary R: начало 8 больше конца 4"},
+        RefusedOrder{"CodeTwice", "R=4:5,r=5:6", {}, "--vary R: задан дважды"},
+        RefusedOrder{
             "AlfaWithPoints",
             "ALFA=5:9",
             {},
             "--vary ALFA: ALFA меняется только у вариантов с постоянной летучестью (--equilibrium alfa)"},
-        RefusedSpec{"AlfaKindWithoutAlfa", "R=5:8", EquilibriumSource::ConstantAlfa,
-                    "--equilibrium alfa: в файле нет ALFA; задайте его там или в --vary ALFA=ОТ:ДО"},
+        RefusedOrder{"AlfaKindWithoutAlfa", "R=5:8", EquilibriumSource::ConstantAlfa,
+                     "--equilibrium alfa: в файле нет ALFA; задайте его там или в --vary ALFA=ОТ:ДО"},
         // Below the minimum reflux (about 3.3) no column reaches the distillate within 300 trays.
-        RefusedSpec{
+        RefusedOrder{
             "NoColumnBuilds",
             "R=1:2",
             {},
@@ -195,7 +195,7 @@ TEST(WriteVariants, WritesIntoANewFolderAndNeverOverAnEarlierClass) {
     const auto folder =
         std::filesystem::temp_directory_path() / ("radirav-variants-" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder);
-    const VariantsResult made = MakeVariants(Example(), Spec(3, 9, "R=5:8"));
+    const VariantsResult made = MakeVariants(Example(), Order(3, 9, "R=5:8"));
     ASSERT_FALSE(made.error);
     EXPECT_FALSE(WriteVariants(made.variants, (folder / "class").string()));
     std::ifstream in(folder / "class" / "variant-02.case", std::ios::binary);

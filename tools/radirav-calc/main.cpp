@@ -142,9 +142,9 @@ std::optional<std::uint64_t> WholeNumber(const std::string& text, std::uint64_t 
     return value;
 }
 
-int RunVariants(const radirav::ProgramState& base, const radirav::VariantsSpec& spec,
+int RunVariants(const radirav::ProgramState& base, const radirav::VariantsOrder& order,
                 const std::string& folder) {
-    const radirav::VariantsResult made = radirav::MakeVariants(base, spec);
+    const radirav::VariantsResult made = radirav::MakeVariants(base, order);
     if (made.error) {
         std::cerr << "radirav-calc: " << *made.error << "\n";
         return made.tooFew ? 1 : 2; // too few columns build, or the request itself is refused
@@ -160,16 +160,16 @@ int RunVariants(const radirav::ProgramState& base, const radirav::VariantsSpec& 
     return 0;
 }
 
-int RunSweep(const radirav::ProgramState& state, const std::optional<radirav::StudySpec>& spec,
-             const std::string& specText, bool json) {
-    if (spec) {
-        if (const std::optional<std::string> fault = radirav::StudyRequestFault(state, *spec)) {
-            std::cerr << "radirav-calc: " << radirav::EscapeForMessage(specText) << ": " << *fault << "\n";
+int RunSweep(const radirav::ProgramState& state, const std::optional<radirav::StudiedRange>& range,
+             const std::string& rangeText, bool json) {
+    if (range) {
+        if (const std::optional<std::string> fault = radirav::StudyRequestFault(state, *range)) {
+            std::cerr << "radirav-calc: " << radirav::EscapeForMessage(rangeText) << ": " << *fault << "\n";
             return 2;
         }
     }
-    const radirav::InputStudy study = spec ? radirav::StudyInput(state, spec->input, spec->values)
-                                           : radirav::DefaultStudy(state, radirav::kStudiedReflux);
+    const radirav::InputStudy study = range ? radirav::StudyInput(state, range->input, range->values)
+                                            : radirav::DefaultStudy(state, radirav::kStudiedReflux);
     if (json)
         std::cout << radirav::StudyJson(state, study) << "\n";
     else
@@ -184,9 +184,9 @@ int main(int argc, char** argv) {
     bool json = false;
     bool profile = false;
     std::optional<radirav::TrayRequest> tray;
-    std::optional<radirav::StudySpec> sweep;
+    std::optional<radirav::StudiedRange> sweep;
     std::string sweepText;
-    radirav::VariantsSpec variants;
+    radirav::VariantsOrder variants;
     bool seedGiven = false;
     std::vector<std::string> paths;
     for (int i = 1; i < argc; ++i) {
@@ -224,7 +224,7 @@ int main(int argc, char** argv) {
                 radirav::StudyRequest request = radirav::ParseStudyRequest(sweepText);
                 if (request.error)
                     return Usage(*request.error);
-                sweep = std::move(request.spec);
+                sweep = std::move(request.range);
             }
         } else if (arg == "--summary") {
             mode = Mode::Summary;

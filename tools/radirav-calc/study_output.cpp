@@ -43,17 +43,17 @@ StudyRequest Refused(const std::string& why) {
 }
 
 StudyRequest ParseTrayTypes(const std::string& text, const std::string& list) {
-    StudySpec spec{{StudiedKind::TrayType, 0}, "", "", {}};
+    StudiedRange range{{StudiedKind::TrayType, 0}, "", "", {}};
     for (const std::string& part : Split(list, ',')) {
         const std::string type = Upper(part);
         const bool known = type == "K" || type == "S";
-        if (!known || std::count(spec.values.begin(), spec.values.end(), ValueOfTrayType(type)) > 0)
+        if (!known || std::count(range.values.begin(), range.values.end(), ValueOfTrayType(type)) > 0)
             return Refused(QuoteForMessage(text) +
                            ": нужно TRAY=K,S (K - колпачковые, S - ситчатые, каждый не "
                            "больше раза)");
-        spec.values.push_back(ValueOfTrayType(type));
+        range.values.push_back(ValueOfTrayType(type));
     }
-    return {spec, std::nullopt};
+    return {range, std::nullopt};
 }
 
 nlohmann::ordered_json JsonValue(StudiedInput input, double value) {
@@ -87,17 +87,17 @@ StudyRequest ParseStudyRequest(const std::string& text) {
     if (!from || !to || !count || *count < 1 || *count > kMaxStudyValues)
         return Refused("диапазон " + QuoteForMessage(text) + " не читается; нужно " + key +
                        "=FROM:TO:COUNT (числа с десятичной точкой, COUNT от 1 до 100000)");
-    return {StudySpec{*input, parts[0], parts[1], EvenValues(*from, *to, *count)}, std::nullopt};
+    return {StudiedRange{*input, parts[0], parts[1], EvenValues(*from, *to, *count)}, std::nullopt};
 }
 
-std::optional<std::string> StudyRequestFault(const ProgramState& state, const StudySpec& spec) {
-    if (spec.input.kind == StudiedKind::TrayType)
+std::optional<std::string> StudyRequestFault(const ProgramState& state, const StudiedRange& range) {
+    if (range.input.kind == StudiedKind::TrayType)
         return std::nullopt;
-    if (!IsStudiedInputRead(state, spec.input))
+    if (!IsStudiedInputRead(state, range.input))
         return AlfaNotStudiedText(state);
-    if (auto fault = StudyValueFault(state, spec.input, spec.values.front(), spec.from))
+    if (auto fault = StudyValueFault(state, range.input, range.values.front(), range.from))
         return fault;
-    return StudyValueFault(state, spec.input, spec.values.back(), spec.to);
+    return StudyValueFault(state, range.input, range.values.back(), range.to);
 }
 
 void WriteStudyCsv(const ProgramState& state, const InputStudy& study, std::ostream& out) {

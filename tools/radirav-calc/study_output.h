@@ -15,20 +15,20 @@ namespace radirav {
 // "CODE=FROM:TO:COUNT" for a parameter code or ALFA (COUNT from 1 to 100000 values spread evenly,
 // both ends included; numbers with a decimal point), or "TRAY=K,S" (K, S or both, in the order
 // given). The key may be written in lower case.
-struct StudySpec {
+struct StudiedRange {
     StudiedInput input;
     std::string from, to; // the ends as written
     std::vector<double> values;
 };
 struct StudyRequest {
-    std::optional<StudySpec> spec;
+    std::optional<StudiedRange> range;
     std::optional<std::string> error; // why the text cannot be read
 };
 StudyRequest ParseStudyRequest(const std::string& text);
 
 // Why the case cannot be studied so: ALFA on a case whose volatility is not constant, or an end
 // of the range that a case file would refuse, in the reader's words; none when it can.
-std::optional<std::string> StudyRequestFault(const ProgramState& state, const StudySpec& spec);
+std::optional<std::string> StudyRequestFault(const ProgramState& state, const StudiedRange& range);
 
 // The study as CSV: comment lines with what is studied, where the columns work (all pieces),
 // and for R the minimum reflux, the optimum and the student's R against it; then the header

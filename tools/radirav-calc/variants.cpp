@@ -200,11 +200,11 @@ bool IsBuildableColumn(const ColumnResult& result) {
     return result.stop == CalcStop::None && result.warnings.empty();
 }
 
-VariantsResult MakeVariants(const ProgramState& base, const VariantsSpec& spec) {
+VariantsResult MakeVariants(const ProgramState& base, const VariantsOrder& order) {
     VariantsResult result;
-    const EquilibriumSource kind = spec.equilibrium.value_or(KindOf(base));
-    const bool alfaVaried =
-        std::any_of(spec.ranges.begin(), spec.ranges.end(), [](const VaryRange& r) { return r.param == 0; });
+    const EquilibriumSource kind = order.equilibrium.value_or(KindOf(base));
+    const bool alfaVaried = std::any_of(order.ranges.begin(), order.ranges.end(),
+                                        [](const VaryRange& r) { return r.param == 0; });
     if (alfaVaried && kind != EquilibriumSource::ConstantAlfa) {
         result.error =
             "--vary ALFA: ALFA меняется только у вариантов с постоянной летучестью (--equilibrium alfa)";
@@ -216,17 +216,17 @@ VariantsResult MakeVariants(const ProgramState& base, const VariantsSpec& spec) 
     }
 
     std::string varied;
-    for (const VaryRange& range : spec.ranges)
+    for (const VaryRange& range : order.ranges)
         varied += (varied.empty() ? "" : ", ") + range.key;
-    const int width = std::max(2, static_cast<int>(std::to_string(spec.count).size()));
-    VariantRandom random(spec.seed);
+    const int width = std::max(2, static_cast<int>(std::to_string(order.count).size()));
+    VariantRandom random(order.seed);
     std::set<std::vector<std::string>> drawnBefore;
     for (int draw = 0;
-         draw < kDrawsPerVariant * spec.count && static_cast<int>(result.variants.size()) < spec.count;
+         draw < kDrawsPerVariant * order.count && static_cast<int>(result.variants.size()) < order.count;
          ++draw) {
         ProgramState state = base;
         std::vector<std::string> drawn;
-        for (const VaryRange& range : spec.ranges) {
+        for (const VaryRange& range : order.ranges) {
             const auto offset = random.Below(static_cast<std::uint64_t>(range.to - range.from) + 1);
             drawn.push_back(FormatScaled(range.from + static_cast<long long>(offset), range.decimals));
             if (range.param == 0)
@@ -242,8 +242,8 @@ VariantsResult MakeVariants(const ProgramState& base, const VariantsSpec& spec) 
         const std::string number = Padded(static_cast<int>(result.variants.size()) + 1, width);
         state.StudentName = "Вариант " + number + ", студент: ________________";
         Variant variant{"variant-" + number + ".case",
-                        "# Вариант " + number + " из " + std::to_string(spec.count) +
-                            " (radirav-calc --variants, --seed " + std::to_string(spec.seed) +
+                        "# Вариант " + number + " из " + std::to_string(order.count) +
+                            " (radirav-calc --variants, --seed " + std::to_string(order.seed) +
                             "; случайно выбраны: " + (varied.empty() ? "ничего" : varied) + ")\n" +
                             FormatCaseFile(state)};
         // Read back and calculated as the answer sheet will: a candidate that fails a cross-check
@@ -255,10 +255,10 @@ VariantsResult MakeVariants(const ProgramState& base, const VariantsSpec& spec) 
         }
         result.variants.push_back(std::move(variant));
     }
-    if (static_cast<int>(result.variants.size()) < spec.count) {
-        result.error = "из " + std::to_string(kDrawsPerVariant * spec.count) + " попыток получилось только " +
-                       std::to_string(result.variants.size()) +
-                       " различных вариантов, которые считаются до конца, из " + std::to_string(spec.count) +
+    if (static_cast<int>(result.variants.size()) < order.count) {
+        result.error = "из " + std::to_string(kDrawsPerVariant * order.count) +
+                       " попыток получилось только " + std::to_string(result.variants.size()) +
+                       " различных вариантов, которые считаются до конца, из " + std::to_string(order.count) +
                        "; сузьте диапазоны --vary или измените вариант";
         result.variants.clear();
         result.tooFew = true;

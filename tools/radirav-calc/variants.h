@@ -35,7 +35,7 @@ VaryList ParseVaryList(const std::string& text);
 // The equilibrium of every variant, from "alfa", "antoine" or "points".
 std::optional<EquilibriumSource> ParseEquilibriumSource(const std::string& text);
 
-struct VariantsSpec {
+struct VariantsOrder {
     int count = 0;
     std::uint64_t seed = 0;
     std::vector<VaryRange> ranges;
@@ -51,16 +51,16 @@ struct Variant {
     std::string text;     // the case file
 };
 struct VariantsResult {
-    std::vector<Variant> variants; // exactly spec.count, or none with an error
+    std::vector<Variant> variants; // exactly order.count, or none with an error
     int rejected = 0;              // drawn candidates that failed a check, stopped, or repeated one
     std::optional<std::string> error;
-    bool tooFew = false; // the error is that the draws gave fewer than spec.count (not the request)
+    bool tooFew = false; // the error is that the draws gave fewer than order.count (not the request)
 };
 
-// Draws candidates around `base` (a case as read) until spec.count distinct buildable ones are
+// Draws candidates around `base` (a case as read) until order.count distinct buildable ones are
 // found, at most 100 draws per variant. Each is written as a case file with a slot for the
 // student's name in NAME, read back and calculated exactly as --summary will.
-VariantsResult MakeVariants(const ProgramState& base, const VariantsSpec& spec);
+VariantsResult MakeVariants(const ProgramState& base, const VariantsOrder& order);
 
 // Writes the variants into `folder` (made when missing). A folder that already holds case files is
 // refused, so an earlier class is never overwritten. The message on failure, none on success.

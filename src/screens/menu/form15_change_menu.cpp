@@ -31,13 +31,13 @@ constexpr int kLineWidth = 2;
 // Legend boxes and texts (twips from the window's top-left corner).
 constexpr double kLegendFirstFontSize = 8.25, kLegendFontSize = 9;
 
-struct ButtonSpec {
+struct MenuButton {
     const char* name;
     const char* caption;
     int widthTwips;
 };
 
-constexpr ButtonSpec kButtons[] = {
+constexpr MenuButton kButtons[] = {
     {"Command1", "Окончание работы с программой", kEndWidth},
     {"Command2", "Общие физико-химические параметры (для всей колонны)", kGroupWidth},
     {"Command3", "Параметры укрепляющей части колонны", kGroupWidth},
@@ -73,9 +73,9 @@ Form15::Form15(ProgramState& state, Platform platform, Navigator& navigator)
                                  &Command6,  &Command7,  &Command8, &Command9, &Command10,
                                  &Command11, &Command12, &Command13};
     for (std::size_t k = 0; k < std::size(kButtons); ++k) {
-        const ButtonSpec& spec = kButtons[k];
-        *buttons[k] = MakeButton(this, QString::fromUtf8(spec.name), QString::fromUtf8(spec.caption),
-                                 TwipsRect(0, 0, spec.widthTwips, kButtonHeight), buttonFont);
+        const MenuButton& button = kButtons[k];
+        *buttons[k] = MakeButton(this, QString::fromUtf8(button.name), QString::fromUtf8(button.caption),
+                                 TwipsRect(0, 0, button.widthTwips, kButtonHeight), buttonFont);
     }
     Label1 = MakeLabel(this, QStringLiteral("Label1"), TwipsRect(0, 0, kLabelWidth, kLabelHeight),
                        ScreenFont(QStringLiteral("Times New Roman"), 18, true));
