@@ -101,7 +101,7 @@ ProgramState SampleWith(ProgramState state, std::initializer_list<std::pair<int,
 struct StopCase {
     const char* name;
     ProgramState state;
-    int tray;                // the tray worked out
+    int tray;                // the tray worked out; 0 for the one the calculation stopped on
     std::string lastFormula; // how the formula of the last step shown begins
     bool markedStop;         // that step is the one the calculation stopped on
 };
@@ -114,7 +114,8 @@ TEST_P(WorkedTrayOfAStoppedColumn, EndsWhereTheCalculationStopped) {
     const StopCase& c = GetParam();
     const ColumnResult result = CalculateColumn(c.state);
     ASSERT_NE(result.stop, CalcStop::None);
-    const std::optional<WorkedTray> tray = WorkTray(c.state, result, c.tray);
+    const int number = c.tray > 0 ? c.tray : result.reason.tray;
+    const std::optional<WorkedTray> tray = WorkTray(c.state, result, number);
     ASSERT_TRUE(tray);
     const std::vector<WorkedStep>& shown = tray->steps.empty() ? tray->inputs : tray->steps;
     ASSERT_FALSE(shown.empty());
@@ -124,27 +125,38 @@ TEST_P(WorkedTrayOfAStoppedColumn, EndsWhereTheCalculationStopped) {
     if (c.markedStop) {
         EXPECT_EQ(shown.back().note, StopReasonText(result.reason));
     }
-    EXPECT_FALSE(WorkTray(c.state, result, c.tray + (c.markedStop ? 1 : 300)));
+    EXPECT_FALSE(WorkTray(c.state, result, number + (c.markedStop ? 1 : 300)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Stops, WorkedTrayOfAStoppedColumn,
-    ::testing::Values(StopCase{"BlownOffTrayStopsAtItsClearLiquid",
-                               SampleWith(testing::SampleWithPoints(), {{param::kR, "20"}}), 26,
-                               "h = ", true},
-                      StopCase{"WholeTrayBelowTheStopShowsEveryStep",
-                               SampleWith(testing::SampleWithPoints(), {{param::kR, "20"}}), 25,
-                               "yвых = ", false},
-                      StopCase{"LiquidOfATrayPastTheTableStopsAtTheVolatility",
-                               testing::SampleWithTable({{0.2337f, 0.0f},
-                                                         {0.2608f, 0.558f},
-                                                         {0.3273f, 0.5826f},
-                                                         {0.3965f, 0.6122f},
-                                                         {0.5198f, 0.6599f},
-                                                         {0.5732f, 0.6841f},
-                                                         {0.6763f, 0.7385f},
-                                                         {0.8943f, 0.8943f}}),
-                               1, "α", true}),
+    ::testing::Values(
+        StopCase{"BlownOffTrayStopsAtItsClearLiquid",
+                 SampleWith(testing::SampleWithPoints(), {{param::kR, "20"}}), 26, "h = ", true},
+        StopCase{"WholeTrayBelowTheStopShowsEveryStep",
+                 SampleWith(testing::SampleWithPoints(), {{param::kR, "20"}}), 25, "yвых = ", false},
+        StopCase{"LiquidOfATrayPastTheTableStopsAtTheVolatility",
+                 testing::SampleWithTable({{0.2337f, 0.0f},
+                                           {0.2608f, 0.558f},
+                                           {0.3273f, 0.5826f},
+                                           {0.3965f, 0.6122f},
+                                           {0.5198f, 0.6599f},
+                                           {0.5732f, 0.6841f},
+                                           {0.6763f, 0.7385f},
+                                           {0.8943f, 0.8943f}}),
+                 1, "α", true},
+        StopCase{"VapourRicherThanPureStopsAtTheVapourLeaving",
+                 SampleWith(testing::SampleWithPoints("S"), {{param::kDY, "3"},
+                                                             {param::kDX, "0.1"},
+                                                             {param::kFirstRectifying + param::kS, "100"},
+                                                             {param::kFirstRectifying + param::kE, "0"}}),
+                 0, "yвых = ", true},
+        StopCase{"VapourBeyondTheInletEquilibriumStopsAtTheVapourLeaving",
+                 SampleWith(testing::SampleWithAlfa(37.16), {{param::kFirstStripping + param::kLS, "0.154"},
+                                                             {param::kFirstStripping + param::kS, "1.699"},
+                                                             {param::kFirstRectifying + param::kRO, "763.4"},
+                                                             {param::kDX, "0.006746"}}),
+                 0, "yвых = ", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Every hydraulic warning of a column is seen on the worked trays it names, and on the tray of its

@@ -473,14 +473,6 @@ INSTANTIATE_TEST_SUITE_P(
         LabelCase{"constant alfa 20 tall", [] { return testing::SampleWithAlfa(20); }, {1280, 1005}}),
     [](const auto& info) { return testing::CaseName(info.param.name); });
 
-TEST_F(ColumnDiagramTest, EscapeClosesIt) {
-    state = testing::SampleWithAlfa(10);
-    Open(false);
-    QTest::keyClick(window, Qt::Key_Escape);
-    testing::DestroyUnloadedWindows();
-    EXPECT_TRUE(window.isNull());
-}
-
 // A larger window gets a larger drawing, redrawn at once; the window can be maximised.
 TEST_F(ColumnDiagramTest, FollowsItsSizeWhenResized) {
     state = testing::SampleWithAlfa(10);

@@ -133,32 +133,5 @@ TEST_F(WorkedTrayTest, PrintsAndCopiesTheSameSheet) {
     EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(QStringLiteral("\nТарелка 59 из 59")));
 }
 
-// Every step of the bottom, feed and top trays stands whole inside the window, at its designed
-// size and at the smallest it can be made.
-TEST_F(WorkedTrayTest, ShowsEveryStepWholeInsideTheWindow) {
-    WorkedTrayWindow* window = OpenFromResults();
-    ASSERT_NE(window, nullptr);
-    for (const QSize size : {window->size(), window->minimumSize()}) {
-        window->resize(size);
-        for (const int tray : {1, 10, 59}) {
-            window->ShowTray(tray);
-            const QRectF inside(QPointF(0, 0), QSizeF(window->size()));
-            int texts = 0;
-            for (const DrawOp& op : window->Surface().Ops()) {
-                if (op.kind != DrawOp::Kind::Text)
-                    continue;
-                ++texts;
-                QFont font(op.fontFamily);
-                font.setPointSizeF(op.fontSize);
-                const QFontMetricsF metrics(font);
-                const QRectF box(op.from, QSizeF(metrics.horizontalAdvance(op.text), metrics.height()));
-                EXPECT_TRUE(inside.contains(box)) << tray << ": " << op.text.toStdString();
-                EXPECT_GE(op.fontSize, 6.0);
-            }
-            EXPECT_GT(texts, 60) << "tray " << tray;
-        }
-    }
-}
-
 } // namespace
 } // namespace radirav
